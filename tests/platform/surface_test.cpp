@@ -1,0 +1,159 @@
+#include "platform/surface.h"
+
+#include <gtest/gtest.h>
+
+#include "picture.h"
+
+namespace brindlex {
+namespace {
+
+using testing::Picture;
+using testing::Rows;
+using testing::SamePixels;
+using Strings = std::vector<std::string>;
+
+Surface Blank(int w, int h) { return Surface(w, h, kWhite); }
+
+TEST(Surface, PixelsOutsideAreIgnoredAndReadInvalid) {
+  Surface s = Blank(3, 2);
+  s.SetPixel(-1, 0, kBlack);
+  s.SetPixel(3, 1, kBlack);
+  s.SetPixel(1, 1, 0xFF123456);
+  EXPECT_EQ(s.GetPixel(1, 1), 0x123456u);
+  EXPECT_EQ(s.GetPixel(-1, 0), kInvalidColor);
+  EXPECT_EQ(s.GetPixel(0, 2), kInvalidColor);
+  EXPECT_EQ(Rows(s), (Strings{"...", ".?."}));
+}
+
+TEST(Surface, LinesLeaveOutTheirEndPoint) {
+  Surface s = Blank(5, 3);
+  s.Line(1, 1, 2, 2);  // diagonal neighbour: only the start
+  EXPECT_EQ(Rows(s), (Strings{".....", ".#...", "....."}));
+  s.Clear();
+  s.Line(0, 0, 4, 2);
+  EXPECT_EQ(Rows(s), (Strings{"##...", "..##.", "....."}));
+  s.Clear();
+  s.Line(2, 1, 2, 1);  // no length: nothing
+  EXPECT_EQ(Rows(s), (Strings{".....", ".....", "....."}));
+  s.Line(-100000, 1, 100000, 1);  // far off: clipped
+  EXPECT_EQ(Rows(s), (Strings{".....", "#####", "....."}));
+}
+
+TEST(Surface, BoxesIncludeBothCornersInEitherOrder) {
+  Surface a = Blank(5, 5), b = Blank(5, 5);
+  a.Box(1, 1, 3, 3, false);
+  b.Box(3, 3, 1, 1, false);
+  EXPECT_EQ(Rows(a), (Strings{".....", ".###.", ".#.#.", ".###.", "....."}));
+  EXPECT_TRUE(SamePixels(a, b));
+  Surface one = Blank(3, 3);
+  one.Box(1, 1, 1, 1, false);
+  EXPECT_EQ(Rows(one), (Strings{"...", ".#.", "..."}));
+  Surface filled = Blank(4, 3);
+  filled.Box(-5, 1, 2, 9, true, 0x0000FF);
+  EXPECT_EQ(Rows(filled, {{kWhite, '.'}, {0x0000FF, 'o'}}), (Strings{"....", "ooo.", "ooo."}));
+}
+
+TEST(Surface, InvertingFiguresTwiceRestoreTheSurface) {
+  Surface s = Picture({"#o..#.", "..g...", "b....#", "......", ".#..#.", "....o."});
+  const Surface before = s;
+  s.draw_mode = DrawMode::kInvert;
+  s.pen_width = 3;
+  s.Box(1, 1, 4, 4, false);
+  EXPECT_FALSE(s.SamePixels(before));
+  EXPECT_EQ(s.GetPixel(0, 0), 0xFFFFFFu);  // the wide pen reaches one pixel outside
+  s.Box(1, 1, 4, 4, false);
+  EXPECT_TRUE(SamePixels(before, s));
+  s.pen_width = 1;
+  for (int pass = 0; pass < 2; ++pass) {
+    s.Line(0, 5, 5, 0);
+    s.Ellipse(0, 0, 6, 5);
+    s.Circle(3, 3, 2);
+    s.Box(4, 4, 0, 0, false);
+  }
+  EXPECT_TRUE(SamePixels(before, s));
+}
+
+TEST(Surface, EllipseIsInscribedAndSymmetric) {
+  Surface one = Blank(3, 3);
+  one.Ellipse(1, 1, 2, 2);
+  EXPECT_EQ(Rows(one), (Strings{"...", ".#.", "..."}));
+  Surface e = Blank(9, 7);
+  e.fill = 0x0000FF;
+  e.filling = true;
+  e.Ellipse(8, 6, 1, 1);  // corners in either order; column 8 and row 6 excluded
+  EXPECT_EQ(Rows(e, {{kWhite, '.'}, {kBlack, '#'}, {0x0000FF, 'o'}}),
+            (Strings{".........", "..#####..", ".#ooooo#.", ".#ooooo#.", ".#ooooo#.",
+                     "..#####..", "........."}));
+  Surface empty = Blank(3, 3);
+  empty.Ellipse(1, 1, 1, 3);  // no width: nothing
+  EXPECT_EQ(Rows(empty), (Strings{"...", "...", "..."}));
+}
+
+TEST(Surface, BlocksCombineAndClip) {
+  Surface dst = Picture({"..", "#."});
+  Surface src = Picture({"oo", "g#"});
+  dst.BitBlt(0, 0, 2, 2, src, 0, 0, RasterOp::kAnd);
+  EXPECT_EQ(dst.GetPixel(0, 0), 0x0000FFu);
+  EXPECT_EQ(dst.GetPixel(0, 1), kBlack);
+  dst.BitBlt(0, 0, 2, 2, src, 0, 0, RasterOp::kInvert);
+  EXPECT_EQ(dst.GetPixel(0, 0), kBlack);
+  EXPECT_EQ(dst.GetPixel(1, 1), kBlack);
+  Surface clipped = Blank(3, 3);
+  clipped.BitBlt(-1, 2, 5, 5, src, 0, 0);
+  EXPECT_EQ(Rows(clipped, {{kWhite, '.'}, {0x0000FF, 'o'}}), (Strings{"...", "...", "o.."}));
+  clipped.BitBlt(1, 1, 10, 10, clipped, 0, 1);  // onto itself
+  EXPECT_EQ(Rows(clipped, {{kWhite, '.'}, {0x0000FF, 'o'}}), (Strings{"...", "...", "oo."}));
+}
+
+TEST(Surface, StretchReplicatesAndMirrors) {
+  Surface src = Picture({"#o", "g."});
+  Surface big(384, 384);
+  Surface plane(16, 16, kBlack);
+  plane.SetPixel(15, 0, 0x0000FF);
+  big.StretchBlt(0, 0, 384, 384, plane, 0, 0, 16, 16);
+  EXPECT_EQ(big.GetPixel(359, 23), kBlack);
+  EXPECT_EQ(big.GetPixel(360, 0), 0x0000FFu);
+  EXPECT_EQ(big.GetPixel(383, 23), 0x0000FFu);
+  EXPECT_EQ(big.GetPixel(383, 24), kBlack);
+
+  Surface mirrored = Blank(2, 2);
+  mirrored.StretchBlt(2, 0, -2, 2, src, 0, 0, 2, 2);
+  EXPECT_EQ(Rows(mirrored, {{kWhite, '.'}, {kBlack, '#'}, {0x0000FF, 'o'}, {0x00FF00, 'g'}}),
+            (Strings{"o#", ".g"}));
+  Surface flipped = Blank(2, 2);
+  flipped.StretchBlt(0, 0, 2, 2, src, 0, 2, 2, -2);
+  EXPECT_EQ(Rows(flipped, {{kWhite, '.'}, {kBlack, '#'}, {0x0000FF, 'o'}, {0x00FF00, 'g'}}),
+            (Strings{"g.", "#o"}));
+  Surface shrunk = Blank(1, 1);
+  shrunk.StretchBlt(0, 0, 1, 1, src, 0, 0, 2, 2);
+  EXPECT_EQ(shrunk.GetPixel(0, 0), kBlack);
+  shrunk.StretchBlt(-50, -50, 1000, 1000, src, -7, -7, 2, 2);  // source outside: skipped
+  EXPECT_EQ(shrunk.GetPixel(0, 0), kBlack);
+}
+
+TEST(Surface, FloodFillFollowsFourNeighboursOfTheSeedColour) {
+  Surface s = Picture({"..#..", ".#.#.", "#...#", ".#.#.", "..#.."});
+  s.fill = 0x0000FF;
+  s.FloodFillSurface(2, 2);
+  EXPECT_EQ(Rows(s, {{kWhite, '.'}, {kBlack, '#'}, {0x0000FF, 'o'}}),
+            (Strings{"..#..", ".#o#.", "#ooo#", ".#o#.", "..#.."}));
+  s.FloodFillSurface(-1, 2);
+  s.FloodFillSurface(0, 0);
+  EXPECT_EQ(Rows(s, {{kWhite, '.'}, {kBlack, '#'}, {0x0000FF, 'o'}})[0], "oo#..");
+}
+
+TEST(Surface, OneBitConversionKeysOnTheBackground) {
+  Surface s = Picture({"o.", "#o"});
+  s.background = 0x0000FF;
+  EXPECT_EQ(Rows(ToOneBit(s)), (Strings{".#", "#."}));
+}
+
+TEST(Surface, EdgesFrameTheRectangle) {
+  Surface s(4, 4, kBlack);
+  s.DrawEdge(0, 0, 4, 4, EdgeKind::kEtched);
+  EXPECT_EQ(Rows(s, {{kWhite, 'w'}, {kGrey, 'g'}, {kBlack, '#'}}),
+            (Strings{"gggw", "gwgw", "gggw", "wwww"}));
+}
+
+}  // namespace
+}  // namespace brindlex
