@@ -1,0 +1,123 @@
+#include "files/atomic_file.h"
+
+#include <fcntl.h>
+#include <sys/random.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+
+namespace brindlex {
+
+namespace {
+
+bool Fail(std::string* error, int error_number) {
+  if (error) *error = std::strerror(error_number);
+  return false;
+}
+
+// The file a path names, following symbolic links; the path itself when it does not exist.
+bool ResolveTarget(const std::string& path, std::string& target, std::string* error) {
+  struct stat link_info {};
+  if (::lstat(path.c_str(), &link_info) != 0 || !S_ISLNK(link_info.st_mode)) {
+    target = path;
+    return true;
+  }
+  char resolved[PATH_MAX];
+  if (!::realpath(path.c_str(), resolved)) return Fail(error, errno);
+  target = resolved;
+  return true;
+}
+
+std::string FolderOf(const std::string& path) {
+  const auto slash = path.find_last_of('/');
+  if (slash == std::string::npos) return ".";
+  if (slash == 0) return "/";
+  return path.substr(0, slash);
+}
+
+std::string NameOf(const std::string& path) {
+  const auto slash = path.find_last_of('/');
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// Creates a new file with an unguessable name beside the target; the process's file-mode
+// mask applies to it as to any new file. Returns the descriptor, or -1 with errno set.
+int CreateUniqueFile(const std::string& target, std::string& temp_path) {
+  static constexpr char kDigits[] = "0123456789abcdefghijklmnopqrstuvwxyz";
+  const std::string stem = FolderOf(target) + "/." + NameOf(target) + ".";
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    unsigned char random[12];
+    if (::getrandom(random, sizeof random, 0) != static_cast<ssize_t>(sizeof random)) {
+      if (errno == EINTR) continue;
+      return -1;
+    }
+    temp_path = stem;
+    for (unsigned char r : random) temp_path += kDigits[r % 36];
+    temp_path += ".tmp";
+    const int fd = ::open(temp_path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  errno = EEXIST;
+  return -1;
+}
+
+bool WriteAll(int fd, std::span<const std::uint8_t> bytes) {
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t wrote = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (wrote < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    done += static_cast<std::size_t>(wrote);
+  }
+  return true;
+}
+
+}  // namespace
+
+bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes,
+                         std::string* error) {
+  if (path.empty()) return Fail(error, ENOENT);
+  std::string target;
+  if (!ResolveTarget(path, target, error)) return false;
+
+  struct stat existing {};
+  const bool exists = ::stat(target.c_str(), &existing) == 0;
+  if (!exists && errno != ENOENT) return Fail(error, errno);
+  if (exists) {
+    if (S_ISDIR(existing.st_mode)) return Fail(error, EISDIR);
+    if (!S_ISREG(existing.st_mode)) return Fail(error, EINVAL);
+    // The write bits are checked as well because a privileged user passes the access test
+    // even on a file marked read-only.
+    if (::access(target.c_str(), W_OK) != 0 || (existing.st_mode & 0222) == 0)
+      return Fail(error, EACCES);
+  }
+
+  std::string temp_path;
+  const int fd = CreateUniqueFile(target, temp_path);
+  if (fd < 0) return Fail(error, errno);
+
+  int failure = 0;
+  if (!WriteAll(fd, bytes)) failure = errno;
+  if (!failure && exists) {
+    if (::fchmod(fd, existing.st_mode & 07777) != 0) failure = errno;
+    // Keeping the owner only succeeds for a privileged user; otherwise the file is ours.
+    if (!failure && (existing.st_uid != ::geteuid() || existing.st_gid != ::getegid()))
+      (void)!::fchown(fd, existing.st_uid, existing.st_gid);
+  }
+  if (!failure && ::fsync(fd) != 0) failure = errno;
+  if (::close(fd) != 0 && !failure) failure = errno;
+  if (!failure && ::rename(temp_path.c_str(), target.c_str()) != 0) failure = errno;
+  if (failure) {
+    ::unlink(temp_path.c_str());
+    return Fail(error, failure);
+  }
+  return true;
+}
+
+}  // namespace brindlex

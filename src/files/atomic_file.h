@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+
+namespace brindlex {
+
+// Replaces the file at `path` with exactly `bytes`, never leaving a half-written file:
+// the bytes go to a new file with a unique name in the target's own folder, which is flushed
+// to disk and renamed over the target only when every byte was written. On any failure the
+// temporary file is removed and the target is left as it was.
+//
+// A symbolic link is followed: the file it names is replaced and the link stays. A target
+// that exists keeps its permission bits (and, where allowed, its owner). A target that exists
+// but may not be written (no write permission for this user, or none of its write bits set)
+// fails with "Permission denied" and is not touched; so does a target that is not a regular
+// file. On failure `*error` (when given) receives a readable description of the failed
+// operation.
+bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes,
+                         std::string* error = nullptr);
+
+}  // namespace brindlex

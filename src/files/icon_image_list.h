@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace brindlex {
+
+// One row of the list of images of a multi-image icon file: the text the user sees
+// ("32 x 32 ... 16 Color") and its item data, the image's bit count (1, 4, 8, or 24 for
+// every other depth).
+struct IconListRow {
+  std::string text;
+  int bit_count = 0;
+};
+
+// The list the multi-image choice shows: rows in directory order (row k is directory
+// entry k) and the selected row, -1 when none is selected.
+struct IconImageList {
+  std::vector<IconListRow> rows;
+  int selected = -1;
+
+  void Clear() {
+    rows.clear();
+    selected = -1;
+  }
+};
+
+}  // namespace brindlex

@@ -1,0 +1,157 @@
+#include "files/icon_reader.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "files/file_bytes.h"
+#include "files/icon_decoder.h"
+#include "files/icon_messages.h"
+
+namespace brindlex {
+
+namespace {
+
+bool IsIconEdge(long long edge) { return edge == 16 || edge == 32 || edge == 48; }
+
+bool FitsEditor(long long width, long long height) {
+  return IsIconEdge(width) && IsIconEdge(height) && width == height;
+}
+
+void ShowWarning(Ui& ui, std::string_view text, std::string_view title) {
+  ui.ShowMessage(std::string(text), std::string(title), MessageIcon::kExclamation,
+                 MessageButtons::kOk);
+}
+
+std::vector<std::uint8_t> ReadOrEmpty(const std::string& path, bool& ok) {
+  std::vector<std::uint8_t> bytes;
+  ok = ReadFileBytes(path, kMaxIconFileBytes, bytes);
+  return bytes;
+}
+
+}  // namespace
+
+bool IsValidIconFile(IconFileBytes bytes) {
+  if (bytes.size() < kIconHeaderBytes + kIconEntryBytes) return false;
+  const std::uint8_t* header = bytes.data();
+  const std::uint8_t* entry = header + kIconHeaderBytes;
+  return ReadI16(header + kHeaderCount) > 0 && ReadU16(header + kHeaderReserved) == 0 &&
+         ReadU16(header + kHeaderType) == kIconType && entry[kEntryReserved] == 0 &&
+         entry[kEntryHeight] != 0 && entry[kEntryWidth] != 0 &&
+         ReadI32(entry + kEntryBytesInResource) > 0 && ReadI32(entry + kEntryImageOffset) > 0;
+}
+
+bool IsValidIconFile(const std::string& path) {
+  bool ok = false;
+  const auto bytes = ReadOrEmpty(path, ok);
+  return ok && IsValidIconFile(IconFileBytes(bytes));
+}
+
+int GetIconImageCount(IconFileBytes bytes) {
+  if (bytes.size() < kIconHeaderBytes) return 0;
+  return std::max<int>(0, ReadI16(bytes.data() + kHeaderCount));
+}
+
+int GetIconImageCount(const std::string& path) {
+  bool ok = false;
+  const auto bytes = ReadOrEmpty(path, ok);
+  return ok ? GetIconImageCount(IconFileBytes(bytes)) : 0;
+}
+
+bool LoadSingleIcon(IconFileBytes bytes, Ui& ui, Surface& mask, Surface& color) {
+  IconImageInfo info;
+  if (!ReadIconImageInfo(bytes, 0, info)) {
+    ShowWarning(ui, kSingleIconLoadErrorText, kLoadErrorTitle);
+    return false;
+  }
+  if (!FitsEditor(info.width, info.height)) {
+    ShowWarning(ui, SizeMessage(kSingleIconSizeText, info.width, info.height), kErrorTitle);
+    return false;
+  }
+  const int edge = static_cast<int>(info.width);
+  if (!DecodeIconEntry(bytes, 0, edge, edge, mask, color)) {
+    ShowWarning(ui, kSingleIconLoadErrorText, kLoadErrorTitle);
+    return false;
+  }
+  return true;
+}
+
+bool LoadSingleIcon(const std::string& path, Ui& ui, Surface& mask, Surface& color) {
+  bool ok = false;
+  const auto bytes = ReadOrEmpty(path, ok);
+  if (!ok) {
+    ShowWarning(ui, kSingleIconLoadErrorText, kLoadErrorTitle);
+    return false;
+  }
+  return LoadSingleIcon(IconFileBytes(bytes), ui, mask, color);
+}
+
+std::string IconListRowText(long long width, long long height, int bit_count) {
+  std::string text = std::to_string(width);
+  text += kListTimes;
+  text += std::to_string(height);
+  text += bit_count == 1   ? kListMonochrome
+          : bit_count == 4 ? kList16Color
+          : bit_count == 8 ? kList256Color
+                           : kListTrueColor;
+  return text;
+}
+
+bool ListIconImages(IconFileBytes bytes, int image_count, IconImageList& list) {
+  list.Clear();
+  if (image_count < 1 || image_count > GetIconImageCount(bytes)) return false;
+  for (int i = 0; i < image_count; ++i) {
+    IconImageInfo info;
+    if (!ReadIconImageInfo(bytes, i, info)) {
+      list.Clear();
+      return false;
+    }
+    const int bit_count =
+        info.bit_count == 1 || info.bit_count == 4 || info.bit_count == 8 ? info.bit_count : 24;
+    list.rows.push_back({IconListRowText(info.width, info.height, info.bit_count), bit_count});
+  }
+  list.selected = 0;
+  return true;
+}
+
+bool ListIconImages(const std::string& path, int image_count, IconImageList& list) {
+  bool ok = false;
+  const auto bytes = ReadOrEmpty(path, ok);
+  if (!ok) {
+    list.Clear();
+    return false;
+  }
+  return ListIconImages(IconFileBytes(bytes), image_count, list);
+}
+
+bool DecodeIconImage(IconFileBytes bytes, const MultiImageState& state, DecodeSurfaces& surfaces,
+                     Ui& ui) {
+  const int width = state.ChosenWidth;
+  const int height = state.ChosenHeight;
+  if (!FitsEditor(width, height)) {
+    ShowWarning(ui, SizeMessage(kDecodeSizeText, width, height), kErrorTitle);
+    return false;
+  }
+  if (!DecodeIconEntry(bytes, state.ChosenIndex, width, height, surfaces.MaskSurface,
+                       surfaces.ColorSurface)) {
+    ReleaseDecodeSurfaces(surfaces);
+    ShowWarning(ui, kDecodeErrorText, kErrorTitle);
+    return false;
+  }
+  return true;
+}
+
+bool DecodeIconImage(const std::string& path, const MultiImageState& state,
+                     DecodeSurfaces& surfaces, Ui& ui) {
+  if (!FitsEditor(state.ChosenWidth, state.ChosenHeight))
+    return DecodeIconImage(IconFileBytes(), state, surfaces, ui);
+  bool ok = false;
+  const auto bytes = ReadOrEmpty(path, ok);
+  if (!ok) {
+    ReleaseDecodeSurfaces(surfaces);
+    ShowWarning(ui, kDecodeErrorText, kErrorTitle);
+    return false;
+  }
+  return DecodeIconImage(IconFileBytes(bytes), state, surfaces, ui);
+}
+
+}  // namespace brindlex

@@ -1,0 +1,79 @@
+#pragma once
+
+// Writing icon files: the four row encoders, the size of an image resource, the single-image
+// writer and the writer that puts an edited image back into the multi-image file it came
+// from. Every writer builds the whole file in memory and writes it in one go through
+// WriteFileAtomically, so a failed save never damages the file that was there.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "files/icon_format.h"
+#include "files/multi_image_state.h"
+#include "files/palettes.h"
+#include "platform/surface.h"
+#include "platform/ui.h"
+
+namespace brindlex {
+
+// The row encoders append the plane's rows to `out`, bottom line first, pixels left to right,
+// every row padded with zero bytes to a multiple of 4.
+//
+// One bit per pixel, the first pixel of each group of 8 in bit 7: 1 for a pixel that is
+// exactly white, 0 for any other. Used for mask planes and 1-bit colour planes.
+void EncodeMonoBits(const Surface& plane, std::vector<std::uint8_t>& out);
+// Four bits per pixel, the left pixel in the high nibble: the pixel's index in `Palette16`.
+// False when a pixel is none of the 16 colours (it is then written as index 0).
+bool Encode16ColorBits(const Surface& plane, std::vector<std::uint8_t>& out);
+// One byte per pixel: the first index of `palette` holding the pixel's colour. False when a
+// pixel's colour is not in the palette (it is then written as index 0).
+bool Encode256ColorBits(const Surface& plane, const ColorTable256& palette,
+                        std::vector<std::uint8_t>& out);
+// Three bytes per pixel: blue, green, red.
+void EncodeTrueColorBits(const Surface& plane, std::vector<std::uint8_t>& out);
+
+// Size of a width x height image resource at a colour count (2, 16, 256, other = 24 bits):
+// bitmap header, palette, colour rows and mask rows. 176, 296, 1384 and 872 bytes for a
+// 16 x 16 image; 304, 744, 2216, 3240 for 32 x 32; 816, 1640, 3752, 7336 for 48 x 48.
+std::uint32_t BytesInResource(int color_count, int width, int height);
+
+// Appends one image resource: bitmap header (with `image_size_field` in its image-size
+// field), palette, colour rows of `color` at the colour count's depth, and the mask rows of
+// `mask`. False when the planes differ in size or are empty, or when a colour does not fit
+// the depth; `out` is then unchanged.
+bool AppendIconResource(const Surface& mask, const Surface& color, int color_count,
+                        std::uint32_t image_size_field, std::vector<std::uint8_t>& out);
+
+// The bytes of a one-image .ico file of the planes at the colour count: header, one
+// directory entry (image offset 22), the image resource. 198 bytes for a black-and-white
+// 16 x 16 icon, 3262 for a 32 x 32 true-colour one. False when the planes cannot be written
+// (sizes differ, empty or wider than 256, colours that do not fit the depth).
+bool BuildIconFileBytes(const Surface& mask, const Surface& color, int color_count,
+                        std::vector<std::uint8_t>& out);
+
+// Writes a one-image .ico file at `path`. Shows nothing; false on any fault, in which case
+// a file already at `path` is left as it was.
+bool WriteIconFile(const Surface& mask, const Surface& color, int color_count,
+                   const std::string& path);
+
+// The bytes of `source` rewritten with the edited image in place of image
+// `state.SourceIndex`: the source's header unchanged, the edited image's entry first
+// (`SourceWidth` x `SourceHeight`, which must be the planes' size), the other entries in
+// their order behind it, then the images' data in the same order without gaps. False, with
+// a readable reason in `error`, when the source's directory or any image it copies lies
+// outside the source, `SourceIndex` is not one of its images, or the planes cannot be
+// written.
+bool BuildReplacedIconFileBytes(IconFileBytes source, const Surface& mask, const Surface& color,
+                                int color_count, const MultiImageState& state,
+                                std::vector<std::uint8_t>& out, std::string& error);
+
+// Saves the edited image back into the multi-image file `source_path`, to
+// `destination_path`, or over the source when the destination is empty or names the source
+// itself. On failure shows the reason through `ui` (no title, OK only), leaves every existing
+// file as it was and returns false.
+bool ReplaceIconInFile(const Surface& mask, const Surface& color, int color_count,
+                       const std::string& source_path, const std::string& destination_path,
+                       const MultiImageState& state, Ui& ui);
+
+}  // namespace brindlex
