@@ -13,12 +13,10 @@ namespace brindlex::testing {
 
 // Builds a surface from rows of characters; each character is looked up in the legend.
 // The default legend: '.' white, '#' black, 'o' red, 'g' green, 'b' blue.
-inline Surface Picture(const std::vector<std::string>& rows,
-                       std::map<char, Color> legend = {{'.', kWhite},
-                                                       {'#', kBlack},
-                                                       {'o', 0x0000FF},
-                                                       {'g', 0x00FF00},
-                                                       {'b', 0xFF0000}}) {
+inline Surface Picture(
+    const std::vector<std::string>& rows,
+    std::map<char, Color> legend = {
+        {'.', kWhite}, {'#', kBlack}, {'o', 0x0000FF}, {'g', 0x00FF00}, {'b', 0xFF0000}}) {
   const int height = static_cast<int>(rows.size());
   const int width = height ? static_cast<int>(rows[0].size()) : 0;
   Surface surface(width, height);
@@ -37,17 +35,17 @@ inline ::testing::AssertionResult SamePixels(const Surface& expected, const Surf
     for (int x = 0; x < expected.Width(); ++x)
       if (expected.GetPixel(x, y) != actual.GetPixel(x, y)) {
         char buffer[96];
-        std::snprintf(buffer, sizeof buffer, "first difference at (%d, %d): 0x%06X, expected 0x%06X",
-                      x, y, actual.GetPixel(x, y), expected.GetPixel(x, y));
+        std::snprintf(buffer, sizeof buffer,
+                      "first difference at (%d, %d): 0x%06X, expected 0x%06X", x, y,
+                      actual.GetPixel(x, y), expected.GetPixel(x, y));
         return ::testing::AssertionFailure() << buffer;
       }
   return ::testing::AssertionSuccess();
 }
 
 // Renders a surface as rows of characters through the reverse of a legend ('?' for others).
-inline std::vector<std::string> Rows(const Surface& surface,
-                                     std::map<Color, char> legend = {{kWhite, '.'},
-                                                                     {kBlack, '#'}}) {
+inline std::vector<std::string> Rows(const Surface& surface, std::map<Color, char> legend = {
+                                                                 {kWhite, '.'}, {kBlack, '#'}}) {
   std::vector<std::string> rows;
   for (int y = 0; y < surface.Height(); ++y) {
     std::string row;

@@ -92,10 +92,26 @@ void Surface::FigurePixel(int x, int y, Color c) {
 void Surface::BitBlt(int dx, int dy, int w, int h, const Surface& source, int sx, int sy,
                      RasterOp op) {
   // Clip against the destination and the source at once.
-  if (dx < 0) { sx -= dx; w += dx; dx = 0; }
-  if (dy < 0) { sy -= dy; h += dy; dy = 0; }
-  if (sx < 0) { dx -= sx; w += sx; sx = 0; }
-  if (sy < 0) { dy -= sy; h += sy; sy = 0; }
+  if (dx < 0) {
+    sx -= dx;
+    w += dx;
+    dx = 0;
+  }
+  if (dy < 0) {
+    sy -= dy;
+    h += dy;
+    dy = 0;
+  }
+  if (sx < 0) {
+    dx -= sx;
+    w += sx;
+    sx = 0;
+  }
+  if (sy < 0) {
+    dy -= sy;
+    h += sy;
+    sy = 0;
+  }
   w = std::min({w, width_ - dx, source.width_ - sx});
   h = std::min({h, height_ - dy, source.height_ - sy});
   if (w <= 0 || h <= 0) return;
@@ -239,8 +255,8 @@ void Surface::Ellipse(int left, int top, int right, int bottom) {
   for (int i = 0; i < count; ++i) {
     const int y = top + i;
     for (int x = spans[i].first; x <= spans[i].second; ++x) {
-      const bool border = !inside(x - 1, i) || !inside(x + 1, i) || !inside(x, i - 1) ||
-                          !inside(x, i + 1);
+      const bool border =
+          !inside(x - 1, i) || !inside(x + 1, i) || !inside(x, i - 1) || !inside(x, i + 1);
       if (border) {
         outline.Add(x, y);
       } else if (filling) {
@@ -256,8 +272,8 @@ void Surface::Circle(int cx, int cy, int r) {
   FigurePixels figure;
   int x = r, y = 0, error = 1 - r;
   while (x >= y) {
-    for (auto [px, py] : {std::pair{x, y}, {y, x}, {-y, x}, {-x, y}, {-x, -y}, {-y, -x},
-                          {y, -x}, {x, -y}})
+    for (auto [px, py] :
+         {std::pair{x, y}, {y, x}, {-y, x}, {-x, y}, {-x, -y}, {-y, -x}, {y, -x}, {x, -y}})
       figure.Add(cx + px, cy + py);
     ++y;
     if (error < 0) {

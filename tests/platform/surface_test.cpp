@@ -82,8 +82,8 @@ TEST(Surface, EllipseIsInscribedAndSymmetric) {
   e.filling = true;
   e.Ellipse(8, 6, 1, 1);  // corners in either order; column 8 and row 6 excluded
   EXPECT_EQ(Rows(e, {{kWhite, '.'}, {kBlack, '#'}, {0x0000FF, 'o'}}),
-            (Strings{".........", "..#####..", ".#ooooo#.", ".#ooooo#.", ".#ooooo#.",
-                     "..#####..", "........."}));
+            (Strings{".........", "..#####..", ".#ooooo#.", ".#ooooo#.", ".#ooooo#.", "..#####..",
+                     "........."}));
   Surface empty = Blank(3, 3);
   empty.Ellipse(1, 1, 1, 3);  // no width: nothing
   EXPECT_EQ(Rows(empty), (Strings{"...", "...", "..."}));

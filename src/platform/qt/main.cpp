@@ -1,1 +1,55 @@
-int main() { return 0; }
+// The editor's entry: the start routine, then the main window on Qt.
+#include <QApplication>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "app/start_program.h"
+#include "platform/qt/main_window.h"
+#include "platform/qt/qt_ui.h"
+#include "platform/qt/x11_display.h"
+
+namespace {
+
+std::string ProgramFolder() {
+  std::error_code error;
+  const auto exe = std::filesystem::read_symlink("/proc/self/exe", error);
+  return error ? std::filesystem::current_path(error).string() : exe.parent_path().string();
+}
+
+// True when Qt will show its windows on the X display.
+bool UsesX11() {
+  const char* platform = std::getenv("QT_QPA_PLATFORM");
+  return platform == nullptr || *platform == '\0' || std::string(platform).rfind("xcb", 0) == 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  using namespace brindlex;
+  StartupPaths paths;
+  paths.CommandLine = JoinCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+  paths.ProgramFolder = ProgramFolder();
+
+  // Qt cannot paint on displays of 8 bits or fewer: there the start routine runs with plain
+  // X message boxes, and it ends the program after its colour-depth message.
+  if (UsesX11()) {
+    const int depth = qt::X11DisplayDepth();
+    if (depth > 0 && depth <= 8) {
+      qt::X11Screen screen;
+      qt::X11MessageUi ui;
+      if (!StartProgram(screen, ui, paths)) return 0;
+    }
+  }
+
+  // Qt sees only the program's name: every argument belongs to the command line.
+  int qt_argc = 1;
+  char* qt_argv[] = {argv[0], nullptr};
+  QApplication app(qt_argc, qt_argv);
+  qt::QtScreen screen;
+  qt::QtUi ui;
+  if (!StartProgram(screen, ui, paths)) return 0;
+  qt::MainWindow window(ui, screen, paths);
+  window.Start();
+  return app.exec();
+}

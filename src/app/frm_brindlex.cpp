@@ -1,0 +1,122 @@
+#include "app/frm_brindlex.h"
+
+#include "app/app_messages.h"
+#include "app/readout_pictures.h"
+#include "app/window_layout.h"
+
+namespace brindlex {
+
+FrmBrindlex::FrmBrindlex(Ui& ui, const Screen& screen, StartupPaths paths)
+    : Document(Resources),
+      Menus(BuildMenuTree()),
+      ui_(ui),
+      screen_(screen),
+      paths_(std::move(paths)) {
+  Caption = app_text::kStoredCaption;
+}
+
+void FrmBrindlex::Form_Load() {
+  ExtractFilterIndex = 4;
+  CreatePatternDC(Resources);
+  CreateGridDCs(Resources);
+  ImgXY = MakePositionPicture();
+  ImgToXY = MakeSizePicture();
+  MnuIconSize_Click(1);
+  FindMenuEntry(Menus, "MnuExit")->caption = app_text::kExitCaption;
+  PaintWindowBackground();
+  ToolButtonsFiltered = true;
+  ui_.DoEvents();
+  OpenCommandLineFile();
+}
+
+bool FrmBrindlex::Form_QueryUnload() {
+  if (Selection.Exists()) DropSelection(Document, Selection, History);
+  if (Document.IconChanged && !AskSaveChanges()) return true;
+  DeletePatternDC(Resources);
+  DeleteGridDCs(Resources);
+  History.ClearHistory();
+  ToolButtonsFiltered = false;
+  Unloaded = true;
+  return false;
+}
+
+void FrmBrindlex::MnuExit_Click() { Form_QueryUnload(); }
+
+void FrmBrindlex::TmrEnable_Timer() {
+  PicMainEnabled = true;
+  TmrEnableRunning = false;
+}
+
+bool FrmBrindlex::AskSaveChanges() {
+  const std::string text =
+      CurrentFilePath.empty()
+          ? std::string(app_text::kSavePromptUntitled)
+          : app_text::kSavePromptNamedStart + CurrentFileTitle + app_text::kSavePromptNamedEnd;
+  switch (ui_.ShowMessage(text, app_text::kSavePromptTitle, MessageIcon::kQuestion,
+                          MessageButtons::kYesNoCancel)) {
+    case MessageAnswer::kYes:
+      SaveSucceeded = false;
+      if (CurrentFilePath.empty()) {
+        MnuSaveAs_Click();
+      } else {
+        MnuSave_Click();
+      }
+      return SaveSucceeded;
+    case MessageAnswer::kNo:
+      Document.IconChanged = false;
+      return true;
+    default:
+      return false;
+  }
+}
+
+void FrmBrindlex::MnuIconSize_Click(int index) {
+  if (index < 0 || index > 2) return;
+  if (Selection.Exists()) DropSelection(Document, Selection, History);
+  if (Document.IconChanged && !AskSaveChanges()) return;
+  if (!LoadingIcon) Caption = app_text::kUntitledCaption;
+  CurrentFilePath.clear();
+  CurrentFileTitle.clear();
+  CurrentTool = 1;
+  LastPaintTool = 1;
+  CanvasPointerTool = 1;
+  Document.MakeBlank(index);
+  ResetDrawColors();
+  if (!LoadingIcon) {
+    History.ClearHistory();
+    History.RecordSnapshot(Document);
+  }
+  Document.IconChanged = false;
+}
+
+void FrmBrindlex::ResetDrawColors() {
+  Document.DrawColor = {static_cast<DrawColorValue>(kBlack), static_cast<DrawColorValue>(kWhite)};
+  PicLeft.background = kBlack;
+  PicLeft.Clear();
+  PicRight.background = kWhite;
+  PicRight.Clear();
+}
+
+void FrmBrindlex::OpenCommandLineFile() {
+  // Opening files arrives with the open command; until then a named file is reported as
+  // one that cannot be opened.
+  if (paths_.CommandLine.empty()) return;
+}
+
+void FrmBrindlex::PaintWindowBackground() {
+  Surface& s = window_background_;
+  s.background = kButtonFace;
+  s.Resize(kClientWidth, kClientHeight);
+  s.DrawEdge(0, 0, kClientWidth + 1, 2, EdgeKind::kSunkenOuter);
+  const ControlPlace canvas = kPicMainPlace;
+  s.DrawEdge(canvas.left - 3, canvas.top - 3, canvas.left + canvas.width + 3,
+             canvas.top + canvas.height + 3, EdgeKind::kSunkenOuter);
+  s.DrawEdge(408, 11, 504, 65, EdgeKind::kSunkenOuter);
+  s.DrawEdge(408, 74, 504, 93, EdgeKind::kSunkenOuter);
+  s.DrawEdge(408, 102, 504, 121, EdgeKind::kSunkenOuter);
+  const ControlPlace first = ToolButtonPlace(0);
+  s.DrawEdge(first.left - 2, first.top - 2, first.left + 2 * kToolButtonWidth + 2,
+             first.top + 6 * kToolButtonHeight + 2, EdgeKind::kEtched);
+}
+
+}  // namespace brindlex

@@ -1,0 +1,130 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "app/menu_tree.h"
+#include "document/icon_document.h"
+#include "document/resource_bitmaps.h"
+#include "document/selection_planes.h"
+#include "edit/undo_history.h"
+#include "platform/screen.h"
+#include "platform/ui.h"
+
+namespace brindlex {
+
+// Paths the start routine finds before the main window exists.
+struct StartupPaths {
+  std::string ShellIconPath;
+  std::string TempIconPath;
+  std::string ProgramFolder;
+  // The program's arguments joined by single blanks.
+  std::string CommandLine;
+};
+
+// Mouse buttons as the canvas and palette events receive them.
+constexpr int kLeftButton = 1;
+constexpr int kRightButton = 2;
+
+// The editor's main window, without any toolkit: it owns the open icon, its history and
+// selection, the menu bar's state and the window's painted background, and handles the
+// window's events. The Qt main window shows what it holds and forwards events to it.
+class FrmBrindlex {
+ public:
+  FrmBrindlex(Ui& ui, const Screen& screen, StartupPaths paths);
+
+  // Window events.
+  void Form_Load();
+  // Runs the exit sequence; returns True when the unload must be cancelled.
+  bool Form_QueryUnload();
+  void MnuExit_Click();
+  void TmrEnable_Timer();
+
+  // The save-changes prompt: False when the caller must stop.
+  bool AskSaveChanges();
+  // A new blank icon of the size of menu index 0, 1 or 2.
+  void MnuIconSize_Click(int index);
+  // Opens the icon named on the command line.
+  void OpenCommandLineFile();
+
+  // Menus: refresh the enabled states of a top-level menu as it opens, and run an entry.
+  void MenuOpening(const std::string& menu_control);
+  void MenuClick(const std::string& control, int index);
+  void MnuEditAction_Click(int index);
+  void MnuSave_Click();
+  void MnuSaveAs_Click();
+
+  // Chooses a tool of the tool box.
+  void OptTool_Click(int index);
+
+  // Canvas events (X and Y in canvas pixels, Button the pressed button or the set of them).
+  void PicMain_MouseDown(int button, int shift, double x, double y);
+  void PicMain_MouseMove(int button, int shift, double x, double y);
+  void PicMain_MouseUp(int button, int shift, double x, double y);
+  // Updates the position readout and, while a shape or selection is dragged, the size one.
+  void ShowCoordinates(int button);
+  void ClearSizeReadout() { SizeReadout.clear(); }
+
+  // The client area's background as Form_Paint leaves it: button face, 3-D frames and the
+  // cleared readout boxes (the readout texts are printed over it by the window).
+  const Surface& WindowBackground() const { return window_background_; }
+
+  // The window's caption.
+  std::string Caption = "EdItOr De iKOnoS   v2.0  Quorvane";
+  // The window has been unloaded: the program ends.
+  bool Unloaded = false;
+
+  ResourceBitmaps Resources;
+  IconDocument Document;
+  SelectionState Selection;
+  UndoHistory History;
+  std::vector<MenuEntry> Menus;
+
+  // Colour swatches and palettes (client areas).
+  Surface PicLeft{23, 13, kBlack}, PicRight{23, 13, kWhite};
+  Surface PicPal{51, 335}, PicGreyPal{92, 32}, PicMiniPal{96, 52}, PicScreen{51, 13};
+  // The two small pictures beside the readouts.
+  Surface ImgXY, ImgToXY;
+
+  // Readout texts.
+  std::string PositionReadout;
+  std::string SizeReadout;
+
+  // Main-window variables.
+  int CurrentTool = 1;
+  int LastPaintTool = 1;
+  int DownX = 0, DownY = 0;
+  int MouseX = 0, MouseY = 0;
+  int ShapeEndX = 0, ShapeEndY = 0;
+  int GrabLeft = 0, GrabTop = 0, GrabRight = 0, GrabBottom = 0;
+  bool LoadingIcon = false;
+  std::string CurrentFilePath;
+  std::string CurrentFileTitle;
+  bool SaveSucceeded = false;
+  // The icon-extraction dialog's remembered filter.
+  int ExtractFilterIndex = 4;
+
+  // Canvas input and the re-enable timer.
+  bool PicMainEnabled = true;
+  bool TmrEnableRunning = false;
+  // The canvas pointer: the tool whose pointer picture shows over the canvas.
+  int CanvasPointerTool = 1;
+
+  // Whether the tool buttons keep the keyboard focus away (the focus filter is installed).
+  bool ToolButtonsFiltered = false;
+
+  const StartupPaths& Paths() const { return paths_; }
+  Ui& UiRef() { return ui_; }
+
+ private:
+  void ResetDrawColors();
+  void PaintWindowBackground();
+  void RefreshEditMenu();
+
+  Ui& ui_;
+  const Screen& screen_;
+  StartupPaths paths_;
+  Surface window_background_;
+};
+
+}  // namespace brindlex
