@@ -93,6 +93,9 @@ void DropSelection(IconDocument& document, SelectionState& selection, UndoHistor
                           RasterOp::kAnd);
   document.RebuildMainCopy();
   document.ShowCanvas();
+  // The preview follows the merged planes too, so that a merge that changes pixels (an
+  // inverting pixel dropped over itself turns transparent) never leaves it stale.
+  document.ComposePreview();
   selection.SelLeft = selection.SelTop = selection.SelRight = selection.SelBottom = -1;
   if (!selection.WasOnlyMarked) {
     history.ClearRedo();

@@ -1,0 +1,207 @@
+#include "document/icon_document.h"
+
+#include <gtest/gtest.h>
+
+#include "document/selection_planes.h"
+#include "edit/undo_history.h"
+#include "picture.h"
+
+namespace brindlex {
+namespace {
+
+class IconDocumentTest : public ::testing::Test {
+ protected:
+  IconDocumentTest() : document(Loaded()) {}
+  static const ResourceBitmaps& Loaded() {
+    static ResourceBitmaps resources = [] {
+      ResourceBitmaps r;
+      CreatePatternDC(r);
+      CreateGridDCs(r);
+      return r;
+    }();
+    return resources;
+  }
+  IconDocument document;
+};
+
+bool HatchAt(int x, int y) { return x >= 1 && x <= 21 && y >= 1 && y <= 21 && (x + y) % 4 == 0; }
+
+// What the canvas shows at (x, y) when every icon pixel is transparent: dotted grid lines
+// (vertical lines drawn last) over cells with white edges and the hatch inside.
+Color EmptyCanvasAt(int x, int y, int zoom) {
+  if (x % zoom == 0) return y % 2 == 0 ? kBlack : kSilver;
+  if (y % zoom == 0) return x % 2 == 0 ? kBlack : kSilver;
+  const int ox = x % zoom, oy = y % zoom;
+  const bool inside = ox >= 2 && ox <= zoom - 2 && oy >= 2 && oy <= zoom - 2;
+  return inside && HatchAt(ox - 1, oy - 1) ? kBlack : kWhite;
+}
+
+TEST_F(IconDocumentTest, ResourcePicturesAreExact) {
+  const ResourceBitmaps& r = Loaded();
+  ASSERT_EQ(r.CellPattern.Width(), 23);
+  for (int y = 0; y < 23; ++y)
+    for (int x = 0; x < 23; ++x)
+      ASSERT_EQ(r.CellPattern.GetPixel(x, y), HatchAt(x, y) ? kBlack : kWhite) << x << "," << y;
+  EXPECT_EQ(r.GridLineH.Width(), 385);
+  EXPECT_EQ(r.GridLineH.GetPixel(0, 0), kBlack);
+  EXPECT_EQ(r.GridLineH.GetPixel(383, 0), kSilver);
+  EXPECT_EQ(r.GridLineV.Height(), 385);
+  EXPECT_EQ(r.GridLineV.GetPixel(0, 384), kBlack);
+  EXPECT_EQ(r.GridLineV.GetPixel(0, 1), kSilver);
+}
+
+TEST_F(IconDocumentTest, BlankDocumentsOfEverySizeShowEmptyCellsAndAPlainPreview) {
+  for (int index = 0; index < 3; ++index) {
+    document.MakeBlank(index);
+    const int zoom = kIconSizes[index].zoom, edge = kIconSizes[index].edge;
+    EXPECT_EQ(document.Edge(), edge);
+    EXPECT_EQ(document.ZoomFactor, zoom);
+    EXPECT_EQ(document.IconLastIndex, edge - 1);
+    EXPECT_EQ(document.PreviewLeft + edge / 2, kPreviewCentreX);
+    EXPECT_EQ(document.PreviewTop + edge / 2, kPreviewCentreY);
+    EXPECT_EQ(document.PicCol.Width(), 2 * edge);
+    EXPECT_EQ(document.PixelWork[0].size(), static_cast<std::size_t>(edge * edge));
+    ASSERT_EQ(document.PicMain.Width(), 385);
+    for (int y = 0; y < 385; ++y)
+      for (int x = 0; x < 385; ++x)
+        ASSERT_EQ(document.PicMain.GetPixel(x, y), EmptyCanvasAt(x, y, zoom))
+            << "size " << edge << " at " << x << "," << y;
+    for (int y = 0; y < edge; ++y)
+      for (int x = 0; x < edge; ++x) {
+        ASSERT_EQ(document.PicIcon.GetPixel(x, y), kButtonFace);
+        ASSERT_EQ(document.PicMask.GetPixel(x, y), kWhite);
+        ASSERT_EQ(document.PicImage.GetPixel(x, y), kBlack);
+      }
+  }
+}
+
+TEST_F(IconDocumentTest, GridOfA48PixelIconHas49LinesEachWay) {
+  document.MakeBlank(2);
+  int lines = 0;
+  for (int k = 0; k < 385; ++k) {
+    bool full_line = true;
+    for (int i = 0; i < 385; ++i)
+      full_line = full_line && document.PicMain.GetPixel(k, i) == (i % 2 ? kSilver : kBlack);
+    lines += full_line;
+  }
+  EXPECT_EQ(lines, 49);
+}
+
+TEST_F(IconDocumentTest, OpaqueAndInvertingPixelsComposeOverTheEmptyCellLook) {
+  document.MakeBlank(0);
+  document.PicMask.SetPixel(1, 0, kBlack);
+  document.PicImage.SetPixel(1, 0, 0x00FF00);
+  document.PicImage.SetPixel(0, 0, 0x0000FF);  // mask stays white: inverting
+  document.IconChanged = false;
+  document.DisplayResults();
+  EXPECT_TRUE(document.IconChanged);
+  for (int y = 1; y < 24; ++y)
+    for (int x = 1; x < 24; ++x) {
+      ASSERT_EQ(document.PicMain.GetPixel(x, y), EmptyCanvasAt(x, y, 24) ^ 0x0000FF);
+      ASSERT_EQ(document.PicMain.GetPixel(24 + x, y), 0x00FF00u);
+    }
+  EXPECT_EQ(document.PicMain.GetPixel(24, 5), kSilver);  // the grid covers the block's edge
+  EXPECT_EQ(document.PicIcon.GetPixel(0, 0), kButtonFace ^ 0x0000FF);
+  EXPECT_EQ(document.PicIcon.GetPixel(1, 0), 0x00FF00u);
+  EXPECT_EQ(document.PicIcon.GetPixel(2, 0), kButtonFace);
+  // The back buffer holds the same picture without the grid.
+  EXPECT_EQ(document.PicMainCopy.GetPixel(24, 5), 0x00FF00u);
+}
+
+TEST_F(IconDocumentTest, SetDrawColorPreparesOpaqueOrTransparentPens) {
+  document.SetDrawColor(0x123456, false);
+  EXPECT_EQ(document.PicImage.pen, 0x123456u);
+  EXPECT_EQ(document.PicMain.fill, 0x123456u);
+  EXPECT_EQ(document.PicIcon.pen, 0x123456u);
+  EXPECT_EQ(document.PicMask.pen, kBlack);
+  for (bool erasing : {false, true}) {
+    document.SetDrawColor(erasing ? 0x123456 : kTransparentColor, erasing);
+    EXPECT_EQ(document.PicImage.pen, kBlack);
+    EXPECT_EQ(document.PicMask.fill, kWhite);
+    EXPECT_EQ(document.PicIcon.pen, kButtonFace);
+  }
+}
+
+class SelectionPlanesTest : public IconDocumentTest {
+ protected:
+  void SetUp() override {
+    document.MakeBlank(0);  // 16 x 16, zoom 24
+    document.PicMask.SetPixel(2, 2, kBlack);
+    document.PicImage.SetPixel(2, 2, 0x00FF00);  // opaque
+    document.PicImage.SetPixel(3, 2, 0x0000FF);  // inverting
+    document.DisplayResults();                   // (4, 2) stays transparent
+    history.ClearHistory();
+    history.RecordSnapshot(document);
+    selection.SelLeft = 48;
+    selection.SelTop = 48;
+    selection.SelRight = 120;
+    selection.SelBottom = 72;  // pixels (2..4, 2)
+  }
+  UndoHistory history;
+  SelectionState selection;
+};
+
+TEST_F(SelectionPlanesTest, DroppingAMarkedSelectionOverItselfClearsOnlyInvertingPixels) {
+  CopySelectionArea(document, selection);
+  EXPECT_EQ(document.PicSelImage.Width(), 3);
+  EXPECT_EQ(document.PicSelImage.Height(), 1);
+  selection.SelectionMarked = true;
+  DrawSelectionFrame(document, selection);
+  DropSelection(document, selection, history);
+  EXPECT_EQ(document.PicImage.GetPixel(2, 2), 0x00FF00u);
+  EXPECT_EQ(document.PicMask.GetPixel(2, 2), kBlack);
+  EXPECT_EQ(document.PicImage.GetPixel(3, 2), kBlack);
+  EXPECT_EQ(document.PicMask.GetPixel(3, 2), kWhite);
+  EXPECT_EQ(document.PicIcon.GetPixel(3, 2), kButtonFace);
+  EXPECT_EQ(history.UndoList.size(), 1u);
+  EXPECT_FALSE(selection.Exists());
+  EXPECT_EQ(selection.SelLeft, -1);
+  // The frame is gone: the canvas equals the composed view with its grid.
+  IconDocument fresh(Loaded());
+  fresh.MakeBlank(0);
+  fresh.PicMask.BitBlt(0, 0, 16, 16, document.PicMask, 0, 0);
+  fresh.PicImage.BitBlt(0, 0, 16, 16, document.PicImage, 0, 0);
+  fresh.DisplayResults();
+  EXPECT_TRUE(testing::SamePixels(fresh.PicMain, document.PicMain));
+}
+
+TEST_F(SelectionPlanesTest, LiftedSelectionMovesAndMergesAsOneUndoStep) {
+  CopySelectionArea(document, selection);
+  selection.SelectionMarked = true;
+  DrawSelectionFrame(document, selection);
+  HideSelectionFrame(document, selection);
+  selection.SelectionMarked = true;
+  LiftSelection(document, selection);
+  EXPECT_TRUE(selection.SelectionFloating);
+  EXPECT_EQ(document.PicMask.GetPixel(2, 2), kWhite);
+  EXPECT_EQ(document.PicImage.GetPixel(3, 2), kBlack);
+  // Move one pixel down and show it there.
+  selection.SelTop += 24;
+  selection.SelBottom += 24;
+  ShowFloatingSelection(document, selection);
+  EXPECT_EQ(document.PicIcon.GetPixel(2, 3), 0x00FF00u);
+  EXPECT_EQ(document.PicIcon.GetPixel(2, 2), kButtonFace);
+  EXPECT_EQ(document.PicMask.GetPixel(2, 3), kWhite);  // the icon is not changed yet
+  DropSelection(document, selection, history);
+  EXPECT_EQ(document.PicMask.GetPixel(2, 3), kBlack);
+  EXPECT_EQ(document.PicImage.GetPixel(2, 3), 0x00FF00u);
+  EXPECT_EQ(document.PicImage.GetPixel(3, 3), 0x0000FFu);
+  EXPECT_EQ(document.PicMask.GetPixel(3, 3), kWhite);
+  EXPECT_EQ(document.PicIcon.GetPixel(2, 3), 0x00FF00u);
+  ASSERT_EQ(history.UndoList.size(), 2u);
+  history.UndoEdit(document);
+  EXPECT_EQ(document.PicImage.GetPixel(2, 2), 0x00FF00u);
+  EXPECT_EQ(document.PicMask.GetPixel(2, 3), kWhite);
+}
+
+TEST_F(SelectionPlanesTest, StoringInPlaceReplacesTheBlock) {
+  CopySelectionArea(document, selection);
+  document.PicSelImage.SetPixel(0, 0, 0xFF0000);
+  StoreSelectionInPlace(document, selection);
+  EXPECT_EQ(document.PicImage.GetPixel(2, 2), 0xFF0000u);
+  EXPECT_EQ(document.PicImage.GetPixel(3, 2), 0x0000FFu);
+  EXPECT_EQ(document.PicIcon.GetPixel(2, 2), 0xFF0000u);
+}
+
+}  // namespace
+}  // namespace brindlex
