@@ -1,6 +1,31 @@
 #include "document/icon_document.h"
 
 namespace brindlex {
+namespace {
+
+// canvas = (empty AND mask) XOR image, every icon pixel a zoom x zoom block: the result of
+// stretching both planes over the empty cells with AND and XOR. Each icon row is widened to
+// canvas width once and then combined with whole canvas rows.
+void ComposeBlocks(int zoom, const Surface& mask_plane, const Surface& image_plane,
+                   const Surface& empty, Surface& canvas) {
+  const int edge = kCanvasImageSize / zoom;
+  Color wide_mask[kCanvasImageSize], wide_image[kCanvasImageSize];
+  for (int py = 0; py < edge; ++py) {
+    const Color* mask = mask_plane.Row(py);
+    const Color* image = image_plane.Row(py);
+    for (int x = 0; x < kCanvasImageSize; ++x) {
+      wide_mask[x] = mask[x / zoom];
+      wide_image[x] = image[x / zoom];
+    }
+    for (int y = py * zoom; y < (py + 1) * zoom; ++y) {
+      const Color* __restrict from = empty.Row(y);
+      Color* __restrict to = canvas.Row(y);
+      for (int x = 0; x < kCanvasImageSize; ++x) to[x] = (from[x] & wide_mask[x]) ^ wide_image[x];
+    }
+  }
+}
+
+}  // namespace
 
 int IconSizeIndexOf(int edge) {
   for (int i = 0; i < static_cast<int>(kIconSizes.size()); ++i)
@@ -52,20 +77,36 @@ void IconDocument::MakeBlank(int size_index) {
 }
 
 void IconDocument::PaintEmptyCells() {
-  PicMainCopy.Clear();
-  const int inner = ZoomFactor - 2;
-  for (int y = 1; y <= kCanvasImageSize - 1; y += ZoomFactor)
-    for (int x = 1; x <= kCanvasImageSize - 1; x += ZoomFactor)
-      PicMainCopy.BitBlt(x, y, inner, inner, resources_.CellPattern, 0, 0);
+  EnsureEmptyCells();
+  PicMainCopy.BitBlt(0, 0, kCanvasImageSize, kCanvasImageSize, empty_cells_, 0, 0);
+}
+
+void IconDocument::EnsureEmptyCells() {
+  if (empty_cells_zoom_ != ZoomFactor) {
+    empty_cells_.background = kWhite;
+    empty_cells_.Resize(kCanvasImageSize, kCanvasImageSize);
+    const int inner = ZoomFactor - 2;
+    for (int y = 1; y <= kCanvasImageSize - 1; y += ZoomFactor)
+      for (int x = 1; x <= kCanvasImageSize - 1; x += ZoomFactor)
+        empty_cells_.BitBlt(x, y, inner, inner, resources_.CellPattern, 0, 0);
+    empty_cells_zoom_ = ZoomFactor;
+  }
 }
 
 void IconDocument::RebuildMainCopy() {
-  PaintEmptyCells();
-  const int edge = Edge();
-  PicMainCopy.StretchBlt(0, 0, kCanvasImageSize, kCanvasImageSize, PicMask, 0, 0, edge, edge,
-                         RasterOp::kAnd);
-  PicMainCopy.StretchBlt(0, 0, kCanvasImageSize, kCanvasImageSize, PicImage, 0, 0, edge, edge,
-                         RasterOp::kInvert);
+  // The empty cells, the mask stretched over them with AND and the image with XOR, in one
+  // pass: every icon pixel covers a ZoomFactor x ZoomFactor block of the canvas.
+  const int zoom = ZoomFactor, edge = Edge();
+  if (PicMask.Width() != edge || PicImage.Width() != edge || zoom * edge != kCanvasImageSize) {
+    PaintEmptyCells();
+    PicMainCopy.StretchBlt(0, 0, kCanvasImageSize, kCanvasImageSize, PicMask, 0, 0, edge, edge,
+                           RasterOp::kAnd);
+    PicMainCopy.StretchBlt(0, 0, kCanvasImageSize, kCanvasImageSize, PicImage, 0, 0, edge, edge,
+                           RasterOp::kInvert);
+    return;
+  }
+  EnsureEmptyCells();
+  ComposeBlocks(zoom, PicMask, PicImage, empty_cells_, PicMainCopy);
 }
 
 void IconDocument::ShowCanvas() {

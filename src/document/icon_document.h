@@ -88,7 +88,13 @@ class IconDocument {
   std::array<std::vector<int>, 3> PixelWork;
 
  private:
+  void EnsureEmptyCells();
+
   const ResourceBitmaps& resources_;
+  // PicMainCopy as PaintEmptyCells leaves it, for the current zoom: the stamping is done
+  // once per size and copied afterwards.
+  Surface empty_cells_;
+  int empty_cells_zoom_ = 0;
 };
 
 }  // namespace brindlex

@@ -10,18 +10,6 @@ namespace {
 
 constexpr Color kColorBits = 0xFFFFFF;
 
-Color Combine(Color destination, Color source, RasterOp op) {
-  switch (op) {
-    case RasterOp::kCopy:
-      return source & kColorBits;
-    case RasterOp::kAnd:
-      return destination & source & kColorBits;
-    case RasterOp::kInvert:
-      return (destination ^ source) & kColorBits;
-  }
-  return destination;
-}
-
 // Collects the pixels of one figure and writes each of them once.
 class FigurePixels {
  public:
@@ -171,10 +159,22 @@ void Surface::StretchBlt(int dx, int dy, int dw, int dh, const Surface& source, 
     if (source_y < 0 || source_y >= source.height_) continue;
     const Color* from = source.Row(source_y);
     Color* to = Row(y);
-    for (int x = first_x; x < last_x; ++x) {
-      int source_x = columns[x - first_x];
-      if (source_x < 0 || source_x >= source.width_) continue;
-      to[x] = Combine(to[x], from[source_x], op);
+    auto each = [&](auto combine) {
+      for (int x = first_x; x < last_x; ++x) {
+        const int source_x = columns[x - first_x];
+        if (source_x >= 0 && source_x < source.width_) to[x] = combine(to[x], from[source_x]);
+      }
+    };
+    switch (op) {
+      case RasterOp::kCopy:
+        each([](Color, Color s) { return s & kColorBits; });
+        break;
+      case RasterOp::kAnd:
+        each([](Color d, Color s) { return d & s & kColorBits; });
+        break;
+      case RasterOp::kInvert:
+        each([](Color d, Color s) { return (d ^ s) & kColorBits; });
+        break;
     }
   }
 }

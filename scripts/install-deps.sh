@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the editor needs to build, run and test, when missing.
+set -euo pipefail
+packages=(cmake ninja-build g++ clang pkg-config qt6-base-dev libx11-dev libgtest-dev libgmock-dev
+  libbenchmark-dev libpng-dev xvfb xdotool x11-apps imagemagick icoutils fonts-dejavu-core
+  fonts-liberation)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  SUDO=""
+  [ "$(id -u)" -ne 0 ] && SUDO="sudo"
+  $SUDO apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq "${missing[@]}"
+fi
