@@ -47,7 +47,11 @@ bool ReadRgba(png_structp png, png_infop info, int width, int height, png_bytep*
     return false;
   const int color_type = png_get_color_type(png, info);
   png_set_expand(png);  // Palette to RGB, low grey depths to 8 bits, tRNS to alpha.
+#ifdef PNG_READ_SCALE_16_TO_8_SUPPORTED
+  png_set_scale_16(png);  // 16-bit samples rounded to the nearest 8-bit value.
+#else
   png_set_strip_16(png);
+#endif
   if (color_type == PNG_COLOR_TYPE_GRAY || color_type == PNG_COLOR_TYPE_GRAY_ALPHA)
     png_set_gray_to_rgb(png);
   png_set_add_alpha(png, 0xFF, PNG_FILLER_AFTER);
