@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "files/frm_multi_icon_dialog.h"
 #include "platform/screen.h"
 #include "platform/ui.h"
 
@@ -21,14 +22,47 @@ class ScriptedUi : public Ui {
   MessageAnswer ShowMessage(const std::string& text, const std::string& title, MessageIcon icon,
                             MessageButtons buttons) override {
     messages.push_back({text, title, icon, buttons});
-    if (answers.empty()) return buttons == MessageButtons::kOk ? MessageAnswer::kOk : MessageAnswer::kCancel;
+    if (answers.empty())
+      return buttons == MessageButtons::kOk ? MessageAnswer::kOk : MessageAnswer::kCancel;
     MessageAnswer answer = answers.front();
     answers.pop_front();
     return answer;
   }
 
+  FileDialogResult ShowFileDialog(const FileDialogSpec& spec, int& filter_index) override {
+    dialogs.push_back(spec);
+    if (file_answers.empty()) return {};
+    FileDialogResult result = file_answers.front();
+    file_answers.pop_front();
+    if (result.Accepted) filter_index = chosen_filter_index;
+    return result;
+  }
+
+  // The multi-image choice: picks the scripted row (Ok), or cancels for −1.
+  void ShowMultiIconDialog(FrmMultiIconDialog& dialog) override {
+    shown_rows = dialog.LstIcons.rows;
+    const int row = pick_rows.empty() ? -1 : pick_rows.front();
+    if (!pick_rows.empty()) pick_rows.pop_front();
+    if (row < 0) return dialog.CmdCancel_Click();
+    dialog.LstIcons.selected = row;
+    dialog.CmdOk_Click();
+  }
+
+  void SetBusyPointer(BusyPointer pointer) override { pointers.push_back(pointer); }
+
+  // The accepted answer of a file dialog for a path.
+  static FileDialogResult Chosen(const std::string& path) {
+    return {path, path.substr(path.rfind('/') + 1), true};
+  }
+
   std::vector<Message> messages;
   std::deque<MessageAnswer> answers;
+  std::vector<FileDialogSpec> dialogs;
+  std::deque<FileDialogResult> file_answers;
+  int chosen_filter_index = 1;
+  std::deque<int> pick_rows;
+  std::vector<IconListRow> shown_rows;
+  std::vector<BusyPointer> pointers;
 };
 
 // A display of a chosen depth and size.

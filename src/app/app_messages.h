@@ -23,4 +23,19 @@ inline constexpr char kBadExtensionTitle[] = "Quorvane ErRoR";
 inline constexpr char kNoFolderText[] = "FaLLO al abrir el archivo";
 inline constexpr char kNoFolderTitle[] = "Quorvane - Error";
 
+inline constexpr char kOpenedCaptionStart[] = "Quorvane- ";
+inline constexpr char kSavedAsMultiCaptionStart[] = "Quorvane 2001 - ";
+inline constexpr char kSavedAsSingleCaptionStart[] = "Quorvane 2001  - ";
+
+inline constexpr char kFileErrorTitle[] = "Quorvane - Error";
+inline constexpr char kSaveAsErrorTitle[] = "Quorvane- Error";
+inline constexpr char kNotAnIconEnd[] = " inono no valido";
+inline constexpr char kNoImagesStart[] = "Vor ";
+inline constexpr char kListFailedStart[] = "UN ERROR OKURRIO AL KARGAR EL IKONO ";
+inline constexpr char kRecentMissingStart[] = "no se enkuentra el archivo ";
+inline constexpr char kSaveMultiFailedStart[] = "chin no se puede salvar lo sentimos Quorvane ";
+inline constexpr char kSaveSingleFailedStart[] = "no se puede salvar Quorvane lo sentimos ";
+inline constexpr char kSaveAsMultiFailedStart[] = "Quorvane no se puedo salvar ";
+inline constexpr char kSaveAsSingleFailedStart[] = "no s epuede salvar ";
+
 }  // namespace brindlex::app_text

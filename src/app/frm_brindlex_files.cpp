@@ -1,10 +1,224 @@
-// The save commands of the File menu.
+// The File menu's commands that bring an icon file in or write it back: open (through the
+// dialog, a recent-file entry, the command line or a drop), save and save as.
+#include <filesystem>
+
+#include "app/app_messages.h"
 #include "app/frm_brindlex.h"
+#include "files/color_depth.h"
+#include "files/file_dialog.h"
+#include "files/frm_multi_icon_dialog.h"
+#include "files/icon_reader.h"
+#include "files/icon_writer.h"
+#include "files/normalize_loaded_planes.h"
+#include "shell/recent_files.h"
 
 namespace brindlex {
+namespace {
 
-void FrmBrindlex::MnuSave_Click() { SaveSucceeded = false; }
+bool FileExists(const std::string& path) {
+  std::error_code error;
+  return std::filesystem::is_regular_file(path, error);
+}
 
-void FrmBrindlex::MnuSaveAs_Click() { SaveSucceeded = false; }
+}  // namespace
+
+bool FrmBrindlex::ReadyToReplaceDocument() {
+  if (Selection.Exists()) DropSelection(Document, Selection, History);
+  return !Document.IconChanged || AskSaveChanges();
+}
+
+void FrmBrindlex::ReenableCanvas() { TmrEnableRunning = true; }
+
+void FrmBrindlex::MnuOpen_Click() {
+  if (!ReadyToReplaceDocument()) return;
+  PicMainEnabled = false;
+  if (!SkipOpenDialog) {
+    const FileDialogResult chosen =
+        ShowFileDialog(FileDialogMode::kOpenIcon, ui_, ExtractFilterIndex);
+    if (!chosen.Accepted) return ReenableCanvas();
+    OpenFilePath = chosen.FileName;
+    OpenFileTitle = chosen.FileTitle;
+  }
+  auto fail = [&](const std::string& text) {
+    ui_.ShowMessage(text, app_text::kFileErrorTitle, MessageIcon::kExclamation,
+                    MessageButtons::kOk);
+    ReenableCanvas();
+  };
+  if (!IsValidIconFile(OpenFilePath)) return fail(OpenFileTitle + app_text::kNotAnIconEnd);
+  const int count = GetIconImageCount(OpenFilePath);
+  if (count == 0) return fail(app_text::kNoImagesStart + OpenFileTitle);
+  if (count == 1) {
+    if (!OpenSingleImage()) return ReenableCanvas();
+  } else {
+    FrmMultiIconDialog dialog(MultiImage);
+    dialog.Form_Load();
+    if (!ListIconImages(OpenFilePath, count, dialog.LstIcons))
+      return fail(app_text::kListFailedStart + OpenFileTitle);
+    ui_.DoEvents();
+    ui_.ShowMultiIconDialog(dialog);
+    ui_.DoEvents();
+    if (MultiImage.ChosenWidth == 0) {
+      OpenAccepted = true;
+      return ReenableCanvas();
+    }
+    if (!OpenChosenImage()) return ReenableCanvas();
+  }
+  FinishOpen();
+}
+
+bool FrmBrindlex::OpenSingleImage() {
+  Surface mask, color;
+  if (!LoadSingleIcon(OpenFilePath, ui_, mask, color)) return false;
+  LoadingIcon = true;
+  MnuIconSize_Click(IconSizeIndexOf(mask.Width()));
+  LoadingIcon = false;
+  Document.PicMask.BitBlt(0, 0, mask.Width(), mask.Height(), mask, 0, 0);
+  Document.PicImage.BitBlt(0, 0, color.Width(), color.Height(), color, 0, 0);
+  return true;
+}
+
+bool FrmBrindlex::OpenChosenImage() {
+  if (!DecodeIconImage(OpenFilePath, MultiImage, Decode, ui_)) return false;
+  MultiImage.SourceIndex = MultiImage.ChosenIndex;
+  MultiImage.SourceBitCount = MultiImage.ChosenBitCount;
+  MultiImage.SourceWidth = MultiImage.ChosenWidth;
+  MultiImage.SourceHeight = MultiImage.ChosenHeight;
+  LoadingIcon = true;
+  MnuIconSize_Click(IconSizeIndexOf(MultiImage.SourceWidth));
+  LoadingIcon = false;
+  const int edge = Document.Edge();
+  Document.PicMask.BitBlt(0, 0, edge, edge, Decode.MaskSurface, 0, 0);
+  Document.PicImage.BitBlt(0, 0, edge, edge, Decode.ColorSurface, 0, 0);
+  MultiImage.FromMultiIconFile = true;
+  ReleaseDecodeSurfaces(Decode);
+  return true;
+}
+
+void FrmBrindlex::FinishOpen() {
+  // The preview shows the icon as loaded; the canvas and the history take the planes as
+  // normalised (a pixel white in both planes becomes opaque black).
+  Document.ComposePreview();
+  NormalizeLoadedPlanes(Document.PicMask, Document.PicImage);
+  Document.RebuildMainCopy();
+  Document.ShowCanvas();
+  History.ClearHistory();
+  History.RecordSnapshot(Document);
+  Caption = app_text::kOpenedCaptionStart + OpenFileTitle;
+  CurrentFilePath = OpenFilePath;
+  CurrentFileTitle = OpenFileTitle;
+  RecentMenu recent = RecentMenu::Of(Menus);
+  AddRecentFile(CurrentFilePath, recent);
+  OpenAccepted = true;
+  ReenableCanvas();
+}
+
+void FrmBrindlex::MnuRecent_Click(int index) {
+  if (index < 1 || index > 4 || !ReadyToReplaceDocument()) return;
+  RecentMenu recent = RecentMenu::Of(Menus);
+  OpenFilePath = recent.slots[index]->tag;
+  OpenFileTitle = FileTitleOf(OpenFilePath);
+  if (FileExists(OpenFilePath)) {
+    OpenAccepted = false;
+    SkipOpenDialog = true;
+    MnuOpen_Click();
+    SkipOpenDialog = false;
+    if (OpenAccepted) return;
+  } else {
+    ui_.ShowMessage(app_text::kRecentMissingStart + OpenFileTitle, app_text::kFileErrorTitle,
+                    MessageIcon::kExclamation, MessageButtons::kOk);
+  }
+  recent.slots[index]->tag.clear();
+  CompactRecentFiles(recent);
+}
+
+void FrmBrindlex::OpenDroppedFile(const std::vector<std::string>& files) {
+  if (files.empty() || !ReadyToReplaceDocument()) return;
+  OpenFilePath = files.front();
+  OpenFileTitle = FileTitleOf(OpenFilePath);
+  SkipOpenDialog = true;
+  MnuOpen_Click();
+  SkipOpenDialog = false;
+}
+
+void FrmBrindlex::OpenCommandLineFile() {
+  const std::string& cmd = paths_.CommandLine;
+  if (cmd.empty()) return;
+  auto fail = [&](const char* text, const char* title) {
+    ui_.ShowMessage(text, title, MessageIcon::kExclamation, MessageButtons::kOk);
+  };
+  // The shell's display name of a file is, here, the file's own name.
+  if (!FileExists(cmd)) return fail(app_text::kOpenFailedText, app_text::kOpenFailedTitle);
+  std::string extension = cmd.size() >= 4 ? cmd.substr(cmd.size() - 4) : cmd;
+  for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  if (extension != ".ico") return fail(app_text::kBadExtensionText, app_text::kBadExtensionTitle);
+  // A bare name means a file of the current folder.
+  const std::string absolute = std::filesystem::absolute(cmd).string();
+  const std::size_t slash = absolute.rfind('/');
+  if (slash == std::string::npos) return fail(app_text::kNoFolderText, app_text::kNoFolderTitle);
+  OpenFileTitle = FileTitleOf(absolute);
+  OpenFilePath = absolute.substr(0, slash + 1) + OpenFileTitle;
+  SkipOpenDialog = true;
+  MnuOpen_Click();
+  SkipOpenDialog = false;
+}
+
+void FrmBrindlex::MnuSave_Click() {
+  if (CurrentFilePath.empty()) return MnuSaveAs_Click();
+  if (Selection.Exists()) DropSelection(Document, Selection, History);
+  ui_.SetBusyPointer(BusyPointer::kHourglass);
+  const int depth = ChooseColorDepth(Document.PicImage, true);
+  const bool multi = MultiImage.FromMultiIconFile;
+  const bool saved =
+      multi ? ReplaceIconInFile(Document.PicMask, Document.PicImage, depth, CurrentFilePath, "",
+                                MultiImage, ui_)
+            : WriteIconFile(Document.PicMask, Document.PicImage, depth, CurrentFilePath);
+  ui_.SetBusyPointer(BusyPointer::kNormal);
+  if (!saved) {
+    ui_.ShowMessage((multi ? app_text::kSaveMultiFailedStart : app_text::kSaveSingleFailedStart) +
+                        CurrentFileTitle,
+                    app_text::kFileErrorTitle, MessageIcon::kExclamation, MessageButtons::kOk);
+    SaveSucceeded = false;
+    return;
+  }
+  // The edited image is now the file's first image: later saves replace that one.
+  if (multi) MultiImage.SourceIndex = 0;
+  Document.IconChanged = false;
+  SaveSucceeded = true;
+}
+
+void FrmBrindlex::MnuSaveAs_Click() {
+  const FileDialogResult chosen =
+      ShowFileDialog(FileDialogMode::kSaveIcon, ui_, ExtractFilterIndex);
+  if (!chosen.Accepted) {
+    SaveSucceeded = false;
+    return;
+  }
+  if (Selection.Exists()) DropSelection(Document, Selection, History);
+  ui_.SetBusyPointer(BusyPointer::kHourglass);
+  const int depth = ChooseColorDepth(Document.PicImage, true);
+  const bool multi = MultiImage.FromMultiIconFile;
+  const bool saved =
+      multi ? ReplaceIconInFile(Document.PicMask, Document.PicImage, depth, CurrentFilePath,
+                                chosen.FileName, MultiImage, ui_)
+            : WriteIconFile(Document.PicMask, Document.PicImage, depth, chosen.FileName);
+  ui_.SetBusyPointer(BusyPointer::kNormal);
+  if (!saved) {
+    ui_.ShowMessage(
+        (multi ? app_text::kSaveAsMultiFailedStart : app_text::kSaveAsSingleFailedStart) +
+            chosen.FileTitle,
+        app_text::kSaveAsErrorTitle, MessageIcon::kExclamation, MessageButtons::kOk);
+    SaveSucceeded = false;
+    return;
+  }
+  if (multi) MultiImage.SourceIndex = 0;
+  CurrentFilePath = chosen.FileName;
+  CurrentFileTitle = chosen.FileTitle;
+  Caption = (multi ? app_text::kSavedAsMultiCaptionStart : app_text::kSavedAsSingleCaptionStart) +
+            CurrentFileTitle;
+  RecentMenu recent = RecentMenu::Of(Menus);
+  AddRecentFile(CurrentFilePath, recent);
+  SaveSucceeded = true;
+  Document.IconChanged = false;
+}
 
 }  // namespace brindlex

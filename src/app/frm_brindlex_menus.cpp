@@ -19,6 +19,10 @@ void FrmBrindlex::MenuClick(const std::string& control, int index) {
     MnuIconSize_Click(index);
   } else if (control == "MnuEditAction") {
     MnuEditAction_Click(index);
+  } else if (control == "MnuOpen") {
+    MnuOpen_Click();
+  } else if (control == "MnuRecent") {
+    MnuRecent_Click(index);
   } else if (control == "MnuSave") {
     MnuSave_Click();
   } else if (control == "MnuSaveAs") {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace brindlex {
 
@@ -28,6 +30,22 @@ struct FileDialogResult {
   bool Accepted = false;
 };
 
+// What a file dialog shows and how it behaves. Open dialogs require an existing file;
+// save dialogs require an existing folder and ask before overwriting a file. Every dialog
+// starts in the current folder.
+struct FileDialogSpec {
+  std::string title;
+  std::vector<std::pair<std::string, std::string>> filters;  // display text, pattern
+  std::string default_extension;                             // "ico", or "" for none
+  bool save = false;
+  int filter_index = 1;  // 1-based
+};
+
+class FrmMultiIconDialog;
+
+// The pointer shown while the editor works.
+enum class BusyPointer { kNormal, kHourglass };
+
 // Everything the core asks of the window toolkit. The Qt layer implements it on real
 // widgets; tests script it.
 class Ui {
@@ -39,6 +57,14 @@ class Ui {
                                     MessageIcon icon, MessageButtons buttons) = 0;
   // Lets pending window events run.
   virtual void DoEvents() {}
+  // A modal file dialog; filter_index receives the filter the user ended with.
+  virtual FileDialogResult ShowFileDialog(const FileDialogSpec& /*spec*/, int& /*filter_index*/) {
+    return {};
+  }
+  // Shows the multi-image choice modally; it ends through one of its handlers.
+  virtual void ShowMultiIconDialog(FrmMultiIconDialog& /*dialog*/) {}
+  // Sets the pointer of the main window.
+  virtual void SetBusyPointer(BusyPointer /*pointer*/) {}
 };
 
 }  // namespace brindlex

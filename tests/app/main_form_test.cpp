@@ -79,8 +79,13 @@ TEST_F(MainFormTest, SavePromptNamesTheFileAndAFailedSaveStopsTheCaller) {
   form.CurrentFilePath = "/tmp/a/flag.ico";
   form.CurrentFileTitle = "flag.ico";
   ui.answers = {MessageAnswer::kYes};
+  // The save goes into a folder that does not exist: it fails and the caller stops.
   EXPECT_FALSE(form.AskSaveChanges());
-  EXPECT_EQ(ui.messages.back().text, "Salvar komo flag.ico?");
+  ASSERT_EQ(ui.messages.size(), 2u);
+  EXPECT_EQ(ui.messages[0].text, "Salvar komo flag.ico?");
+  EXPECT_EQ(ui.messages[1].text, "no se puede salvar Quorvane lo sentimos flag.ico");
+  EXPECT_EQ(ui.messages[1].title, "Quorvane - Error");
+  EXPECT_TRUE(form.Document.IconChanged);
 }
 
 TEST_F(MainFormTest, ClosingAsksAndCanBeRefused) {
