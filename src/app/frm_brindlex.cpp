@@ -3,19 +3,31 @@
 #include "app/app_messages.h"
 #include "app/readout_pictures.h"
 #include "app/window_layout.h"
+#include "shell/settings_file.h"
+#include "shell/settings_store.h"
 
 namespace brindlex {
 
-FrmBrindlex::FrmBrindlex(Ui& ui, const Screen& screen, StartupPaths paths)
+FrmBrindlex::FrmBrindlex(Ui& ui, const Screen& screen, StartupPaths paths, Registry* registry)
     : Document(Resources),
       Menus(BuildMenuTree()),
       ui_(ui),
       screen_(screen),
       paths_(std::move(paths)) {
+  if (registry == nullptr) {
+    own_registry_ = std::make_unique<SettingsFile>();
+    registry = own_registry_.get();
+  }
+  registry_ = registry;
   Caption = app_text::kStoredCaption;
 }
 
+FrmBrindlex::~FrmBrindlex() = default;
+
 void FrmBrindlex::Form_Load() {
+  RecentMenu recent = RecentMenu::Of(Menus);
+  LoadRecentFiles(*registry_, recent);
+  RestoreRecentFolder(*registry_, paths_.ProgramFolder);
   ExtractFilterIndex = 4;
   CreatePatternDC(Resources);
   CreateGridDCs(Resources);
@@ -36,6 +48,9 @@ bool FrmBrindlex::Form_QueryUnload() {
   DeleteGridDCs(Resources);
   History.ClearHistory();
   ToolButtonsFiltered = false;
+  const RecentMenu recent = RecentMenu::Of(Menus);
+  SaveRecentFiles(*registry_, recent);
+  SaveRecentFolder(*registry_);
   Unloaded = true;
   return false;
 }
@@ -77,6 +92,7 @@ void FrmBrindlex::MnuIconSize_Click(int index) {
   if (!LoadingIcon) Caption = app_text::kUntitledCaption;
   CurrentFilePath.clear();
   CurrentFileTitle.clear();
+  MultiImage.FromMultiIconFile = false;
   CurrentTool = 1;
   LastPaintTool = 1;
   CanvasPointerTool = 1;
@@ -95,12 +111,6 @@ void FrmBrindlex::ResetDrawColors() {
   PicLeft.Clear();
   PicRight.background = kWhite;
   PicRight.Clear();
-}
-
-void FrmBrindlex::OpenCommandLineFile() {
-  // Opening files arrives with the open command; until then a named file is reported as
-  // one that cannot be opened.
-  if (paths_.CommandLine.empty()) return;
 }
 
 void FrmBrindlex::PaintWindowBackground() {

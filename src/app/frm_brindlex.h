@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -8,6 +9,9 @@
 #include "document/resource_bitmaps.h"
 #include "document/selection_planes.h"
 #include "edit/undo_history.h"
+#include "files/decode_surfaces.h"
+#include "files/multi_image_state.h"
+#include "platform/registry.h"
 #include "platform/screen.h"
 #include "platform/ui.h"
 
@@ -31,7 +35,9 @@ constexpr int kRightButton = 2;
 // window's events. The Qt main window shows what it holds and forwards events to it.
 class FrmBrindlex {
  public:
-  FrmBrindlex(Ui& ui, const Screen& screen, StartupPaths paths);
+  // The form keeps its settings in registry; without one they live in memory only.
+  FrmBrindlex(Ui& ui, const Screen& screen, StartupPaths paths, Registry* registry = nullptr);
+  ~FrmBrindlex();
 
   // Window events.
   void Form_Load();
@@ -51,6 +57,11 @@ class FrmBrindlex {
   void MenuOpening(const std::string& menu_control);
   void MenuClick(const std::string& control, int index);
   void MnuEditAction_Click(int index);
+  // File commands: open (through the dialog or a preset path), a recent file, a dropped
+  // file list, save and save as.
+  void MnuOpen_Click();
+  void MnuRecent_Click(int index);
+  void OpenDroppedFile(const std::vector<std::string>& files);
   void MnuSave_Click();
   void MnuSaveAs_Click();
 
@@ -113,17 +124,37 @@ class FrmBrindlex {
   // Whether the tool buttons keep the keyboard focus away (the focus filter is installed).
   bool ToolButtonsFiltered = false;
 
+  // The file being opened and how the open command was started.
+  std::string OpenFilePath;
+  std::string OpenFileTitle;
+  bool SkipOpenDialog = false;
+  bool OpenAccepted = false;
+  // The multi-image pick and the source of the document, and the decoder's pictures.
+  MultiImageState MultiImage;
+  DecodeSurfaces Decode;
+
   const StartupPaths& Paths() const { return paths_; }
+  Registry& Settings() { return *registry_; }
   Ui& UiRef() { return ui_; }
 
  private:
   void ResetDrawColors();
   void PaintWindowBackground();
   void RefreshEditMenu();
+  // Steps of the open command.
+  bool OpenSingleImage();
+  bool OpenChosenImage();
+  void FinishOpen();
+  // Starts the canvas re-enable timer.
+  void ReenableCanvas();
+  // Drops a selection and asks about unsaved changes: False when the caller must stop.
+  bool ReadyToReplaceDocument();
 
   Ui& ui_;
   const Screen& screen_;
   StartupPaths paths_;
+  std::unique_ptr<Registry> own_registry_;
+  Registry* registry_;
   Surface window_background_;
 };
 
