@@ -31,6 +31,7 @@ void FrmBrindlex::Form_Load() {
   ExtractFilterIndex = 4;
   CreatePatternDC(Resources);
   CreateGridDCs(Resources);
+  DrawPalettes();
   ImgXY = MakePositionPicture();
   ImgToXY = MakeSizePicture();
   MnuIconSize_Click(1);
@@ -96,6 +97,7 @@ void FrmBrindlex::MnuIconSize_Click(int index) {
   CurrentTool = 1;
   LastPaintTool = 1;
   CanvasPointerTool = 1;
+  StrokeButton = 0;
   Document.MakeBlank(index);
   ResetDrawColors();
   if (!LoadingIcon) {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/menu_tree.h"
+#include "document/color_palettes.h"
 #include "document/icon_document.h"
 #include "document/resource_bitmaps.h"
 #include "document/selection_planes.h"
@@ -72,6 +73,24 @@ class FrmBrindlex {
   void PicMain_MouseDown(int button, int shift, double x, double y);
   void PicMain_MouseMove(int button, int shift, double x, double y);
   void PicMain_MouseUp(int button, int shift, double x, double y);
+  // Colour picking: the three palettes and the transparent swatch.
+  void PicPal_MouseDown(int button, int shift, double x, double y);
+  void PicPal_MouseMove(int button, int shift, double x, double y);
+  void PicPal_MouseUp(int button, int shift, double x, double y);
+  void PicGreyPal_MouseDown(int button, int shift, double x, double y);
+  void PicGreyPal_MouseMove(int button, int shift, double x, double y);
+  void PicGreyPal_MouseUp(int button, int shift, double x, double y);
+  void PicMiniPal_MouseDown(int button, int shift, double x, double y);
+  void PicMiniPal_MouseMove(int button, int shift, double x, double y);
+  void PicMiniPal_MouseUp(int button, int shift, double x, double y);
+  void PicScreen_MouseDown(int button, int shift, double x, double y);
+  void PicScreen_MouseUp(int button, int shift, double x, double y);
+  // Draws the palettes and the transparent swatch into PicPal, PicGreyPal, PicMiniPal and
+  // PicScreen.
+  void DrawPalettes();
+  // The control that keeps the pointer inside its client area until the button is up.
+  PaletteControl ConfinePointer = PaletteControl::kNone;
+
   // Updates the position readout and, while a shape or selection is dragged, the size one.
   void ShowCoordinates(int button);
   void ClearSizeReadout() { SizeReadout.clear(); }
@@ -120,6 +139,10 @@ class FrmBrindlex {
   bool TmrEnableRunning = false;
   // The canvas pointer: the tool whose pointer picture shows over the canvas.
   int CanvasPointerTool = 1;
+  // The button (1 or 2) of the canvas stroke in progress, 0 when there is none, and the
+  // tool the stroke was started with.
+  int StrokeButton = 0;
+  int StrokeTool = 1;
 
   // Whether the tool buttons keep the keyboard focus away (the focus filter is installed).
   bool ToolButtonsFiltered = false;
@@ -139,6 +162,11 @@ class FrmBrindlex {
 
  private:
   void ResetDrawColors();
+  // Sets a button's draw colour and shows it on that button's swatch.
+  void SetButtonColor(int button, DrawColorValue color);
+  // One step of the stroke in progress at (MouseX, MouseY), and its end.
+  void StrokeStep();
+  void FinishShape();
   void PaintWindowBackground();
   void RefreshEditMenu();
   // Steps of the open command.

@@ -1,20 +1,15 @@
 // The canvas's mouse events and the readouts beside the preview.
 #include <algorithm>
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
 #include "app/frm_brindlex.h"
+#include "document/drawing_tools.h"
+#include "document/flood_fill.h"
+#include "document/tool_names.h"
 
 namespace brindlex {
 namespace {
-
-// A mouse coordinate as an integer: nearest, ties to even, limited to the 16-bit range
-// the window variables hold.
-int RoundCoordinate(double v) {
-  if (!std::isfinite(v)) return 0;
-  return static_cast<int>(std::clamp(std::nearbyint(v), -32768.0, 32767.0));
-}
 
 std::string TwoDigits(int v) {
   char buffer[16];
@@ -30,12 +25,45 @@ int DragExtent(int e, int d, int last_index, bool shape) {
   return std::abs(e - d) + (shape ? 1 : 0);
 }
 
+bool IsEllipseTool(int tool) {
+  return tool == kToolEllipse || tool == kToolSolidEllipse || tool == kToolFilledEllipse;
+}
+
 }  // namespace
 
-void FrmBrindlex::PicMain_MouseDown(int button, int /*shift*/, double x, double y) {
+void FrmBrindlex::PicMain_MouseDown(int button, int shift, double x, double y) {
   if (!PicMainEnabled || (button != kLeftButton && button != kRightButton)) return;
+  // Selection strokes are the selection tool's; the canvas does nothing with them here.
+  if (CurrentTool == kToolSelect) return;
+  if (StrokeButton != 0) {
+    // The other button during a stroke is ignored. The same button again means that its
+    // release went elsewhere (a modal window opened mid-stroke): end that stroke first.
+    if (button != StrokeButton) return;
+    PicMain_MouseUp(button, shift, MouseX, MouseY);
+  }
+  if (CurrentTool != kToolSample) History.ClearRedo();
+  const DrawColorValue color = Document.DrawColor[button - 1];
+  Document.SetDrawColor(color, CurrentTool == kToolErase);
   DownX = RoundCoordinate(x);
   DownY = RoundCoordinate(y);
+  StrokeButton = button;
+  StrokeTool = CurrentTool;
+  switch (StrokeTool) {
+    case kToolPencil:
+    case kToolErase:
+    case kToolSample:
+      PicMain_MouseMove(button, shift, x, y);
+      break;
+    case kToolFlood:
+      FloodFillAt(Document, DownX, DownY, color == kTransparentColor);
+      break;
+    default:
+      Document.PicMain.draw_mode = DrawMode::kInvert;
+      SnapToCellCentre(DownX, DownY, Document.ZoomFactor);
+      ShapeEndX = MouseX = DownX;
+      ShapeEndY = MouseY = DownY;
+      break;
+  }
 }
 
 void FrmBrindlex::PicMain_MouseMove(int button, int /*shift*/, double x, double y) {
@@ -43,10 +71,84 @@ void FrmBrindlex::PicMain_MouseMove(int button, int /*shift*/, double x, double 
   MouseX = RoundCoordinate(x);
   MouseY = RoundCoordinate(y);
   ShowCoordinates(button);
+  // Only the button that started the stroke, alone of the two, paints.
+  if (StrokeButton == 0 || (button & (kLeftButton | kRightButton)) != StrokeButton) return;
+  StrokeStep();
+}
+
+void FrmBrindlex::StrokeStep() {
+  const int zoom = Document.ZoomFactor;
+  const DrawColorValue color = Document.DrawColor[StrokeButton - 1];
+  switch (StrokeTool) {
+    case kToolPencil:
+    case kToolErase:
+      PaintPixelAt(Document, MouseX, MouseY,
+                   StrokeTool == kToolErase || color == kTransparentColor);
+      break;
+    case kToolSample: {
+      if (MouseX < 1 || MouseX > kCanvasImageSize - 1 || MouseY < 1 ||
+          MouseY > kCanvasImageSize - 1)
+        break;
+      const int px = MouseX / zoom, py = MouseY / zoom;
+      const Color m = Document.PicMask.GetPixel(px, py);
+      const Color c = Document.PicImage.GetPixel(px, py);
+      SetButtonColor(StrokeButton, m == kWhite && c == kBlack ? kTransparentColor
+                                                              : static_cast<DrawColorValue>(c));
+      break;
+    }
+    case kToolFlood:
+      break;
+    default:
+      DrawRubberBand(Document.PicMain, StrokeTool, DownX, DownY, ShapeEndX, ShapeEndY);
+      SnapToCellCentre(MouseX, MouseY, zoom);
+      DrawRubberBand(Document.PicMain, StrokeTool, DownX, DownY, MouseX, MouseY);
+      ShapeEndX = MouseX;
+      ShapeEndY = MouseY;
+      break;
+  }
 }
 
 void FrmBrindlex::PicMain_MouseUp(int button, int /*shift*/, double /*x*/, double /*y*/) {
   if (!PicMainEnabled || (button != kLeftButton && button != kRightButton)) return;
+  // A release without its press, or of the other button, ends nothing.
+  if (StrokeButton == 0 || button != StrokeButton) return;
+  switch (StrokeTool) {
+    case kToolPencil:
+    case kToolErase:
+      Document.IconChanged = true;
+      break;
+    case kToolSample:
+      StrokeButton = 0;
+      OptTool_Click(LastPaintTool);
+      return;
+    case kToolFlood:
+      break;
+    default:
+      FinishShape();
+      break;
+  }
+  StrokeButton = 0;
+  History.RecordSnapshot(Document);
+}
+
+void FrmBrindlex::FinishShape() {
+  const int zoom = Document.ZoomFactor;
+  Surface& canvas = Document.PicMain;
+  // Erase the rubber band and go back to painting.
+  DrawRubberBand(canvas, StrokeTool, DownX, DownY, ShapeEndX, ShapeEndY);
+  canvas.draw_mode = DrawMode::kCopy;
+  if (IsEllipseTool(StrokeTool)) {
+    if (DownX > MouseX) SwapInts(DownX, MouseX);
+    if (DownY > MouseY) SwapInts(DownY, MouseY);
+  }
+  const int own = StrokeButton - 1;
+  DrawShapeOnPlanes(Document, StrokeTool, DownX / zoom, DownY / zoom, MouseX / zoom, MouseY / zoom,
+                    Document.DrawColor[own], Document.DrawColor[1 - own]);
+  Document.ComposePreview();
+  Document.RebuildMainCopy();
+  Document.ShowCanvas();
+  Document.IconChanged = true;
+  ClearSizeReadout();
 }
 
 void FrmBrindlex::ShowCoordinates(int button) {
@@ -55,8 +157,8 @@ void FrmBrindlex::ShowCoordinates(int button) {
   const int py = std::clamp(MouseY / zoom, 0, last);
   PositionReadout = TwoDigits(px) + ", " + TwoDigits(py);
   const bool pressed = (button & (kLeftButton | kRightButton)) != 0;
-  const bool selecting = CurrentTool == 0;
-  const bool shaping = CurrentTool >= 5 && CurrentTool <= 11;
+  const bool selecting = CurrentTool == kToolSelect;
+  const bool shaping = IsShapeTool(CurrentTool);
   if (!pressed || Selection.MovingSelection || !(selecting || shaping)) return;
   const int w = DragExtent(MouseX / zoom, DownX / zoom, last, shaping);
   const int h = DragExtent(MouseY / zoom, DownY / zoom, last, shaping);

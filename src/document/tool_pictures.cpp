@@ -1,0 +1,273 @@
+#include "document/tool_pictures.h"
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "document/tool_names.h"
+
+namespace brindlex {
+namespace {
+
+// Marks the see-through pixels while a picture is drawn; never used as a picture colour.
+constexpr Color kClearKey = 0x01FE02;
+
+constexpr Color kPink = 0xC0C0FF;
+constexpr Color kYellow = 0x00FFFF;
+constexpr Color kTan = 0x80C0E0;
+constexpr Color kNavy = 0x800000;
+constexpr Color kBlue = 0xFF0000;
+constexpr Color kRed = 0x0000FF;
+constexpr Color kPaleBlue = 0xFFE0C0;
+
+using Art = std::vector<std::string>;
+
+const std::map<char, Color>& Legend() {
+  static const std::map<char, Color> legend = {{'.', kClearKey}, {'#', kBlack},  {'w', kWhite},
+                                               {'g', kGrey},     {'s', kSilver}, {'p', kPink},
+                                               {'y', kYellow},   {'t', kTan},    {'n', kNavy},
+                                               {'b', kBlue},     {'o', kRed},    {'c', kPaleBlue}};
+  return legend;
+}
+
+Surface Blank() { return Surface(kToolPictureSize, kToolPictureSize, kClearKey); }
+
+Surface FromArt(const Art& art) {
+  Surface s = Blank();
+  for (int y = 0; y < static_cast<int>(art.size()); ++y)
+    for (int x = 0; x < static_cast<int>(art[y].size()); ++x) {
+      auto it = Legend().find(art[y][x]);
+      s.SetPixel(x, y, it == Legend().end() ? kClearKey : it->second);
+    }
+  return s;
+}
+
+ToolPicture Finish(const Surface& drawn, int hot_x = 0, int hot_y = 0) {
+  ToolPicture picture;
+  picture.image = Surface(drawn.Width(), drawn.Height(), kBlack);
+  picture.mask = Surface(drawn.Width(), drawn.Height(), kWhite);
+  for (int y = 0; y < drawn.Height(); ++y)
+    for (int x = 0; x < drawn.Width(); ++x) {
+      const Color c = drawn.GetPixel(x, y);
+      if (c == kClearKey) continue;
+      picture.image.SetPixel(x, y, c);
+      picture.mask.SetPixel(x, y, kBlack);
+    }
+  picture.hot_x = hot_x;
+  picture.hot_y = hot_y;
+  return picture;
+}
+
+const Art kPencil = {
+    "................",  //
+    ".............##.",  //
+    "............#pp#",  //
+    "...........#pp#.",  //
+    "..........#ss#..",  //
+    ".........#yy#...",  //
+    "........#yy#....",  //
+    ".......#yy#.....",  //
+    "......#yy#......",  //
+    ".....#yy#.......",  //
+    "....#yy#........",  //
+    "...#tt#.........",  //
+    "..#tt#..........",  //
+    ".#t#............",  //
+    "##..............",  //
+    "#...............",  //
+};
+
+const Art kEraser = {
+    "................",  //
+    "................",  //
+    "...........#####",  //
+    "..........#pppp#",  //
+    ".........#pppp#.",  //
+    "........#pppp#..",  //
+    ".......#pppp#...",  //
+    "......#pppp#....",  //
+    ".....######.....",  //
+    "....#bbbb#......",  //
+    "...#bbbb#.......",  //
+    "..#bbbb#........",  //
+    ".#bbbb#.........",  //
+    "#bbbb#..........",  //
+    "#####...........",  //
+    "................",  //
+};
+
+const Art kDropper = {
+    "............##..",  //
+    "...........#oo#.",  //
+    "..........#oooo#",  //
+    "..........#oooo#",  //
+    "........##.#oo#.",  //
+    ".......#..#.##..",  //
+    "........#..#....",  //
+    ".......#cc#.#...",  //
+    "......#cc#.#....",  //
+    ".....#cc#.......",  //
+    "....#cc#........",  //
+    "...#cc#.........",  //
+    "..#cc#..........",  //
+    "..#c#...........",  //
+    ".##.............",  //
+    "#...............",  //
+};
+
+const Art kBucket = {
+    "....###.........",  //
+    "...#...#........",  //
+    "...#..#.#.......",  //
+    "...#.#ww.#......",  //
+    "....#wwwww#.....",  //
+    "...#wwwwwww#....",  //
+    "..#wwwwwwwww#...",  //
+    ".#wwwwwwwwwwbb..",  //
+    "..#wwwwwwwwbbbb.",  //
+    "...#wwwwww#bbbb.",  //
+    "....#wwww#.bbbb.",  //
+    ".....#ww#...bb..",  //
+    "......##....bb..",  //
+    ".............b..",  //
+    ".............b..",  //
+    "................",  //
+};
+
+const Art kCrossHairs = {
+    ".......#........",  //
+    ".......#........",  //
+    ".......#........",  //
+    ".......#........",  //
+    ".......#........",  //
+    "................",  //
+    "................",  //
+    "#####.....#####.",  //
+    "................",  //
+    "................",  //
+    ".......#........",  //
+    ".......#........",  //
+    ".......#........",  //
+    ".......#........",  //
+    ".......#........",  //
+    "................",  //
+};
+
+const Art kMoveArrows = {
+    ".......#........",  //
+    "......###.......",  //
+    ".....#####......",  //
+    ".......#........",  //
+    "...#...#...#....",  //
+    "..##...#...##...",  //
+    ".###...#...###..",  //
+    "###############.",  //
+    ".###...#...###..",  //
+    "..##...#...##...",  //
+    "...#...#...#....",  //
+    ".......#........",  //
+    ".....#####......",  //
+    "......###.......",  //
+    ".......#........",  //
+    "................",  //
+};
+
+// A white border around the black pixels of a pointer, so it shows on dark cells too.
+Surface WithHalo(const Surface& drawn) {
+  Surface out = drawn;
+  for (int y = 0; y < drawn.Height(); ++y)
+    for (int x = 0; x < drawn.Width(); ++x) {
+      if (drawn.GetPixel(x, y) != kClearKey) continue;
+      bool next_to_black = false;
+      for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx) next_to_black |= drawn.GetPixel(x + dx, y + dy) == kBlack;
+      if (next_to_black) out.SetPixel(x, y, kWhite);
+    }
+  return out;
+}
+
+Surface Marquee() {
+  Surface s = Blank();
+  for (int x = 1; x <= 14; ++x)
+    for (int y : {2, 13}) s.SetPixel(x, y, (x + y) % 4 < 2 ? kBlack : kWhite);
+  for (int y = 3; y <= 12; ++y)
+    for (int x : {1, 14}) s.SetPixel(x, y, (x + y) % 4 < 2 ? kBlack : kWhite);
+  return s;
+}
+
+Surface LinePicture() {
+  Surface s = Blank();
+  s.Line(1, 13, 14, 1, kBlack);
+  s.Line(2, 14, 15, 2, kBlack);
+  return s;
+}
+
+// Rectangles and ellipses: outline in `outline`, inside in `inside` (or see-through).
+Surface ShapePicture(bool ellipse, Color outline, Color inside, bool fill_inside) {
+  Surface s = Blank();
+  if (ellipse) {
+    s.pen = outline;
+    s.fill = inside;
+    s.filling = fill_inside;
+    s.Ellipse(0, 2, 16, 14);
+    s.filling = false;
+    s.Ellipse(1, 3, 15, 13);
+  } else {
+    if (fill_inside) s.Box(1, 3, 14, 12, true, inside);
+    s.Box(1, 3, 14, 12, false, outline);
+    s.Box(2, 4, 13, 11, false, outline);
+  }
+  return s;
+}
+
+}  // namespace
+
+ToolPicture ToolButtonPicture(int tool) {
+  switch (tool) {
+    case kToolSelect:
+      return Finish(Marquee());
+    case kToolPencil:
+      return Finish(FromArt(kPencil));
+    case kToolErase:
+      return Finish(FromArt(kEraser));
+    case kToolSample:
+      return Finish(FromArt(kDropper));
+    case kToolFlood:
+      return Finish(FromArt(kBucket));
+    case kToolLine:
+      return Finish(LinePicture());
+    case kToolRectangle:
+      return Finish(ShapePicture(false, kBlack, kBlack, false));
+    case kToolEllipse:
+      return Finish(ShapePicture(true, kBlack, kBlack, false));
+    case kToolSolidRectangle:
+      return Finish(ShapePicture(false, kNavy, kNavy, true));
+    case kToolSolidEllipse:
+      return Finish(ShapePicture(true, kNavy, kNavy, true));
+    case kToolFilledRectangle:
+      return Finish(ShapePicture(false, kBlack, kWhite, true));
+    case kToolFilledEllipse:
+      return Finish(ShapePicture(true, kBlack, kWhite, true));
+    default:
+      return Finish(Blank());
+  }
+}
+
+ToolPicture ToolPointerPicture(int tool) {
+  switch (tool) {
+    case kToolPencil:
+      return Finish(FromArt(kPencil), 0, 15);
+    case kToolErase:
+      return Finish(FromArt(kEraser), 0, 14);
+    case kToolSample:
+      return Finish(FromArt(kDropper), 0, 15);
+    case kToolFlood:
+      return Finish(FromArt(kBucket), 13, 14);
+    case kToolLine:
+      return Finish(WithHalo(FromArt(kMoveArrows)), 7, 7);
+    default:
+      return Finish(WithHalo(FromArt(kCrossHairs)), 7, 7);
+  }
+}
+
+}  // namespace brindlex

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "platform/surface.h"
+
+namespace brindlex {
+
+// A small picture with see-through parts, in the icon planes' encoding: mask white where
+// the picture is transparent, black where it shows image's colour. Pointer pictures also
+// carry the hot spot, the pixel that points.
+struct ToolPicture {
+  Surface image;
+  Surface mask;
+  int hot_x = 0, hot_y = 0;
+
+  bool Opaque(int x, int y) const { return mask.GetPixel(x, y) == kBlack; }
+};
+
+// Edge of every tool picture and pointer picture.
+constexpr int kToolPictureSize = 16;
+
+// The picture on tool button `tool` (0 to 11): a marquee, a pencil, an eraser, a dropper,
+// a paint bucket, a line, and the six rectangle and ellipse forms (outline only, all one
+// colour, black outline around a white inside).
+ToolPicture ToolButtonPicture(int tool);
+
+// The canvas pointer of tool button `tool`: cross hairs for Select, the pencil, eraser,
+// dropper and bucket with their hot spots at the working tip, and a four-way arrow (the
+// move pointer) for Line. The other tools hold the Select pointer.
+ToolPicture ToolPointerPicture(int tool);
+
+}  // namespace brindlex
