@@ -38,6 +38,7 @@ void FrmBrindlex::Form_Load() {
   FindMenuEntry(Menus, "MnuExit")->caption = app_text::kExitCaption;
   PaintWindowBackground();
   ToolButtonsFiltered = true;
+  ui_.ShowMainWindow();
   ui_.DoEvents();
   OpenCommandLineFile();
 }

@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "app/app_messages.h"
+#include "shell/settings_store.h"
 
 namespace brindlex {
 namespace {
@@ -74,10 +75,11 @@ std::string JoinCommandLine(const std::vector<std::string>& arguments) {
   return line;
 }
 
-bool StartProgram(const Screen& screen, Ui& ui, StartupPaths& paths) {
+bool StartProgram(const Screen& screen, Ui& ui, StartupPaths& paths, Registry& registry) {
   if (!CheckColorDepth(screen, ui)) return false;
   paths.ShellIconPath = FindShellIconPath(paths.ProgramFolder);
   paths.TempIconPath = MakeTempIconPath();
+  RegisterIconFileType(registry, paths.ProgramFolder, DataHomeFolder(), ConfigHomeFolder());
   return true;
 }
 

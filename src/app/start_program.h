@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/frm_brindlex.h"
+#include "platform/registry.h"
 #include "platform/screen.h"
 #include "platform/ui.h"
 
@@ -29,6 +30,6 @@ std::string JoinCommandLine(const std::vector<std::string>& arguments);
 // The start routine up to the main window: checks the colour depth (False: the program
 // must end at once), fills the standard palettes, finds the paths and registers the
 // icon-file association. The caller then creates and shows the main window.
-bool StartProgram(const Screen& screen, Ui& ui, StartupPaths& paths);
+bool StartProgram(const Screen& screen, Ui& ui, StartupPaths& paths, Registry& registry);
 
 }  // namespace brindlex

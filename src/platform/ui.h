@@ -63,6 +63,8 @@ class Ui {
   }
   // Shows the multi-image choice modally; it ends through one of its handlers.
   virtual void ShowMultiIconDialog(FrmMultiIconDialog& /*dialog*/) {}
+  // Places the main window centred on the screen at its size and shows it.
+  virtual void ShowMainWindow() {}
   // Sets the pointer of the main window.
   virtual void SetBusyPointer(BusyPointer /*pointer*/) {}
 };

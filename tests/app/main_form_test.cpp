@@ -9,6 +9,7 @@
 #include "app/frm_brindlex.h"
 #include "app/start_program.h"
 #include "scripted_ui.h"
+#include "shell/settings_file.h"
 
 namespace brindlex {
 namespace {
@@ -166,14 +167,17 @@ TEST(StartProgram, ColourDepthOfEightBitsOrLessEndsWithTheMessage) {
   ScriptedUi ui;
   FixedScreen eight(8), sixteen(16);
   StartupPaths paths;
-  EXPECT_FALSE(StartProgram(eight, ui, paths));
+  SettingsFile registry;
+  EXPECT_FALSE(StartProgram(eight, ui, paths, registry));
   ASSERT_EQ(ui.messages.size(), 1u);
   EXPECT_EQ(ui.messages[0].title, "Quorvane 2001  - Error");
   EXPECT_EQ(ui.messages[0].text,
             "Quorvane 2001  rekiere mas kolor para esta opcion\r\n\r\nporfavor ajusta el kolor");
   EXPECT_EQ(ui.messages[0].icon, MessageIcon::kCritical);
   EXPECT_TRUE(paths.TempIconPath.empty());
-  EXPECT_TRUE(StartProgram(sixteen, ui, paths));
+  EXPECT_FALSE(registry.KeyExists(RegistryRoot::kClassesRoot, ".ico"));
+  EXPECT_TRUE(StartProgram(sixteen, ui, paths, registry));
+  EXPECT_EQ(registry.ReadValue(RegistryRoot::kClassesRoot, ".ico", ""), "icofile");
   EXPECT_EQ(ui.messages.size(), 1u);
 }
 

@@ -8,6 +8,7 @@
 #include "platform/qt/main_window.h"
 #include "platform/qt/qt_ui.h"
 #include "platform/qt/x11_display.h"
+#include "shell/settings_file.h"
 
 namespace {
 
@@ -30,6 +31,7 @@ int main(int argc, char** argv) {
   StartupPaths paths;
   paths.CommandLine = JoinCommandLine(std::vector<std::string>(argv + 1, argv + argc));
   paths.ProgramFolder = ProgramFolder();
+  SettingsFile settings(SettingsFile::DefaultPath());
 
   // Qt cannot paint on displays of 8 bits or fewer: there the start routine runs with plain
   // X message boxes, and it ends the program after its colour-depth message.
@@ -38,7 +40,7 @@ int main(int argc, char** argv) {
     if (depth > 0 && depth <= 8) {
       qt::X11Screen screen;
       qt::X11MessageUi ui;
-      if (!StartProgram(screen, ui, paths)) return 0;
+      if (!StartProgram(screen, ui, paths, settings)) return 0;
     }
   }
 
@@ -48,8 +50,8 @@ int main(int argc, char** argv) {
   QApplication app(qt_argc, qt_argv);
   qt::QtScreen screen;
   qt::QtUi ui;
-  if (!StartProgram(screen, ui, paths)) return 0;
-  qt::MainWindow window(ui, screen, paths);
+  if (!StartProgram(screen, ui, paths, settings)) return 0;
+  qt::MainWindow window(ui, screen, paths, &settings);
   window.Start();
   return app.exec();
 }

@@ -3,9 +3,11 @@
 #include <QAction>
 #include <QButtonGroup>
 #include <QCloseEvent>
+#include <QDropEvent>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPainter>
 #include <QScreen>
 #include <QShortcut>
@@ -70,8 +72,9 @@ QString ActionText(const MenuEntry& entry) {
 
 }  // namespace
 
-MainWindow::MainWindow(QtUi& ui, const Screen& screen, StartupPaths paths)
-    : ui_(ui), form_(ui, screen, std::move(paths)) {
+MainWindow::MainWindow(QtUi& ui, const Screen& screen, StartupPaths paths, Registry* registry)
+    : ui_(ui), form_(ui, screen, std::move(paths), registry) {
+  setAcceptDrops(true);
   ui_.SetParentWindow(this);
   QPalette window_palette = palette();
   window_palette.setColor(QPalette::Window, ToQColor(kButtonFace));
@@ -190,7 +193,14 @@ void MainWindow::BuildControls() {
 }
 
 void MainWindow::Start() {
+  ui_.on_show_main_window = [this] { PlaceAndShow(); };
   form_.Form_Load();
+  ui_.on_show_main_window = nullptr;
+  Sync();
+  if (form_.Unloaded) close();
+}
+
+void MainWindow::PlaceAndShow() {
   setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
   if (QScreen* screen = QGuiApplication::primaryScreen()) {
     const QRect area = screen->geometry();
@@ -201,7 +211,6 @@ void MainWindow::Start() {
   }
   Sync();
   show();
-  if (form_.Unloaded) close();
 }
 
 QAction* MainWindow::ActionOf(const std::string& control, int index) {
@@ -249,6 +258,24 @@ void MainWindow::Sync() {
                         kSizeReadout.box_right - kPositionReadout.box_left,
                         kSizeReadout.box_bottom - kPositionReadout.box_top));
   if (form_.Unloaded && !closing_) close();
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+  if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void MainWindow::dragMoveEvent(QDragMoveEvent* event) {
+  if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+  std::vector<std::string> files;
+  for (const QUrl& url : event->mimeData()->urls())
+    if (url.isLocalFile()) files.push_back(url.toLocalFile().toStdString());
+  if (files.empty()) return;
+  event->acceptProposedAction();
+  form_.OpenDroppedFile(files);
+  Sync();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

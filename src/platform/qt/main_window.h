@@ -23,7 +23,7 @@ namespace brindlex::qt {
 class MainWindow : public QMainWindow {
   Q_OBJECT
  public:
-  MainWindow(QtUi& ui, const Screen& screen, StartupPaths paths);
+  MainWindow(QtUi& ui, const Screen& screen, StartupPaths paths, Registry* registry = nullptr);
   ~MainWindow() override;
 
   // Runs the form's start-up (Form_Load) and shows the window centred on the screen.
@@ -42,9 +42,14 @@ class MainWindow : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // A file list dropped on the window or on any of its controls opens its first file.
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   void BuildMenus();
+  void PlaceAndShow();
   void BuildControls();
   void SyncMenus(const std::vector<MenuEntry>& entries);
   // Runs a menu entry the way a click or its shortcut does: refresh its top-level menu's

@@ -1,9 +1,14 @@
 #include "platform/qt/qt_ui.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QScreen>
+
+#include "platform/qt/multi_icon_dialog.h"
 
 namespace brindlex::qt {
 
@@ -65,6 +70,44 @@ MessageAnswer QtUi::ShowMessage(const std::string& text, const std::string& titl
 }
 
 void QtUi::DoEvents() { QApplication::processEvents(); }
+
+FileDialogResult QtUi::ShowFileDialog(const FileDialogSpec& spec, int& filter_index) {
+  QFileDialog dialog(parent_, ToQString(spec.title), QDir::currentPath());
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setOption(QFileDialog::ReadOnly, false);
+  // The display texts name their pattern ("Windows Icon (*.ico)"); Qt reads the pattern
+  // from the parentheses.
+  QStringList filters;
+  for (const auto& filter : spec.filters) filters << ToQString(filter.first);
+  dialog.setNameFilters(filters);
+  if (filter_index >= 1 && filter_index <= filters.size())
+    dialog.selectNameFilter(filters[filter_index - 1]);
+  if (spec.save) {
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(ToQString(spec.default_extension));
+  } else {
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+  }
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  const QString path = dialog.selectedFiles().first();
+  filter_index = static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1;
+  return {path.toStdString(), QFileInfo(path).fileName().toStdString(), true};
+}
+
+void QtUi::ShowMultiIconDialog(FrmMultiIconDialog& form) {
+  MultiIconDialog dialog(parent_, form);
+  dialog.exec();
+}
+
+void QtUi::SetBusyPointer(BusyPointer pointer) {
+  if (pointer == BusyPointer::kHourglass) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+  } else {
+    QApplication::restoreOverrideCursor();
+  }
+}
 
 int QtScreen::BitsPerPixel() const {
   QScreen* screen = QGuiApplication::primaryScreen();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 
 #include "platform/screen.h"
 #include "platform/ui.h"
@@ -13,6 +14,15 @@ class QtUi : public Ui {
   MessageAnswer ShowMessage(const std::string& text, const std::string& title, MessageIcon icon,
                             MessageButtons buttons) override;
   void DoEvents() override;
+  FileDialogResult ShowFileDialog(const FileDialogSpec& spec, int& filter_index) override;
+  void ShowMultiIconDialog(FrmMultiIconDialog& dialog) override;
+  void SetBusyPointer(BusyPointer pointer) override;
+  void ShowMainWindow() override {
+    if (on_show_main_window) on_show_main_window();
+  }
+
+  // How the main window places and shows itself.
+  std::function<void()> on_show_main_window;
 
   // The window that message boxes belong to.
   void SetParentWindow(QWidget* parent) { parent_ = parent; }
