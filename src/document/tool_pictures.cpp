@@ -1,5 +1,6 @@
 #include "document/tool_pictures.h"
 
+#include <cstdlib>
 #include <map>
 #include <string>
 #include <vector>
@@ -101,37 +102,18 @@ const Art kDropper = {
     "...........#oo#.",  //
     "..........#oooo#",  //
     "..........#oooo#",  //
-    "........##.#oo#.",  //
-    ".......#..#.##..",  //
-    "........#..#....",  //
-    ".......#cc#.#...",  //
-    "......#cc#.#....",  //
+    ".......##..#oo#.",  //
+    "........##..##..",  //
+    "........###.....",  //
+    ".......#cc##....",  //
+    "......#cc#.##...",  //
     ".....#cc#.......",  //
     "....#cc#........",  //
     "...#cc#.........",  //
     "..#cc#..........",  //
-    "..#c#...........",  //
-    ".##.............",  //
-    "#...............",  //
-};
-
-const Art kBucket = {
-    "....###.........",  //
-    "...#...#........",  //
-    "...#..#.#.......",  //
-    "...#.#ww.#......",  //
-    "....#wwwww#.....",  //
-    "...#wwwwwww#....",  //
-    "..#wwwwwwwww#...",  //
-    ".#wwwwwwwwwwbb..",  //
-    "..#wwwwwwwwbbbb.",  //
-    "...#wwwwww#bbbb.",  //
-    "....#wwww#.bbbb.",  //
-    ".....#ww#...bb..",  //
-    "......##....bb..",  //
-    ".............b..",  //
-    ".............b..",  //
-    "................",  //
+    ".#cc#...........",  //
+    "#c#.............",  //
+    "##..............",  //
 };
 
 const Art kCrossHairs = {
@@ -197,8 +179,37 @@ Surface Marquee() {
 
 Surface LinePicture() {
   Surface s = Blank();
-  s.Line(1, 13, 14, 1, kBlack);
-  s.Line(2, 14, 15, 2, kBlack);
+  s.Line(1, 14, 15, 0, kBlack);
+  s.Line(2, 14, 16, 0, kBlack);
+  return s;
+}
+
+// A tilted paint can with its handle, pouring paint from its right corner.
+Surface BucketPicture() {
+  Surface s = Blank();
+  constexpr int kCentreX = 6, kCentreY = 8, kRadius = 5;
+  for (int y = 0; y < kToolPictureSize; ++y)
+    for (int x = 0; x < kToolPictureSize; ++x) {
+      const int d = std::abs(x - kCentreX) + std::abs(y - kCentreY);
+      if (d <= kRadius) s.SetPixel(x, y, d == kRadius ? kBlack : kWhite);
+    }
+  // The handle: the upper half of a circle over the can.
+  Surface handle = Blank();
+  handle.pen = kBlack;
+  handle.Circle(kCentreX, 5, 4);
+  for (int y = 0; y < 5; ++y)
+    for (int x = 0; x < kToolPictureSize; ++x)
+      if (handle.GetPixel(x, y) == kBlack && s.GetPixel(x, y) == kClearKey)
+        s.SetPixel(x, y, kBlack);
+  // The paint: pouring over the can's right corner and running down.
+  const auto pour = [&s](int x0, int y0, int x1, int y1) {
+    for (int y = y0; y <= y1; ++y)
+      for (int x = x0; x <= x1; ++x)
+        if (s.GetPixel(x, y) == kClearKey) s.SetPixel(x, y, kBlue);
+  };
+  pour(10, 7, 13, 9);
+  pour(12, 10, 14, 12);
+  pour(13, 13, 14, 14);
   return s;
 }
 
@@ -233,7 +244,7 @@ ToolPicture ToolButtonPicture(int tool) {
     case kToolSample:
       return Finish(FromArt(kDropper));
     case kToolFlood:
-      return Finish(FromArt(kBucket));
+      return Finish(BucketPicture());
     case kToolLine:
       return Finish(LinePicture());
     case kToolRectangle:
@@ -262,7 +273,7 @@ ToolPicture ToolPointerPicture(int tool) {
     case kToolSample:
       return Finish(FromArt(kDropper), 0, 15);
     case kToolFlood:
-      return Finish(FromArt(kBucket), 13, 14);
+      return Finish(BucketPicture(), 13, 14);
     case kToolLine:
       return Finish(WithHalo(FromArt(kMoveArrows)), 7, 7);
     default:

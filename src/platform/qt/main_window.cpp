@@ -16,6 +16,8 @@
 #include "app/centre_form.h"
 #include "app/window_layout.h"
 #include "document/tool_names.h"
+#include "platform/qt/palette_events.h"
+#include "platform/qt/tool_box.h"
 
 namespace brindlex::qt {
 namespace {
@@ -169,6 +171,8 @@ void MainWindow::BuildControls() {
     view->setGeometry(swatch.place.left, swatch.place.top, swatch.place.width, swatch.place.height);
     swatches_.push_back(view);
   }
+  ConnectPalettes(form_, {swatches_[2], swatches_[4], swatches_[5], swatches_[3]},
+                  [this] { Sync(); });
 
   tool_group_ = new QButtonGroup(this);
   tool_group_->setExclusive(true);
@@ -183,6 +187,7 @@ void MainWindow::BuildControls() {
     QFont small = button->font();
     small.setPixelSize(9);
     button->setFont(small);
+    DecorateToolButton(button, i);
     tool_group_->addButton(button, i);
     tool_buttons_[i] = button;
   }
@@ -251,6 +256,7 @@ void MainWindow::Sync() {
   if (!form_.TmrEnableRunning && enable_timer_.isActive()) enable_timer_.stop();
   if (QAbstractButton* button = tool_buttons_[form_.CurrentTool]; button && !button->isChecked())
     button->setChecked(true);
+  ShowCanvasPointer(canvas_, form_.CanvasPointerTool);
   canvas_->update();
   preview_->update();
   for (SurfaceView* view : swatches_) view->update();
