@@ -1,0 +1,280 @@
+// The open and save commands of the main form, driven through a scripted Ui on real files.
+#include <gtest/gtest.h>
+
+#include "app/frm_brindlex.h"
+#include "files/icon_reader.h"
+#include "files/icon_test_files.h"
+#include "scripted_ui.h"
+#include "shell/recent_files.h"
+#include "shell/settings_file.h"
+
+namespace brindlex {
+namespace {
+
+using testing::Bytes;
+using testing::FixedScreen;
+using testing::ScriptedUi;
+using testing::TempFolder;
+
+class FileCommandsTest : public ::testing::Test {
+ protected:
+  FileCommandsTest() : form(ui, screen, StartupPaths{}, &settings) { form.Form_Load(); }
+
+  // A three-image file: 16 x 16 at 1 bit (palette black, white; pixels all entry 1), 32 x 32
+  // at 4 bits (entry 9 everywhere) and 48 x 48 at 8 bits; all opaque.
+  std::string ThreeImageFile() {
+    const std::string path = folder.File("tres.ico");
+    testing::WriteBytes(path, testing::IconFile({testing::UniformImage(16, 1, 0xFF, 0),
+                                                 testing::UniformImage(32, 4, 0x99, 0),
+                                                 testing::UniformImage(48, 8, 0x07, 0)}));
+    return path;
+  }
+  std::string SingleImageFile(const std::string& name, int edge, std::uint8_t mask_fill = 0) {
+    const std::string path = folder.File(name);
+    testing::WriteBytes(path, testing::IconFile({testing::UniformImage(edge, 4, 0x9C, mask_fill)}));
+    return path;
+  }
+  void Edit(Color c) {
+    form.Document.PicMask.SetPixel(0, 0, kBlack);
+    form.Document.PicImage.SetPixel(0, 0, c);
+    form.Document.DisplayResults();
+    form.History.RecordSnapshot(form.Document);
+  }
+  std::vector<std::string> Recent() {
+    std::vector<std::string> tags;
+    RecentMenu menu = RecentMenu::Of(form.Menus);
+    for (int i = 1; i <= 4; ++i)
+      if (menu.slots[i]->visible) tags.push_back(menu.slots[i]->tag);
+    return tags;
+  }
+
+  TempFolder folder;
+  ScriptedUi ui;
+  FixedScreen screen;
+  SettingsFile settings;
+  FrmBrindlex form;
+};
+
+TEST_F(FileCommandsTest, OpeningASingleImageFileThroughTheDialog) {
+  const std::string path = SingleImageFile("flag.ico", 16);
+  ui.file_answers = {ScriptedUi::Chosen(path)};
+  form.MenuClick("MnuOpen", -1);
+  ASSERT_EQ(ui.dialogs.size(), 1u);
+  EXPECT_EQ(ui.dialogs[0].title, "Quorvane 2001  editor - Abrir");
+  EXPECT_EQ(ui.dialogs[0].filters[0].first, "Windows Icon (*.ico)");
+  EXPECT_FALSE(ui.dialogs[0].save);
+  EXPECT_TRUE(ui.messages.empty());
+  EXPECT_EQ(form.Document.Edge(), 16);
+  EXPECT_EQ(form.Document.PicImage.GetPixel(0, 0), 0x090909u);  // left nibble: entry 9
+  EXPECT_EQ(form.Document.PicImage.GetPixel(1, 0), 0x0C0C0Cu);  // right nibble: entry 12
+  EXPECT_EQ(form.Document.PicIcon.GetPixel(1, 0), 0x0C0C0Cu);
+  EXPECT_EQ(form.Caption, "Quorvane- flag.ico");
+  EXPECT_EQ(form.CurrentFilePath, path);
+  EXPECT_EQ(form.CurrentFileTitle, "flag.ico");
+  EXPECT_FALSE(form.Document.IconChanged);
+  EXPECT_EQ(form.History.UndoList.size(), 1u);
+  EXPECT_FALSE(form.PicMainEnabled);
+  EXPECT_TRUE(form.TmrEnableRunning);
+  form.TmrEnable_Timer();
+  EXPECT_TRUE(form.PicMainEnabled);
+  EXPECT_EQ(Recent(), std::vector<std::string>{path});
+  EXPECT_EQ(FindMenuEntry(form.Menus, "MnuRecent", 1)->caption, "&1 flag.ico");
+  EXPECT_TRUE(FindMenuEntry(form.Menus, "MnuRecent", 0)->visible);
+}
+
+TEST_F(FileCommandsTest, FailedOpensReportAndLeaveTheDocument) {
+  Edit(0x0000FF);
+  form.Document.IconChanged = false;
+  const std::string cursor = folder.File("flecha.cur");
+  testing::WriteBytes(cursor, testing::IconFile({testing::UniformImage(32, 4)}, 2));
+  const std::string odd = SingleImageFile("raro.ico", 24);
+  for (const std::string& path : {cursor, odd}) {
+    ui.file_answers = {ScriptedUi::Chosen(path)};
+    form.PicMainEnabled = true;
+    form.TmrEnableRunning = false;
+    form.MenuClick("MnuOpen", -1);
+    EXPECT_TRUE(form.TmrEnableRunning);
+  }
+  ASSERT_EQ(ui.messages.size(), 2u);
+  EXPECT_EQ(ui.messages[0].text, "flecha.cur inono no valido");
+  EXPECT_EQ(ui.messages[0].title, "Quorvane - Error");
+  EXPECT_EQ(ui.messages[0].icon, MessageIcon::kExclamation);
+  EXPECT_EQ(ui.messages[1].text,
+            "las dimenciones de este ikono no son iguales ke el Quorvane \r\n\r\n24 x 24 pixels.");
+  EXPECT_EQ(form.Document.Edge(), 32);
+  EXPECT_EQ(form.Document.PicImage.GetPixel(0, 0), 0x0000FFu);
+  EXPECT_EQ(form.Caption, "Quorvane 2001 - Untitled");
+  EXPECT_TRUE(Recent().empty());
+  // A cancelled dialog changes nothing either.
+  form.MenuClick("MnuOpen", -1);
+  EXPECT_EQ(ui.messages.size(), 2u);
+  EXPECT_EQ(form.Document.Edge(), 32);
+}
+
+TEST_F(FileCommandsTest, WhiteOnWhitePixelsOpenAsOpaqueBlack) {
+  // Palette entries 9 and 12 are greys; make a 1-bit file whose colour is white (entry 1
+  // = white) under a transparent mask: white on white.
+  const std::string path = folder.File("blanco.ico");
+  Bytes palette = {0, 0, 0, 0, 255, 255, 255, 0};
+  testing::WriteBytes(
+      path,
+      testing::IconFile({testing::BitmapImage(16, 1, palette, Bytes(64, 0xFF), Bytes(64, 0xFF))}));
+  ui.file_answers = {ScriptedUi::Chosen(path)};
+  form.MenuClick("MnuOpen", -1);
+  EXPECT_EQ(form.Document.PicMask.GetPixel(3, 3), kBlack);
+  EXPECT_EQ(form.Document.PicImage.GetPixel(3, 3), kBlack);
+  EXPECT_EQ(form.History.UndoList.back().mask.GetPixel(3, 3), kBlack);
+}
+
+TEST_F(FileCommandsTest, MultiImageFilesAskWhichImageAndSaveBackWithoutLosingAny) {
+  const std::string path = ThreeImageFile();
+  ui.file_answers = {ScriptedUi::Chosen(path)};
+  ui.pick_rows = {-1};
+  form.MenuClick("MnuOpen", -1);
+  ASSERT_EQ(ui.shown_rows.size(), 3u);
+  EXPECT_EQ(ui.shown_rows[1].text, "32 x 32 ... 16 Color");
+  EXPECT_EQ(form.Caption, "Quorvane 2001 - Untitled");  // cancelled: unchanged
+  EXPECT_TRUE(form.OpenAccepted);
+
+  ui.file_answers = {ScriptedUi::Chosen(path)};
+  ui.pick_rows = {1};
+  form.MenuClick("MnuOpen", -1);
+  EXPECT_EQ(form.Document.Edge(), 32);
+  EXPECT_EQ(form.Document.PicImage.GetPixel(5, 5), 0x090909u);
+  EXPECT_TRUE(form.MultiImage.FromMultiIconFile);
+  EXPECT_EQ(form.MultiImage.SourceIndex, 1);
+
+  for (Color c : {0x0000FFu, 0x00FF00u}) {
+    Edit(c);
+    form.MenuClick("MnuSave", -1);
+    EXPECT_TRUE(form.SaveSucceeded);
+    EXPECT_FALSE(form.Document.IconChanged);
+  }
+  EXPECT_TRUE(ui.messages.empty());
+  IconImageList list;
+  ASSERT_EQ(GetIconImageCount(path), 3);
+  ASSERT_TRUE(ListIconImages(path, 3, list));
+  EXPECT_EQ(list.rows[0].text, "32 x 32 ... 256 Color");  // grey 9 and green: 8 bits
+  EXPECT_EQ(list.rows[1].text, "16 x 16 ... Monochrome");
+  EXPECT_EQ(list.rows[2].text, "48 x 48 ... 256 Color");
+  // The saved image holds the latest edit; a new untitled icon saves as a single image.
+  MultiImageState pick;
+  pick.ChosenWidth = pick.ChosenHeight = 32;
+  DecodeSurfaces decoded;
+  ASSERT_TRUE(DecodeIconImage(path, pick, decoded, ui));
+  EXPECT_EQ(decoded.ColorSurface.GetPixel(0, 0), 0x00FF00u);
+  form.MenuClick("MnuIconSize", 0);
+  EXPECT_FALSE(form.MultiImage.FromMultiIconFile);
+}
+
+TEST_F(FileCommandsTest, SaveAsWritesASingleImageAndRecordsTheFile) {
+  Edit(0x0000FF);
+  const std::string path = folder.File("nuevo.ico");
+  // Save on an untitled icon asks for a name; a cancelled dialog changes nothing.
+  form.MenuClick("MnuSave", -1);
+  EXPECT_FALSE(form.SaveSucceeded);
+  EXPECT_TRUE(form.Document.IconChanged);
+  ui.file_answers = {ScriptedUi::Chosen(path)};
+  form.MenuClick("MnuSaveAs", -1);
+  EXPECT_EQ(ui.dialogs.back().title, "Quorvane 2001 editor - Salvar komo");
+  EXPECT_EQ(ui.dialogs.back().default_extension, "ico");
+  EXPECT_TRUE(ui.dialogs.back().save);
+  EXPECT_TRUE(form.SaveSucceeded);
+  EXPECT_EQ(form.Caption, "Quorvane 2001  - nuevo.ico");
+  EXPECT_EQ(form.CurrentFilePath, path);
+  EXPECT_EQ(Recent(), std::vector<std::string>{path});
+  // Black, white, transparent and one red pixel of the 16 standard colours: 4 bits, 32 x 32.
+  EXPECT_EQ(testing::ReadBytes(path).size(), 22u + 744u);
+  EXPECT_EQ((std::vector<BusyPointer>{BusyPointer::kHourglass, BusyPointer::kNormal}), ui.pointers);
+
+  // A save that cannot write reports and keeps the changes.
+  Edit(0x00FF00);
+  ui.file_answers = {ScriptedUi::Chosen(folder.File("no/such/folder.ico"))};
+  form.MenuClick("MnuSaveAs", -1);
+  EXPECT_FALSE(form.SaveSucceeded);
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].text, "no s epuede salvar folder.ico");
+  EXPECT_EQ(ui.messages[0].title, "Quorvane- Error");
+  EXPECT_EQ(form.CurrentFilePath, path);
+  EXPECT_TRUE(form.Document.IconChanged);
+}
+
+TEST_F(FileCommandsTest, SavePromptYesSavesAndCancelledSaveAsStopsTheCaller) {
+  Edit(0x0000FF);
+  ui.answers = {MessageAnswer::kYes};  // the save prompt; its Save As dialog is cancelled
+  form.MenuClick("MnuIconSize", 2);
+  EXPECT_EQ(form.Document.Edge(), 32);
+  EXPECT_TRUE(form.Document.IconChanged);
+  const std::string path = folder.File("guardado.ico");
+  ui.answers = {MessageAnswer::kYes};
+  ui.file_answers = {ScriptedUi::Chosen(path)};
+  form.MenuClick("MnuIconSize", 2);
+  EXPECT_EQ(form.Document.Edge(), 48);
+  EXPECT_TRUE(std::filesystem::exists(path));
+}
+
+TEST_F(FileCommandsTest, RecentEntriesOpenOrAreDroppedWhenTheirFileFails) {
+  const std::string a = SingleImageFile("a.ico", 16), b = SingleImageFile("b.ico", 32);
+  const std::string c = ThreeImageFile();
+  for (const std::string& path : {a, b, c}) {
+    ui.file_answers = {ScriptedUi::Chosen(path)};
+    ui.pick_rows = {0};
+    form.MenuClick("MnuOpen", -1);
+  }
+  EXPECT_EQ(Recent(), (std::vector<std::string>{c, b, a}));
+  // Cancelling the image choice keeps the entry.
+  ui.pick_rows = {-1};
+  form.MenuClick("MnuRecent", 1);
+  EXPECT_EQ(Recent(), (std::vector<std::string>{c, b, a}));
+  // A file replaced by something else is dropped after its message.
+  testing::WriteBytes(b, Bytes{'n', 'o'});
+  form.MenuClick("MnuRecent", 2);
+  EXPECT_EQ(ui.messages.back().text, "b.ico inono no valido");
+  EXPECT_EQ(Recent(), (std::vector<std::string>{c, a}));
+  EXPECT_EQ(FindMenuEntry(form.Menus, "MnuRecent", 2)->caption, "&2 a.ico");
+  // A missing file too.
+  std::filesystem::remove(a);
+  form.MenuClick("MnuRecent", 2);
+  EXPECT_EQ(ui.messages.back().text, "no se enkuentra el archivo a.ico");
+  EXPECT_EQ(Recent(), std::vector<std::string>{c});
+  // Opening the listed file in other letters moves nothing and keeps its spelling.
+  form.MenuClick("MnuRecent", 1);
+  EXPECT_EQ(form.Document.Edge(), 16);
+  EXPECT_EQ(Recent(), std::vector<std::string>{c});
+}
+
+TEST_F(FileCommandsTest, DropsOpenTheFirstFileAndTheCommandLineIsChecked) {
+  const std::string a = SingleImageFile("uno.ico", 48), b = SingleImageFile("dos.ico", 16);
+  form.OpenDroppedFile({});
+  EXPECT_TRUE(ui.messages.empty());
+  form.OpenDroppedFile({a, b});
+  EXPECT_EQ(form.Document.Edge(), 48);
+  EXPECT_EQ(form.CurrentFileTitle, "uno.ico");
+
+  auto start_with = [&](const std::string& command_line) {
+    ScriptedUi start_ui;
+    StartupPaths paths;
+    paths.CommandLine = command_line;
+    SettingsFile memory;
+    FrmBrindlex started(start_ui, screen, paths, &memory);
+    started.Form_Load();
+    return std::make_pair(start_ui.messages, started.Caption);
+  };
+  const std::string upper = folder.File("MAYUS.ICO");
+  std::filesystem::copy_file(b, upper);
+  EXPECT_EQ(start_with(upper).second, "Quorvane- MAYUS.ICO");
+  auto [missing, caption] = start_with(folder.File("nada.ico"));
+  ASSERT_EQ(missing.size(), 1u);
+  EXPECT_EQ(missing[0].text, "fALLO AL ABRIR EL ARCHIVO");
+  EXPECT_EQ(missing[0].title, "Quorvane eRROr");
+  EXPECT_EQ(caption, "Quorvane 2001 - Untitled");
+  const std::string bitmap = folder.File("foto.bmp");
+  testing::WriteBytes(bitmap, Bytes{'B', 'M'});
+  auto bad = start_with(bitmap).first;
+  ASSERT_EQ(bad.size(), 1u);
+  EXPECT_EQ(bad[0].text, "EXTENSION NO VALIDA");
+  EXPECT_EQ(bad[0].title, "Quorvane ErRoR");
+}
+
+}  // namespace
+}  // namespace brindlex
