@@ -9,6 +9,7 @@
 #include "files/color_depth.h"
 #include "files/decode_surfaces.h"
 #include "files/file_bytes.h"
+#include "files/frm_multi_icon_dialog.h"
 #include "files/icon_image_list.h"
 #include "files/icon_reader.h"
 #include "files/icon_writer.h"
@@ -62,33 +63,18 @@ bool EndsWithIco(const std::string& path) {
 }
 
 // Splits "IN.ico:INDEX" into path and index. A name that exists as a file is taken whole.
-bool ParseInput(const std::string& arg, std::string& path, int& index) {
+void ParseInput(const std::string& arg, std::string& path, int& index) {
   path = arg;
   index = 0;
-  if (FileExists(arg)) return true;
+  if (FileExists(arg)) return;
   const auto colon = arg.find_last_of(':');
-  if (colon == std::string::npos) return true;
+  if (colon == std::string::npos) return;
   const std::string digits = arg.substr(colon + 1);
   if (digits.empty() || digits.size() > 5 ||
       !std::all_of(digits.begin(), digits.end(), [](unsigned char c) { return std::isdigit(c); }))
-    return true;
+    return;
   index = std::stoi(digits);
   path = arg.substr(0, colon);
-  return true;
-}
-
-// A number read from the start of a row text as the choice dialog reads it: blanks skipped,
-// digits up to the first character that cannot continue the number.
-int LeadingNumber(const std::string& text, std::size_t from) {
-  std::size_t i = from;
-  while (i < text.size() && text[i] == ' ') ++i;
-  bool negative = false;
-  if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
-  long long value = 0;
-  for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i)
-    value = std::min<long long>(value * 10 + (text[i] - '0'), 1LL << 31);
-  return static_cast<int>(
-      std::clamp<long long>(negative ? -value : value, -(1LL << 31) + 1, (1LL << 31) - 1));
 }
 
 // Reads the file and checks that it is an icon, reporting why not.
@@ -146,16 +132,14 @@ int Convert(const std::string& input, const std::string& output, std::ostream& e
   if (count == 1) {
     if (!LoadSingleIcon(file, ui, mask, color)) return kToolFailure;
   } else {
-    IconImageList list;
-    if (!ListIconImages(file, count, list))
-      return Failure(err, path, "the image list cannot be read (damaged directory or header)");
+    // The pick goes through the choice dialog's own handlers, as when the user picks a row.
     MultiImageState state;
-    const std::string& text = list.rows[index].text;
-    state.ChosenIndex = index;
-    state.ChosenBitCount = list.rows[index].bit_count;
-    state.ChosenWidth = LeadingNumber(text, 0);
-    const auto x = text.find('x');
-    state.ChosenHeight = x == std::string::npos ? 0 : LeadingNumber(text, x + 1);
+    FrmMultiIconDialog dialog(state);
+    dialog.Form_Load();
+    if (!ListIconImages(file, count, dialog.LstIcons))
+      return Failure(err, path, "the image list cannot be read (damaged directory or header)");
+    dialog.LstIcons.selected = index;
+    dialog.CmdOk_Click();
     DecodeSurfaces surfaces;
     if (!DecodeIconImage(file, state, surfaces, ui)) return kToolFailure;
     mask = surfaces.MaskSurface;
