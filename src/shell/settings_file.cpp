@@ -103,6 +103,13 @@ void SettingsFile::Load() {
   const auto size = std::filesystem::file_size(path_, error);
   if (error || size > kMaxSettingsBytes) return;
   std::ifstream in(path_, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  Parse(text.str());
+}
+
+void SettingsFile::Parse(const std::string& text) {
+  std::istringstream in(text);
   std::string line;
   Key* current = nullptr;
   while (std::getline(in, line)) {
@@ -112,7 +119,7 @@ void SettingsFile::Load() {
       const bool known =
           full.rfind("HKEY_CURRENT_USER\\", 0) == 0 || full.rfind("HKEY_CLASSES_ROOT\\", 0) == 0;
       current = nullptr;
-      if (known && full.find_first_of("\r\n") == std::string::npos) {
+      if (known) {
         Key& key = keys_[Lower(full)];
         if (key.spelling.empty()) key.spelling = full;
         current = &key;
@@ -121,7 +128,7 @@ void SettingsFile::Load() {
     }
     if (current == nullptr || line.empty()) continue;
     std::size_t pos = 0;
-    std::string name, text;
+    std::string name, value;
     if (line[0] == '@') {
       pos = 1;
     } else if (!Unquote(line, pos, name)) {
@@ -129,8 +136,8 @@ void SettingsFile::Load() {
     }
     if (pos >= line.size() || line[pos] != '=') continue;
     ++pos;
-    if (!Unquote(line, pos, text) || pos != line.size()) continue;
-    current->values[name] = text;
+    if (!Unquote(line, pos, value) || pos != line.size()) continue;
+    current->values[name] = value;
   }
 }
 

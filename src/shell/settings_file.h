@@ -38,6 +38,9 @@ class SettingsFile : public Registry {
   const std::string& Path() const { return path_; }
   // The file's text as it would be written now.
   std::string Text() const;
+  // Adds the keys and values of a text in the file's layout; lines that cannot be
+  // understood are skipped.
+  void Parse(const std::string& text);
 
  private:
   using Values = std::map<std::string, std::string>;

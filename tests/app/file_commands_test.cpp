@@ -19,6 +19,8 @@ using testing::TempFolder;
 class FileCommandsTest : public ::testing::Test {
  protected:
   FileCommandsTest() : form(ui, screen, StartupPaths{}, &settings) { form.Form_Load(); }
+  // The file dialogs make the chosen file's folder current: go back before it is removed.
+  ~FileCommandsTest() override { std::filesystem::current_path(start_folder_); }
 
   // A three-image file: 16 x 16 at 1 bit (palette black, white; pixels all entry 1), 32 x 32
   // at 4 bits (entry 9 everywhere) and 48 x 48 at 8 bits; all opaque.
@@ -48,6 +50,7 @@ class FileCommandsTest : public ::testing::Test {
     return tags;
   }
 
+  const std::filesystem::path start_folder_ = std::filesystem::current_path();
   TempFolder folder;
   ScriptedUi ui;
   FixedScreen screen;
