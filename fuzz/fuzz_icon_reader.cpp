@@ -101,7 +101,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(IsValidIconFile(TempPath()) == valid);
     Check(GetIconImageCount(TempPath()) == count);
     IconImageList from_file;
-    Check(ListIconImages(TempPath(), count, from_file) == !list.rows.empty() || count == 0);
+    Check(ListIconImages(TempPath(), count, from_file) == !list.rows.empty());
+    Check(from_file.rows.size() == list.rows.size());
     Surface mask2, color2;
     QuietUi quiet;
     if (LoadSingleIcon(TempPath(), quiet, mask2, color2)) Check(mask2.SamePixels(mask));
