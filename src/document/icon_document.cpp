@@ -89,7 +89,8 @@ void IconDocument::EnsureEmptyCells() {
     for (int y = 1; y <= kCanvasImageSize - 1; y += ZoomFactor)
       for (int x = 1; x <= kCanvasImageSize - 1; x += ZoomFactor)
         empty_cells_.BitBlt(x, y, inner, inner, resources_.CellPattern, 0, 0);
-    empty_cells_zoom_ = ZoomFactor;
+    // Cells stamped before the pattern exists are plain white: build them again later.
+    empty_cells_zoom_ = resources_.Loaded() ? ZoomFactor : 0;
   }
 }
 
