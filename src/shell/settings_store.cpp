@@ -18,9 +18,12 @@ constexpr const char* kIconMimeTypes[] = {"image/vnd.microsoft.icon", "image/x-i
 
 std::optional<std::string> ReadStored(const Registry& registry, RegistryRoot root,
                                       const std::string& key, const std::string& name) {
+  // Texts too long for the editor's buffers, or holding control characters that no path
+  // the editor wrote contains, count as absent.
   auto text = registry.ReadValue(root, key, name);
-  if (!text || text->size() >= kMaxStoredText || text->find('\0') != std::string::npos)
-    return std::nullopt;
+  if (!text || text->size() >= kMaxStoredText) return std::nullopt;
+  for (unsigned char c : *text)
+    if (c < 0x20 || c == 0x7F) return std::nullopt;
   return text;
 }
 

@@ -113,6 +113,7 @@ TEST_F(RecentMenuTest, LoadingFillsSlotsWithoutGapsAndSavingWritesThemBack) {
   store.CreateKey(kUser, kRecentFilesKey);
   store.WriteValue(kUser, kRecentFilesKey, "1.", "/uno.ico");
   store.WriteValue(kUser, kRecentFilesKey, "3.", "/tres.ico");
+  store.WriteValue(kUser, kRecentFilesKey, "2.", "/a\nb.ico");                  // absurd
   store.WriteValue(kUser, kRecentFilesKey, "4.", "/" + std::string(259, 'x'));  // too long
   LoadRecentFiles(store, menu);
   EXPECT_EQ(Listed(), (std::vector<std::string>{"/uno.ico", "/tres.ico"}));
