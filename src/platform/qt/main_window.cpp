@@ -13,6 +13,7 @@
 #include <QShortcut>
 #include <QToolButton>
 
+#include "app/app_icon.h"
 #include "app/centre_form.h"
 #include "app/window_layout.h"
 #include "document/tool_names.h"
@@ -61,6 +62,16 @@ class ClientArea : public QWidget {
   const FrmBrindlex& form_;
 };
 
+// The editor's icon with its button-face pixels transparent.
+QIcon AppIcon() {
+  const Surface icon = MakeAppIcon();
+  QImage image = WrapSurface(icon).convertToFormat(QImage::Format_ARGB32);
+  for (int y = 0; y < icon.Height(); ++y)
+    for (int x = 0; x < icon.Width(); ++x)
+      if (icon.GetPixel(x, y) == kButtonFace) image.setPixel(x, y, 0);
+  return QIcon(QPixmap::fromImage(image));
+}
+
 QKeySequence ShortcutOf(const std::string& shortcut) {
   return QKeySequence(QString::fromStdString(shortcut), QKeySequence::PortableText);
 }
@@ -77,6 +88,7 @@ QString ActionText(const MenuEntry& entry) {
 MainWindow::MainWindow(QtUi& ui, const Screen& screen, StartupPaths paths, Registry* registry)
     : ui_(ui), form_(ui, screen, std::move(paths), registry) {
   setAcceptDrops(true);
+  setWindowIcon(AppIcon());
   ui_.SetParentWindow(this);
   QPalette window_palette = palette();
   window_palette.setColor(QPalette::Window, ToQColor(kButtonFace));
