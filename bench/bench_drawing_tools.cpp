@@ -1,0 +1,103 @@
+// The drawing tools on a 48 x 48 icon: one Pencil move, a whole-icon flood fill and the
+// release of a shape stroke, each through the main form's canvas events.
+#include <benchmark/benchmark.h>
+
+#include "app/frm_brindlex.h"
+#include "document/tool_names.h"
+
+namespace {
+
+using namespace brindlex;
+
+class QuietUi : public Ui {
+ public:
+  MessageAnswer ShowMessage(const std::string&, const std::string&, MessageIcon,
+                            MessageButtons) override {
+    return MessageAnswer::kCancel;
+  }
+};
+
+class PlainScreen : public Screen {
+ public:
+  int BitsPerPixel() const override { return 24; }
+  int Width() const override { return 1024; }
+  int Height() const override { return 768; }
+};
+
+// A loaded form with a blank 48 x 48 icon and the given tool.
+struct Editor {
+  explicit Editor(int tool) : form(ui, screen, StartupPaths{}) {
+    form.Form_Load();
+    form.MnuIconSize_Click(2);
+    form.OptTool_Click(tool);
+  }
+  // Keeps the undo history from growing without end across iterations.
+  void TrimHistory() {
+    if (form.History.UndoList.size() > 256) {
+      form.History.ClearHistory();
+      form.History.RecordSnapshot(form.Document);
+    }
+  }
+  QuietUi ui;
+  PlainScreen screen;
+  FrmBrindlex form;
+};
+
+// Canvas point at the centre of icon pixel p (8 canvas pixels per icon pixel).
+double At(int p) { return p * 8 + 4; }
+
+void BM_PencilMove(benchmark::State& state) {
+  Editor editor(kToolPencil);
+  FrmBrindlex& form = editor.form;
+  form.PicMain_MouseDown(kLeftButton, 0, At(1), At(1));
+  int i = 0;
+  for (auto _ : state) {
+    // A different cell every time: the cell is painted on both canvas surfaces and the
+    // pixel on the planes and the preview.
+    const int p = 1 + (i++ % 46);
+    form.PicMain_MouseMove(kLeftButton, 0, At(p), At(47 - p));
+    benchmark::DoNotOptimize(form.Document.PicMain.Row(0));
+  }
+  form.PicMain_MouseUp(kLeftButton, 0, At(1), At(1));
+}
+BENCHMARK(BM_PencilMove);
+
+void BM_FloodWholeIcon(benchmark::State& state) {
+  Editor editor(kToolFlood);
+  FrmBrindlex& form = editor.form;
+  int i = 0;
+  for (auto _ : state) {
+    // Alternate the colour so that every fill repaints all 2304 pixels.
+    form.Document.DrawColor[0] = (i++ % 2 == 0) ? 0x0000FF : 0x00FF00;
+    form.PicMain_MouseDown(kLeftButton, 0, At(20), At(20));
+    form.PicMain_MouseUp(kLeftButton, 0, At(20), At(20));
+    state.PauseTiming();
+    editor.TrimHistory();
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_FloodWholeIcon)->Unit(benchmark::kMicrosecond);
+
+void BM_ShapeRelease(benchmark::State& state) {
+  const int tool = static_cast<int>(state.range(0));
+  Editor editor(tool);
+  FrmBrindlex& form = editor.form;
+  form.Document.DrawColor[1] = 0x00FF00;
+  for (auto _ : state) {
+    state.PauseTiming();
+    editor.TrimHistory();
+    form.PicMain_MouseDown(kLeftButton, 0, At(2), At(3));
+    form.PicMain_MouseMove(kLeftButton, 0, At(45), At(40));
+    state.ResumeTiming();
+    form.PicMain_MouseUp(kLeftButton, 0, At(45), At(40));
+  }
+  state.SetLabel(kToolNames[tool]);
+}
+BENCHMARK(BM_ShapeRelease)
+    ->DenseRange(kToolLine, kToolFilledEllipse)
+    ->ArgName("tool")
+    ->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
