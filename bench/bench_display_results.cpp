@@ -11,12 +11,7 @@ namespace {
 using namespace brindlex;
 
 const ResourceBitmaps& Resources() {
-  static ResourceBitmaps resources = [] {
-    ResourceBitmaps r;
-    CreatePatternDC(r);
-    CreateGridDCs(r);
-    return r;
-  }();
+  static const ResourceBitmaps resources = LoadedResourceBitmaps();
   return resources;
 }
 

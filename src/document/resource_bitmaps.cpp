@@ -25,6 +25,13 @@ void CreateGridDCs(ResourceBitmaps& resources) {
   }
 }
 
+ResourceBitmaps LoadedResourceBitmaps() {
+  ResourceBitmaps resources;
+  CreatePatternDC(resources);
+  CreateGridDCs(resources);
+  return resources;
+}
+
 void DeletePatternDC(ResourceBitmaps& resources) { resources.CellPattern.Resize(0, 0); }
 
 void DeleteGridDCs(ResourceBitmaps& resources) {

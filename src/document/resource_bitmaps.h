@@ -20,6 +20,8 @@ constexpr int kCellPatternSize = 23;
 void CreatePatternDC(ResourceBitmaps& resources);
 // Builds the two grid lines into the resources.
 void CreateGridDCs(ResourceBitmaps& resources);
+// The three pictures, built.
+ResourceBitmaps LoadedResourceBitmaps();
 // Release the pictures again (they become empty).
 void DeletePatternDC(ResourceBitmaps& resources);
 void DeleteGridDCs(ResourceBitmaps& resources);

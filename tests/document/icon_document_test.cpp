@@ -13,12 +13,7 @@ class IconDocumentTest : public ::testing::Test {
  protected:
   IconDocumentTest() : document(Loaded()) {}
   static const ResourceBitmaps& Loaded() {
-    static ResourceBitmaps resources = [] {
-      ResourceBitmaps r;
-      CreatePatternDC(r);
-      CreateGridDCs(r);
-      return r;
-    }();
+    static const ResourceBitmaps resources = LoadedResourceBitmaps();
     return resources;
   }
   IconDocument document;
