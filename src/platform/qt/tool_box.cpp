@@ -27,13 +27,15 @@ void DecorateToolButton(QToolButton* button, int tool) {
 }
 
 const QCursor& ToolCursor(int tool) {
-  static std::array<std::optional<QCursor>, kToolCount> cursors;
+  // Kept for the whole run: cursors must not outlive the application's destruction order.
+  static auto* const cursors = new std::array<std::optional<QCursor>, kToolCount>();
   if (tool < 0 || tool >= kToolCount) tool = 0;
-  if (!cursors[tool]) {
+  std::optional<QCursor>& cursor = (*cursors)[tool];
+  if (!cursor) {
     const ToolPicture picture = ToolPointerPicture(tool);
-    cursors[tool].emplace(QPixmap::fromImage(ToolImage(picture)), picture.hot_x, picture.hot_y);
+    cursor.emplace(QPixmap::fromImage(ToolImage(picture)), picture.hot_x, picture.hot_y);
   }
-  return *cursors[tool];
+  return *cursor;
 }
 
 void ShowCanvasPointer(QWidget* canvas, int tool) {
