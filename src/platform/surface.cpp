@@ -30,10 +30,10 @@ class FigurePixels {
 struct EllipseRows {
   double centre_x, centre_y, radius_x, radius_y;
   EllipseRows(int left, int top, int right, int bottom)
-      : centre_x((left + right) / 2.0),
-        centre_y((top + bottom) / 2.0),
-        radius_x((right - left) / 2.0),
-        radius_y((bottom - top) / 2.0) {}
+      : centre_x((static_cast<double>(left) + right) / 2.0),
+        centre_y((static_cast<double>(top) + bottom) / 2.0),
+        radius_x((static_cast<double>(right) - left) / 2.0),
+        radius_y((static_cast<double>(bottom) - top) / 2.0) {}
   // The columns [first, last] of row y that lie inside; first > last if none.
   std::pair<int, int> Span(int y) const {
     const double dy = (y + 0.5 - centre_y) / radius_y;
@@ -243,20 +243,22 @@ void Surface::Box(int x1, int y1, int x2, int y2, bool filled, Color c) {
 void Surface::Ellipse(int left, int top, int right, int bottom) {
   if (left > right) std::swap(left, right);
   if (top > bottom) std::swap(top, bottom);
-  if (right - left < 1 || bottom - top < 1) return;
+  if (right <= left || bottom <= top) return;
   const EllipseRows rows(left, top, right, bottom);
-  const int count = bottom - top;
-  std::vector<std::pair<int, int>> spans(count);
-  for (int i = 0; i < count; ++i) spans[i] = rows.Span(top + i);
-  auto inside = [&](int x, int i) {
-    return i >= 0 && i < count && x >= spans[i].first && x <= spans[i].second;
+  // Only the rows and columns on the surface are visited, so a far-off box costs no more
+  // than its visible part.
+  auto span = [&](long long y) {
+    return y < top || y >= bottom ? std::pair<int, int>{1, 0} : rows.Span(static_cast<int>(y));
   };
   FigurePixels outline;
-  for (int i = 0; i < count; ++i) {
-    const int y = top + i;
-    for (int x = spans[i].first; x <= spans[i].second; ++x) {
-      const bool border =
-          !inside(x - 1, i) || !inside(x + 1, i) || !inside(x, i - 1) || !inside(x, i + 1);
+  const int first_row = std::max(top, 0), last_row = std::min(bottom, height_);
+  for (int y = first_row; y < last_row; ++y) {
+    const auto [first, last] = span(y);
+    const auto above = span(y - 1LL), below = span(y + 1LL);
+    auto inside = [](int x, std::pair<int, int> s) { return x >= s.first && x <= s.second; };
+    const int from = std::max(first, 0), to = std::min(last, width_ - 1);
+    for (int x = from; x <= to; ++x) {
+      const bool border = x == first || x == last || !inside(x, above) || !inside(x, below);
       if (border) {
         outline.Add(x, y);
       } else if (filling) {

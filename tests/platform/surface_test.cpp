@@ -84,6 +84,12 @@ TEST(Surface, EllipseIsInscribedAndSymmetric) {
   EXPECT_EQ(Rows(e, {{kWhite, '.'}, {kBlack, '#'}, {0x0000FF, 'o'}}),
             (Strings{".........", "..#####..", ".#ooooo#.", ".#ooooo#.", ".#ooooo#.", "..#####..",
                      "........."}));
+  // A huge box: only its visible part is drawn (here all inside, so all filled).
+  Surface huge = Blank(4, 4);
+  huge.fill = 0x0000FF;
+  huge.filling = true;
+  huge.Ellipse(-2000000000, -2000000000, 2000000000, 2000000000);
+  EXPECT_EQ(Rows(huge, {{0x0000FF, 'o'}}), (Strings{"oooo", "oooo", "oooo", "oooo"}));
   Surface empty = Blank(3, 3);
   empty.Ellipse(1, 1, 1, 3);  // no width: nothing
   EXPECT_EQ(Rows(empty), (Strings{"...", "...", "..."}));
