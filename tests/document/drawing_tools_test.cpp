@@ -62,12 +62,7 @@ class PaintPixelTest : public ::testing::TestWithParam<int> {
  protected:
   PaintPixelTest() : document(Resources()) { document.MakeBlank(GetParam()); }
   static const ResourceBitmaps& Resources() {
-    static ResourceBitmaps resources = [] {
-      ResourceBitmaps r;
-      CreatePatternDC(r);
-      CreateGridDCs(r);
-      return r;
-    }();
+    static const ResourceBitmaps resources = LoadedResourceBitmaps();
     return resources;
   }
   // The views after a full recomposition of the current planes.
