@@ -1,9 +1,11 @@
-// Runs the widget tests inside one application object.
+// Runs the widget tests inside one application object, off screen unless a platform is
+// chosen explicitly.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
