@@ -6,23 +6,51 @@ namespace {
 // canvas = (empty AND mask) XOR image, every icon pixel a zoom x zoom block: the result of
 // stretching both planes over the empty cells with AND and XOR. Each icon row is widened to
 // canvas width once and then combined with whole canvas rows.
+//
+// When `shown` is given, each row is also put on the visible canvas with its grid, as
+// ShowCanvas would leave it.
 void ComposeBlocks(int zoom, const Surface& mask_plane, const Surface& image_plane,
-                   const Surface& empty, Surface& canvas) {
+                   const Surface& empty, Surface& canvas, const ResourceBitmaps* grid = nullptr,
+                   Surface* shown = nullptr);
+
+// Row y of the visible canvas after DrawGrid: the horizontal line's pixels on a grid row,
+// and the vertical lines' pixel at every grid column (on a grid row only from column y on,
+// as the lines are drawn in increasing order, each horizontal before its vertical).
+void PutGridRow(Color* row, int y, int zoom, const ResourceBitmaps& grid) {
+  const bool on_line = y % zoom == 0;
+  if (on_line) {
+    const Color* line = grid.GridLineH.Row(0);
+    for (int x = 0; x < kGridLineLength; ++x) row[x] = line[x];
+  }
+  const Color dot = grid.GridLineV.Row(y)[0];
+  for (int k = on_line ? y : 0; k < kCanvasSize; k += zoom) row[k] = dot;
+}
+
+void ComposeBlocks(int zoom, const Surface& mask_plane, const Surface& image_plane,
+                   const Surface& empty, Surface& canvas, const ResourceBitmaps* grid,
+                   Surface* shown) {
   const int edge = kCanvasImageSize / zoom;
   Color wide_mask[kCanvasImageSize], wide_image[kCanvasImageSize];
   for (int py = 0; py < edge; ++py) {
     const Color* mask = mask_plane.Row(py);
     const Color* image = image_plane.Row(py);
-    for (int x = 0; x < kCanvasImageSize; ++x) {
-      wide_mask[x] = mask[x / zoom];
-      wide_image[x] = image[x / zoom];
-    }
+    for (int px = 0, x = 0; px < edge; ++px)
+      for (int i = 0; i < zoom; ++i, ++x) {
+        wide_mask[x] = mask[px];
+        wide_image[x] = image[px];
+      }
     for (int y = py * zoom; y < (py + 1) * zoom; ++y) {
       const Color* __restrict from = empty.Row(y);
       Color* __restrict to = canvas.Row(y);
       for (int x = 0; x < kCanvasImageSize; ++x) to[x] = (from[x] & wide_mask[x]) ^ wide_image[x];
+      if (shown != nullptr) {
+        Color* __restrict row = shown->Row(y);
+        for (int x = 0; x < kCanvasImageSize; ++x) row[x] = to[x];
+        PutGridRow(row, y, zoom, *grid);
+      }
     }
   }
+  if (shown != nullptr) PutGridRow(shown->Row(kCanvasImageSize), kCanvasImageSize, zoom, *grid);
 }
 
 }  // namespace
@@ -130,8 +158,19 @@ void IconDocument::ComposePreview() {
 }
 
 void IconDocument::DisplayResults() {
-  RebuildMainCopy();
-  ShowCanvas();
+  const int zoom = ZoomFactor, edge = Edge();
+  const bool regular = PicMask.Width() == edge && PicImage.Width() == edge &&
+                       zoom * edge == kCanvasImageSize && PicMain.Height() == kCanvasSize &&
+                       resources_.GridLineH.Width() == kGridLineLength &&
+                       resources_.GridLineV.Height() == kGridLineLength;
+  if (regular) {
+    // RebuildMainCopy and ShowCanvas in one pass over the rows.
+    EnsureEmptyCells();
+    ComposeBlocks(zoom, PicMask, PicImage, empty_cells_, PicMainCopy, &resources_, &PicMain);
+  } else {
+    RebuildMainCopy();
+    ShowCanvas();
+  }
   ComposePreview();
   IconChanged = true;
 }

@@ -113,7 +113,13 @@ void Surface::BitBlt(int dx, int dy, int w, int h, const Surface& source, int sx
     Color* to = Row(dy + y) + dx;
     switch (op) {
       case RasterOp::kCopy:
-        std::copy(from, from + w, to);
+        // Narrow blocks (grid lines, cell stamps) are copied inline: a library call per
+        // row would cost more than the row.
+        if (w < 32) {
+          for (int x = 0; x < w; ++x) to[x] = from[x];
+        } else {
+          std::copy(from, from + w, to);
+        }
         break;
       case RasterOp::kAnd:
         for (int x = 0; x < w; ++x) to[x] &= from[x];

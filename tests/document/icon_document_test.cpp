@@ -103,6 +103,30 @@ TEST_F(IconDocumentTest, OpaqueAndInvertingPixelsComposeOverTheEmptyCellLook) {
   EXPECT_EQ(document.PicMainCopy.GetPixel(24, 5), 0x00FF00u);
 }
 
+TEST_F(IconDocumentTest, OnePassCompositionEqualsTheStepByStepOne) {
+  for (int index = 0; index < 3; ++index) {
+    document.MakeBlank(index);
+    const int edge = document.Edge();
+    unsigned seed = 12345u + index;
+    for (int y = 0; y < edge; ++y)
+      for (int x = 0; x < edge; ++x) {
+        seed = seed * 1103515245u + 12345u;
+        document.PicMask.SetPixel(x, y, (seed >> 16) % 3 == 0 ? kBlack : kWhite);
+        document.PicImage.SetPixel(x, y, (seed >> 8) % 2 ? seed & 0xFFFFFF : kBlack);
+      }
+    document.PicMain.Clear();
+    document.RebuildMainCopy();
+    document.ShowCanvas();
+    const Surface step_by_step = document.PicMain;
+    const Surface back_buffer = document.PicMainCopy;
+    document.PicMain.Clear();
+    document.PicMainCopy.Clear();
+    document.DisplayResults();
+    EXPECT_TRUE(testing::SamePixels(step_by_step, document.PicMain)) << "size " << edge;
+    EXPECT_TRUE(testing::SamePixels(back_buffer, document.PicMainCopy)) << "size " << edge;
+  }
+}
+
 TEST_F(IconDocumentTest, SetDrawColorPreparesOpaqueOrTransparentPens) {
   document.SetDrawColor(0x123456, false);
   EXPECT_EQ(document.PicImage.pen, 0x123456u);
