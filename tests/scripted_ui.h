@@ -29,8 +29,8 @@ class ScriptedUi : public Ui {
     return answer;
   }
 
-  FileDialogResult ShowFileDialog(const FileDialogSpec& spec, int& filter_index) override {
-    dialogs.push_back(spec);
+  FileDialogResult ShowFileDialog(const FileDialogSetup& setup, int& filter_index) override {
+    dialogs.push_back(setup);
     if (file_answers.empty()) return {};
     FileDialogResult result = file_answers.front();
     file_answers.pop_front();
@@ -57,7 +57,7 @@ class ScriptedUi : public Ui {
 
   std::vector<Message> messages;
   std::deque<MessageAnswer> answers;
-  std::vector<FileDialogSpec> dialogs;
+  std::vector<FileDialogSetup> dialogs;
   std::deque<FileDialogResult> file_answers;
   int chosen_filter_index = 1;
   std::deque<int> pick_rows;

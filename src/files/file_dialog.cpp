@@ -4,7 +4,7 @@
 
 namespace brindlex {
 
-FileDialogSpec FileDialogSpecFor(FileDialogMode mode, int extract_filter_index) {
+FileDialogSetup FileDialogSetupFor(FileDialogMode mode, int extract_filter_index) {
   switch (mode) {
     case FileDialogMode::kOpenIcon:
       return {"Quorvane 2001  editor - Abrir", {{"Windows Icon (*.ico)", "*.ico"}}, "", false, 1};
@@ -42,9 +42,9 @@ FileDialogSpec FileDialogSpecFor(FileDialogMode mode, int extract_filter_index) 
 }
 
 FileDialogResult ShowFileDialog(FileDialogMode mode, Ui& ui, int& extract_filter_index) {
-  const FileDialogSpec spec = FileDialogSpecFor(mode, extract_filter_index);
-  int filter_index = spec.filter_index;
-  FileDialogResult result = ui.ShowFileDialog(spec, filter_index);
+  const FileDialogSetup setup = FileDialogSetupFor(mode, extract_filter_index);
+  int filter_index = setup.filter_index;
+  FileDialogResult result = ui.ShowFileDialog(setup, filter_index);
   if (!result.Accepted) return result;
   std::error_code error;
   const std::filesystem::path folder = std::filesystem::path(result.FileName).parent_path();

@@ -5,7 +5,7 @@
 namespace brindlex {
 
 // The file dialog of one mode: its title, filters, default extension and filter index.
-FileDialogSpec FileDialogSpecFor(FileDialogMode mode, int extract_filter_index);
+FileDialogSetup FileDialogSetupFor(FileDialogMode mode, int extract_filter_index);
 
 // Shows the file dialog of a mode. On acceptance the chosen file's folder becomes the
 // current folder, and in the extract mode the filter the user ended with is kept in

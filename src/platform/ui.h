@@ -33,7 +33,7 @@ struct FileDialogResult {
 // What a file dialog shows and how it behaves. Open dialogs require an existing file;
 // save dialogs require an existing folder and ask before overwriting a file. Every dialog
 // starts in the current folder.
-struct FileDialogSpec {
+struct FileDialogSetup {
   std::string title;
   std::vector<std::pair<std::string, std::string>> filters;  // display text, pattern
   std::string default_extension;                             // "ico", or "" for none
@@ -58,7 +58,7 @@ class Ui {
   // Lets pending window events run.
   virtual void DoEvents() {}
   // A modal file dialog; filter_index receives the filter the user ended with.
-  virtual FileDialogResult ShowFileDialog(const FileDialogSpec& /*spec*/, int& /*filter_index*/) {
+  virtual FileDialogResult ShowFileDialog(const FileDialogSetup& /*setup*/, int& /*filter_index*/) {
     return {};
   }
   // Shows the multi-image choice modally; it ends through one of its handlers.

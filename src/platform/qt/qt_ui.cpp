@@ -71,21 +71,21 @@ MessageAnswer QtUi::ShowMessage(const std::string& text, const std::string& titl
 
 void QtUi::DoEvents() { QApplication::processEvents(); }
 
-FileDialogResult QtUi::ShowFileDialog(const FileDialogSpec& spec, int& filter_index) {
-  QFileDialog dialog(parent_, ToQString(spec.title), QDir::currentPath());
+FileDialogResult QtUi::ShowFileDialog(const FileDialogSetup& setup, int& filter_index) {
+  QFileDialog dialog(parent_, ToQString(setup.title), QDir::currentPath());
   dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setOption(QFileDialog::ReadOnly, false);
   // The display texts name their pattern ("Windows Icon (*.ico)"); Qt reads the pattern
   // from the parentheses.
   QStringList filters;
-  for (const auto& filter : spec.filters) filters << ToQString(filter.first);
+  for (const auto& filter : setup.filters) filters << ToQString(filter.first);
   dialog.setNameFilters(filters);
   if (filter_index >= 1 && filter_index <= filters.size())
     dialog.selectNameFilter(filters[filter_index - 1]);
-  if (spec.save) {
+  if (setup.save) {
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setDefaultSuffix(ToQString(spec.default_extension));
+    dialog.setDefaultSuffix(ToQString(setup.default_extension));
   } else {
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);

@@ -14,7 +14,7 @@ class QtUi : public Ui {
   MessageAnswer ShowMessage(const std::string& text, const std::string& title, MessageIcon icon,
                             MessageButtons buttons) override;
   void DoEvents() override;
-  FileDialogResult ShowFileDialog(const FileDialogSpec& spec, int& filter_index) override;
+  FileDialogResult ShowFileDialog(const FileDialogSetup& setup, int& filter_index) override;
   void ShowMultiIconDialog(FrmMultiIconDialog& dialog) override;
   void SetBusyPointer(BusyPointer pointer) override;
   void ShowMainWindow() override {
