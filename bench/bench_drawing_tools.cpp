@@ -4,18 +4,11 @@
 
 #include "app/frm_brindlex.h"
 #include "document/tool_names.h"
+#include "platform/silent_ui.h"
 
 namespace {
 
 using namespace brindlex;
-
-class QuietUi : public Ui {
- public:
-  MessageAnswer ShowMessage(const std::string&, const std::string&, MessageIcon,
-                            MessageButtons) override {
-    return MessageAnswer::kCancel;
-  }
-};
 
 class PlainScreen : public Screen {
  public:
@@ -38,7 +31,7 @@ struct Editor {
       form.History.RecordSnapshot(form.Document);
     }
   }
-  QuietUi ui;
+  SilentUi ui;
   PlainScreen screen;
   FrmBrindlex form;
 };

@@ -14,20 +14,11 @@
 #include "files/icon_decoder.h"
 #include "files/icon_reader.h"
 #include "files/icon_writer.h"
+#include "platform/silent_ui.h"
 
 namespace {
 
 using namespace brindlex;
-
-class QuietUi : public Ui {
- public:
-  MessageAnswer ShowMessage(const std::string&, const std::string&, MessageIcon,
-                            MessageButtons) override {
-    ++messages;
-    return MessageAnswer::kOk;
-  }
-  int messages = 0;
-};
 
 void Check(bool condition) {
   if (!condition) __builtin_trap();
@@ -56,7 +47,7 @@ std::string TempPath() {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const IconFileBytes bytes(data, size);
-  QuietUi ui;
+  SilentUi ui;
   const bool valid = IsValidIconFile(bytes);
   const int count = GetIconImageCount(bytes);
   Check(count >= 0);
@@ -104,7 +95,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(ListIconImages(TempPath(), count, from_file) == !list.rows.empty());
     Check(from_file.rows.size() == list.rows.size());
     Surface mask2, color2;
-    QuietUi quiet;
+    SilentUi quiet;
     if (LoadSingleIcon(TempPath(), quiet, mask2, color2)) Check(mask2.SamePixels(mask));
   }
   return 0;

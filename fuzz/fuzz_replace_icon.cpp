@@ -14,20 +14,11 @@
 #include "files/file_bytes.h"
 #include "files/icon_decoder.h"
 #include "files/icon_writer.h"
+#include "platform/silent_ui.h"
 
 namespace {
 
 using namespace brindlex;
-
-class QuietUi : public Ui {
- public:
-  MessageAnswer ShowMessage(const std::string&, const std::string&, MessageIcon,
-                            MessageButtons) override {
-    ++messages;
-    return MessageAnswer::kOk;
-  }
-  int messages = 0;
-};
 
 void Check(bool condition) {
   if (!condition) __builtin_trap();
@@ -106,7 +97,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (FILE* file = std::fopen(path.c_str(), "wb")) {
       std::fwrite(source.data(), 1, source.size(), file);
       std::fclose(file);
-      QuietUi ui;
+      SilentUi ui;
       const bool saved = ReplaceIconInFile(mask, color, depth, path, "", state, ui);
       Check(saved == ok && ui.messages == (ok ? 0 : 1));
       std::vector<std::uint8_t> after;
