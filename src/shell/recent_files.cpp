@@ -24,6 +24,14 @@ std::string FileTitleOf(const std::string& path) {
   return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
+std::string RecentCaption(int slot, const std::string& path) {
+  std::string caption = "&";
+  caption += std::to_string(slot);
+  caption += ' ';
+  caption += FileTitleOf(path);
+  return caption;
+}
+
 void AddRecentFile(const std::string& path, RecentMenu& menu) {
   menu.slots[0]->visible = true;
   int match = 0;
@@ -62,7 +70,7 @@ void CompactRecentFiles(RecentMenu& menu) {
 void RefreshRecentCaptions(RecentMenu& menu) {
   for (int j = 1; j <= 4; ++j)
     if (!menu.slots[j]->tag.empty())
-      menu.slots[j]->caption = "&" + std::to_string(j) + " " + FileTitleOf(menu.slots[j]->tag);
+      menu.slots[j]->caption = RecentCaption(j, menu.slots[j]->tag);
 }
 
 }  // namespace brindlex

@@ -21,6 +21,9 @@ struct RecentMenu {
 // none; "" when it ends in "/").
 std::string FileTitleOf(const std::string& path);
 
+// The caption of recent-file slot n (1 to 4) for a path: "&", n, a blank, the file title.
+std::string RecentCaption(int slot, const std::string& path);
+
 // Puts the path at the top of the list. A path already listed (letter case ignored) moves
 // to the top keeping the spelling it was first recorded in; otherwise the list shifts down
 // and its fourth path is dropped.

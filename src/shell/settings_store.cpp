@@ -147,10 +147,11 @@ void LoadRecentFiles(Registry& registry, RecentMenu& menu) {
     if (auto path = ReadStored(registry, RegistryRoot::kCurrentUser, kRecentFilesKey, name);
         path && !path->empty()) {
       menu.slots[0]->visible = true;
-      MenuEntry* slot = menu.slots[next++];
+      MenuEntry* slot = menu.slots[next];
       slot->tag = *path;
-      slot->caption = "&" + std::to_string(next - 1) + " " + FileTitleOf(*path);
+      slot->caption = RecentCaption(next, *path);
       slot->visible = true;
+      ++next;
     }
     registry.DeleteValue(RegistryRoot::kCurrentUser, kRecentFilesKey, name);
   }
