@@ -43,11 +43,21 @@ void FrmBrindlex::SetButtonColor(int button, DrawColorValue color) {
   }
 }
 
+namespace {
+
+// The start of a pick on a palette: the pressed button's swatch is cleared (removing a
+// hatch) and the pointer stays inside the palette until release. False for other buttons.
+bool StartPicking(FrmBrindlex& form, int button, PaletteControl control) {
+  if (!IsPickButton(button)) return false;
+  (button == kLeftButton ? form.PicLeft : form.PicRight).Clear();
+  form.ConfinePointer = control;
+  return true;
+}
+
+}  // namespace
+
 void FrmBrindlex::PicPal_MouseDown(int button, int shift, double x, double y) {
-  if (!IsPickButton(button)) return;
-  (button == kLeftButton ? PicLeft : PicRight).Clear();
-  ConfinePointer = PaletteControl::kPicPal;
-  PicPal_MouseMove(button, shift, x, y);
+  if (StartPicking(*this, button, PaletteControl::kPicPal)) PicPal_MouseMove(button, shift, x, y);
 }
 
 void FrmBrindlex::PicPal_MouseMove(int button, int /*shift*/, double x, double y) {
@@ -60,10 +70,8 @@ void FrmBrindlex::PicPal_MouseUp(int button, int /*shift*/, double /*x*/, double
 }
 
 void FrmBrindlex::PicGreyPal_MouseDown(int button, int shift, double x, double y) {
-  if (!IsPickButton(button)) return;
-  (button == kLeftButton ? PicLeft : PicRight).Clear();
-  ConfinePointer = PaletteControl::kPicGreyPal;
-  PicGreyPal_MouseMove(button, shift, x, y);
+  if (StartPicking(*this, button, PaletteControl::kPicGreyPal))
+    PicGreyPal_MouseMove(button, shift, x, y);
 }
 
 void FrmBrindlex::PicGreyPal_MouseMove(int button, int /*shift*/, double x, double y) {
@@ -76,10 +84,8 @@ void FrmBrindlex::PicGreyPal_MouseUp(int button, int /*shift*/, double /*x*/, do
 }
 
 void FrmBrindlex::PicMiniPal_MouseDown(int button, int shift, double x, double y) {
-  if (!IsPickButton(button)) return;
-  (button == kLeftButton ? PicLeft : PicRight).Clear();
-  ConfinePointer = PaletteControl::kPicMiniPal;
-  PicMiniPal_MouseMove(button, shift, x, y);
+  if (StartPicking(*this, button, PaletteControl::kPicMiniPal))
+    PicMiniPal_MouseMove(button, shift, x, y);
 }
 
 void FrmBrindlex::PicMiniPal_MouseMove(int button, int /*shift*/, double x, double y) {
