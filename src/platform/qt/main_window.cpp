@@ -1,6 +1,7 @@
 #include "platform/qt/main_window.h"
 
 #include <QAction>
+#include <QBitmap>
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QDropEvent>
@@ -64,12 +65,9 @@ class ClientArea : public QWidget {
 
 // The editor's icon with its button-face pixels transparent.
 QIcon AppIcon() {
-  const Surface icon = MakeAppIcon();
-  QImage image = WrapSurface(icon).convertToFormat(QImage::Format_ARGB32);
-  for (int y = 0; y < icon.Height(); ++y)
-    for (int x = 0; x < icon.Width(); ++x)
-      if (icon.GetPixel(x, y) == kButtonFace) image.setPixel(x, y, 0);
-  return QIcon(QPixmap::fromImage(image));
+  QPixmap pixmap = QPixmap::fromImage(WrapSurface(MakeAppIcon()).copy());
+  pixmap.setMask(pixmap.createMaskFromColor(ToQColor(kButtonFace)));
+  return QIcon(pixmap);
 }
 
 QKeySequence ShortcutOf(const std::string& shortcut) {
