@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/surface.h"
+#include "pixels/surface.h"
 
 namespace brindlex::testing {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "files/frm_multi_icon_dialog.h"
+#include "forms/frm_multi_icon_dialog.h"
 #include "platform/screen.h"
 #include "platform/ui.h"
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "files/icon_tool.h"
+#include "cli/icon_tool.h"
 
 int main(int argc, char** argv) {
   std::ios::sync_with_stdio(false);

@@ -5,11 +5,11 @@
 #include "app/app_messages.h"
 #include "app/frm_brindlex.h"
 #include "files/color_depth.h"
-#include "files/file_dialog.h"
-#include "files/frm_multi_icon_dialog.h"
 #include "files/icon_reader.h"
 #include "files/icon_writer.h"
 #include "files/normalize_loaded_planes.h"
+#include "forms/file_dialog.h"
+#include "forms/frm_multi_icon_dialog.h"
 #include "shell/recent_files.h"
 
 namespace brindlex {

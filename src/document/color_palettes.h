@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "platform/surface.h"
+#include "pixels/surface.h"
 
 namespace brindlex {
 

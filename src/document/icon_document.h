@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "document/resource_bitmaps.h"
-#include "platform/surface.h"
+#include "pixels/surface.h"
 
 namespace brindlex {
 

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "platform/surface.h"
+#include "pixels/surface.h"
 
 namespace brindlex {
 

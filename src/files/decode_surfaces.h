@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/surface.h"
+#include "pixels/surface.h"
 
 namespace brindlex {
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "files/icon_format.h"
-#include "platform/surface.h"
+#include "pixels/surface.h"
 
 namespace brindlex {
 

@@ -14,7 +14,7 @@
 #include "files/icon_format.h"
 #include "files/icon_image_list.h"
 #include "files/multi_image_state.h"
-#include "platform/surface.h"
+#include "pixels/surface.h"
 #include "platform/ui.h"
 
 namespace brindlex {

@@ -12,7 +12,7 @@
 #include "files/icon_format.h"
 #include "files/multi_image_state.h"
 #include "files/palettes.h"
-#include "platform/surface.h"
+#include "pixels/surface.h"
 #include "platform/ui.h"
 
 namespace brindlex {

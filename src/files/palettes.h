@@ -5,7 +5,7 @@
 
 #include <array>
 
-#include "platform/surface.h"
+#include "pixels/surface.h"
 
 namespace brindlex {
 

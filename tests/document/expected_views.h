@@ -4,7 +4,7 @@
 // planes, independently of the composition code: grid lines at every multiple of the zoom,
 // the empty-cell look inside each cell, and (look AND mask) XOR image.
 #include "document/icon_document.h"
-#include "platform/surface.h"
+#include "pixels/surface.h"
 
 namespace brindlex::testing {
 

@@ -8,8 +8,8 @@
 #include <QUrl>
 
 #include "files/icon_test_files.h"
-#include "platform/qt/main_window.h"
-#include "platform/qt/multi_icon_dialog.h"
+#include "qt/main_window.h"
+#include "qt/multi_icon_dialog.h"
 #include "scripted_ui.h"
 #include "shell/settings_file.h"
 

@@ -1,4 +1,4 @@
-#include "platform/qt/main_window.h"
+#include "qt/main_window.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The tool box, the canvas pointer and the palettes on real widgets.
-#include "platform/qt/tool_box.h"
+#include "qt/tool_box.h"
 
 #include <gtest/gtest.h>
 
@@ -8,8 +8,8 @@
 
 #include "app/window_layout.h"
 #include "document/tool_names.h"
-#include "platform/qt/main_window.h"
-#include "platform/qt/pointer_confinement.h"
+#include "qt/main_window.h"
+#include "qt/pointer_confinement.h"
 #include "scripted_ui.h"
 
 namespace brindlex::qt {

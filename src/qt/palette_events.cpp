@@ -1,7 +1,7 @@
-#include "platform/qt/palette_events.h"
+#include "qt/palette_events.h"
 
-#include "platform/qt/pointer_confinement.h"
-#include "platform/qt/surface_view.h"
+#include "qt/pointer_confinement.h"
+#include "qt/surface_view.h"
 
 namespace brindlex::qt {
 namespace {

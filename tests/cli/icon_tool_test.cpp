@@ -1,12 +1,12 @@
-#include "files/icon_tool.h"
+#include "cli/icon_tool.h"
 
 #include <gtest/gtest.h>
 
 #include <sstream>
 
 #include "files/color_depth.h"
+#include "files/icon_test_files.h"
 #include "files/icon_writer.h"
-#include "icon_test_files.h"
 #include "picture.h"
 
 namespace brindlex {

@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "app/start_program.h"
-#include "platform/qt/main_window.h"
-#include "platform/qt/qt_ui.h"
-#include "platform/qt/x11_display.h"
+#include "qt/main_window.h"
+#include "qt/qt_ui.h"
+#include "qt/x11_display.h"
 #include "shell/settings_file.h"
 
 namespace {

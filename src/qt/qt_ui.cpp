@@ -1,4 +1,4 @@
-#include "platform/qt/qt_ui.h"
+#include "qt/qt_ui.h"
 
 #include <QApplication>
 #include <QDir>
@@ -8,7 +8,7 @@
 #include <QMessageBox>
 #include <QScreen>
 
-#include "platform/qt/multi_icon_dialog.h"
+#include "qt/multi_icon_dialog.h"
 
 namespace brindlex::qt {
 

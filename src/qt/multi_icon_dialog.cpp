@@ -1,4 +1,4 @@
-#include "platform/qt/multi_icon_dialog.h"
+#include "qt/multi_icon_dialog.h"
 
 #include <QCloseEvent>
 #include <QFontDatabase>

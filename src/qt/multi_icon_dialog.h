@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "files/frm_multi_icon_dialog.h"
+#include "forms/frm_multi_icon_dialog.h"
 
 class QListWidget;
 

@@ -1,4 +1,4 @@
-#include "files/file_dialog.h"
+#include "forms/file_dialog.h"
 
 #include <filesystem>
 

@@ -2,7 +2,7 @@
 
 #include <QPointF>
 
-#include "platform/surface.h"
+#include "pixels/surface.h"
 
 namespace brindlex::qt {
 

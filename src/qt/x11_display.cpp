@@ -1,4 +1,4 @@
-#include "platform/qt/x11_display.h"
+#include "qt/x11_display.h"
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>

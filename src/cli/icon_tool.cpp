@@ -1,4 +1,4 @@
-#include "files/icon_tool.h"
+#include "cli/icon_tool.h"
 
 #include <sys/stat.h>
 
@@ -9,12 +9,12 @@
 #include "files/color_depth.h"
 #include "files/decode_surfaces.h"
 #include "files/file_bytes.h"
-#include "files/frm_multi_icon_dialog.h"
 #include "files/icon_image_list.h"
 #include "files/icon_reader.h"
 #include "files/icon_writer.h"
 #include "files/multi_image_state.h"
 #include "files/normalize_loaded_planes.h"
+#include "forms/frm_multi_icon_dialog.h"
 
 namespace brindlex {
 

@@ -3,7 +3,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "platform/surface.h"
+#include "pixels/surface.h"
 
 namespace brindlex::qt {
 

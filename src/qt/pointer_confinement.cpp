@@ -1,10 +1,10 @@
-#include "platform/qt/pointer_confinement.h"
+#include "qt/pointer_confinement.h"
 
 #include <QCursor>
 #include <algorithm>
 #include <cmath>
 
-#include "platform/qt/surface_view.h"
+#include "qt/surface_view.h"
 
 namespace brindlex::qt {
 

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "app/frm_brindlex.h"
-#include "platform/qt/qt_ui.h"
-#include "platform/qt/surface_view.h"
+#include "qt/qt_ui.h"
+#include "qt/surface_view.h"
 
 class QAbstractButton;
 class QAction;

@@ -1,4 +1,4 @@
-#include "platform/qt/main_window.h"
+#include "qt/main_window.h"
 
 #include <QAction>
 #include <QBitmap>
@@ -18,8 +18,8 @@
 #include "app/centre_form.h"
 #include "app/window_layout.h"
 #include "document/tool_names.h"
-#include "platform/qt/palette_events.h"
-#include "platform/qt/tool_box.h"
+#include "qt/palette_events.h"
+#include "qt/tool_box.h"
 
 namespace brindlex::qt {
 namespace {

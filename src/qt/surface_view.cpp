@@ -1,4 +1,4 @@
-#include "platform/qt/surface_view.h"
+#include "qt/surface_view.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "files/frm_multi_icon_dialog.h"
+#include "forms/frm_multi_icon_dialog.h"
 
 #include <climits>
 

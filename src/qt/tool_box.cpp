@@ -1,4 +1,4 @@
-#include "platform/qt/tool_box.h"
+#include "qt/tool_box.h"
 
 #include <QPixmap>
 #include <QToolButton>
