@@ -9,6 +9,7 @@
 #include "document/icon_document.h"
 #include "document/resource_bitmaps.h"
 #include "document/selection_planes.h"
+#include "edit/selection_commands.h"
 #include "edit/undo_history.h"
 #include "files/decode_surfaces.h"
 #include "files/multi_image_state.h"

@@ -1,7 +1,5 @@
 #include "document/selection_planes.h"
 
-#include "edit/undo_history.h"
-
 namespace brindlex {
 namespace {
 
@@ -80,7 +78,7 @@ void StoreSelectionInPlace(IconDocument& document, const SelectionState& selecti
   document.IconChanged = true;
 }
 
-void DropSelection(IconDocument& document, SelectionState& selection, UndoHistory& history) {
+bool MergeSelection(IconDocument& document, SelectionState& selection) {
   HideSelectionFrame(document, selection);
   const Block block = SelectedBlock(document, selection);
   const Surface& mask = document.PicSelMask;
@@ -97,10 +95,7 @@ void DropSelection(IconDocument& document, SelectionState& selection, UndoHistor
   // inverting pixel dropped over itself turns transparent) never leaves it stale.
   document.ComposePreview();
   selection.SelLeft = selection.SelTop = selection.SelRight = selection.SelBottom = -1;
-  if (!selection.WasOnlyMarked) {
-    history.ClearRedo();
-    history.RecordSnapshot(document);
-  }
+  return !selection.WasOnlyMarked;
 }
 
 void DrawSelectionFrame(IconDocument& document, const SelectionState& selection) {

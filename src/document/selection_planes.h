@@ -4,8 +4,6 @@
 
 namespace brindlex {
 
-class UndoHistory;
-
 // The rectangular selection: marked (its pixels copied into the floating planes and still
 // in the icon) or floating (lifted: its area in the icon is transparent and its pixels live
 // only in PicSelImage and PicSelMask). Edges are canvas pixels, multiples of the zoom,
@@ -29,9 +27,10 @@ void LiftSelection(IconDocument& document, SelectionState& selection);
 void ShowFloatingSelection(IconDocument& document, const SelectionState& selection);
 // Writes the floating planes into the icon in place of the selected block.
 void StoreSelectionInPlace(IconDocument& document, const SelectionState& selection);
-// Hides the frame, merges the floating planes into the icon, forgets the selection and, when
-// the selection had been lifted, records the merge as one undo step.
-void DropSelection(IconDocument& document, SelectionState& selection, UndoHistory& history);
+// Hides the frame, merges the floating planes into the icon and forgets the selection.
+// Returns True when the selection had been lifted, so that the merge is an edit the caller
+// records in the history (DropSelection in edit/ does).
+bool MergeSelection(IconDocument& document, SelectionState& selection);
 // The inverting, three-pixel frame around the selection on the canvas.
 void DrawSelectionFrame(IconDocument& document, const SelectionState& selection);
 // Erases the frame (by drawing it again) and clears the marked and floating flags.

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/menu_tree.h"
+#include "platform/menu_entry.h"
 
 namespace brindlex {
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "document/selection_planes.h"
+#include "edit/selection_commands.h"
 #include "edit/undo_history.h"
 #include "picture.h"
 

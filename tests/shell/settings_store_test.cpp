@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "app/menu_tree.h"
 #include "files/icon_test_files.h"
 #include "shell/recent_files.h"
 #include "shell/settings_file.h"

@@ -1,0 +1,14 @@
+#include "edit/selection_commands.h"
+
+namespace brindlex {
+
+void DropSelection(IconDocument& document, SelectionState& selection, UndoHistory& history) {
+  if (MergeSelection(document, selection)) RecordSelectionEdit(document, history);
+}
+
+void RecordSelectionEdit(IconDocument& document, UndoHistory& history) {
+  history.ClearRedo();
+  history.RecordSnapshot(document);
+}
+
+}  // namespace brindlex
