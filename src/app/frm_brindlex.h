@@ -58,7 +58,32 @@ class FrmBrindlex {
   // Menus: refresh the enabled states of a top-level menu as it opens, and run an entry.
   void MenuOpening(const std::string& menu_control);
   void MenuClick(const std::string& control, int index);
+
+  // Edit menu (frm_brindlex_edit.cpp): enabling as it opens, and its entries.
+  void MnuEdit_Click();
   void MnuEditAction_Click(int index);
+
+  // Image menu (frm_brindlex_image.cpp).
+  void MnuImage_Click();
+  void MnuImageAction_Click(int index);
+
+  // Colour menu (frm_brindlex_color.cpp).
+  void MnuColorAction_Click(int index);
+
+  // Effects menu (frm_brindlex_effects.cpp).
+  void MnuFxAction_Click(int index);
+
+  // Exports and the multi-icon builder of the File menu (frm_brindlex_exports.cpp).
+  void MnuSaveAsBitmap_Click();
+  void MnuSaveAsCursor_Click();
+  void MnuCreateResource_Click();
+
+  // Icon extraction (frm_brindlex_extract.cpp).
+  void MnuExtract_Click();
+
+  // Help menu: the credits window (frm_brindlex_help.cpp).
+  void MnuAbout_Click();
+
   // File commands: open (through the dialog or a preset path), a recent file, a dropped
   // file list, save and save as.
   void MnuOpen_Click();
@@ -169,7 +194,6 @@ class FrmBrindlex {
   void StrokeStep();
   void FinishShape();
   void PaintWindowBackground();
-  void RefreshEditMenu();
   // Steps of the open command.
   bool OpenSingleImage();
   bool OpenChosenImage();

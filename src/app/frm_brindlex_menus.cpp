@@ -4,12 +4,11 @@
 namespace brindlex {
 
 void FrmBrindlex::MenuOpening(const std::string& menu_control) {
-  if (menu_control == "MnuEdit") RefreshEditMenu();
-}
-
-void FrmBrindlex::RefreshEditMenu() {
-  FindMenuEntry(Menus, "MnuEditAction", 0)->enabled = History.CanUndo();
-  FindMenuEntry(Menus, "MnuEditAction", 1)->enabled = History.CanRedo();
+  if (menu_control == "MnuEdit") {
+    MnuEdit_Click();
+  } else if (menu_control == "MnuImage") {
+    MnuImage_Click();
+  }
 }
 
 void FrmBrindlex::MenuClick(const std::string& control, int index) {
@@ -19,6 +18,12 @@ void FrmBrindlex::MenuClick(const std::string& control, int index) {
     MnuIconSize_Click(index);
   } else if (control == "MnuEditAction") {
     MnuEditAction_Click(index);
+  } else if (control == "MnuImageAction") {
+    MnuImageAction_Click(index);
+  } else if (control == "MnuColorAction") {
+    MnuColorAction_Click(index);
+  } else if (control == "MnuFxAction") {
+    MnuFxAction_Click(index);
   } else if (control == "MnuOpen") {
     MnuOpen_Click();
   } else if (control == "MnuRecent") {
@@ -27,24 +32,18 @@ void FrmBrindlex::MenuClick(const std::string& control, int index) {
     MnuSave_Click();
   } else if (control == "MnuSaveAs") {
     MnuSaveAs_Click();
+  } else if (control == "MnuSaveAsBitmap") {
+    MnuSaveAsBitmap_Click();
+  } else if (control == "MnuSaveAsCursor") {
+    MnuSaveAsCursor_Click();
+  } else if (control == "MnuCreateResource") {
+    MnuCreateResource_Click();
+  } else if (control == "MnuExtract") {
+    MnuExtract_Click();
+  } else if (control == "MnuAbout") {
+    MnuAbout_Click();
   } else if (control == "MnuExit") {
     MnuExit_Click();
   }
 }
-
-void FrmBrindlex::MnuEditAction_Click(int index) {
-  switch (index) {
-    case 0:
-      if (Selection.Exists()) DropSelection(Document, Selection, History);
-      History.UndoEdit(Document);
-      break;
-    case 1:
-      if (Selection.Exists()) DropSelection(Document, Selection, History);
-      History.RedoEdit(Document);
-      break;
-    default:
-      break;
-  }
-}
-
 }  // namespace brindlex

@@ -15,7 +15,9 @@ class QtUi : public Ui {
                             MessageButtons buttons) override;
   void DoEvents() override;
   FileDialogResult ShowFileDialog(const FileDialogSetup& setup, int& filter_index) override;
+  // The dialog forms, each in its own window file.
   void ShowMultiIconDialog(FrmMultiIconDialog& dialog) override;
+
   void SetBusyPointer(BusyPointer pointer) override;
   void ShowMainWindow() override {
     if (on_show_main_window) on_show_main_window();

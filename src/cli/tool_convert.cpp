@@ -1,0 +1,32 @@
+// brindlex-tool convert: one image of an icon file, saved as the editor saves it.
+#include <cstdint>
+#include <vector>
+
+#include "cli/tool_commands.h"
+#include "cli/tool_support.h"
+#include "files/atomic_file.h"
+#include "files/color_depth.h"
+#include "files/icon_writer.h"
+
+namespace brindlex {
+
+int ConvertCommand(const std::string& input, const std::string& output, std::ostream& err) {
+  std::string path;
+  int index = 0;
+  ParseInput(input, path, index);
+  if (!HasExtension(output, ".ico"))
+    return UsageError(err, "the output must be an .ico file: " + output);
+
+  Surface mask, color;
+  if (!OpenIconImage(path, index, mask, color, err)) return kToolFailure;
+
+  std::vector<std::uint8_t> written;
+  std::string error;
+  if (!BuildIconFileBytes(mask, color, ChooseColorDepth(color, true), written))
+    return Failure(err, output, "the image cannot be encoded");
+  if (!WriteFileAtomically(output, written, &error))
+    return Failure(err, output, "cannot write: " + error);
+  return kToolSuccess;
+}
+
+}  // namespace brindlex

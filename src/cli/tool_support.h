@@ -1,0 +1,55 @@
+#pragma once
+
+// What the tool's commands share: exit statuses, error lines, the reading of an input
+// "FILE[:INDEX]" and the opening of one icon image as the editor opens it.
+
+#include <cstdint>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "pixels/surface.h"
+#include "platform/ui.h"
+
+namespace brindlex {
+
+// Exit statuses of the tool.
+constexpr int kToolSuccess = 0;
+constexpr int kToolFailure = 1;
+constexpr int kToolUsageError = 2;
+
+// A Ui for programs without windows: every message goes to a stream as "title: text", its
+// CR LF breaks turned into newlines; every question is answered with OK.
+class StreamUi : public Ui {
+ public:
+  explicit StreamUi(std::ostream& out) : out_(out) {}
+  MessageAnswer ShowMessage(const std::string& text, const std::string& title, MessageIcon icon,
+                            MessageButtons buttons) override;
+
+ private:
+  std::ostream& out_;
+};
+
+// Prints "brindlex-tool: what" and the pointer to --help; returns kToolUsageError.
+int UsageError(std::ostream& err, const std::string& what);
+// Prints "brindlex-tool: FILE: what"; returns kToolFailure.
+int Failure(std::ostream& err, const std::string& file, const std::string& what);
+
+bool FileExists(const std::string& path);
+// Whether the path ends in the extension (".ico", ...), letter case ignored.
+bool HasExtension(const std::string& path, const std::string& extension);
+
+// Splits "IN.ico:INDEX" into path and index (0 when left out). A name that exists as a file
+// is taken whole.
+void ParseInput(const std::string& arg, std::string& path, int& index);
+
+// Reads the file and checks that it is an icon, reporting why not.
+bool ReadIcon(const std::string& path, std::vector<std::uint8_t>& bytes, std::ostream& err);
+
+// Opens image `index` of the icon file at `path` as the editor opens it (the multi-image pick
+// through the choice dialog's handlers, then the loaded planes normalised). Reports failures
+// on err and returns False.
+bool OpenIconImage(const std::string& path, int index, Surface& mask, Surface& color,
+                   std::ostream& err);
+
+}  // namespace brindlex
