@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -66,9 +67,19 @@ class FrmBrindlex {
   // Image menu (frm_brindlex_image.cpp).
   void MnuImage_Click();
   void MnuImageAction_Click(int index);
+  // Each by its menu index: on the floating selection, the marked one, or the whole icon.
+  void FlipImage(int index) { TransformInPlace(index); }
+  void MirrorImage(int index) { TransformInPlace(index); }
+  void RotateImage(int index);
+  // Turns the floating planes and swaps the selection's width and height.
+  void RotateSelection(int index);
 
   // Colour menu (frm_brindlex_color.cpp).
   void MnuColorAction_Click(int index);
+  void InvertColors();
+  void GreyScale();
+  void AdjustColors();
+  void ApplyGradientFill();
 
   // Effects menu (frm_brindlex_effects.cpp).
   void MnuFxAction_Click(int index);
@@ -188,6 +199,10 @@ class FrmBrindlex {
 
  private:
   void ResetDrawColors();
+  // A flip or half-mirror by menu index, where the selection state sends it.
+  void TransformInPlace(int index);
+  // Runs recolor(mask, image, on_selection) on the opaque pixels of the selection or icon.
+  void RecolorOpaquePixels(const std::function<void(const Surface&, Surface&, bool)>& recolor);
   // Sets a button's draw colour and shows it on that button's swatch.
   void SetButtonColor(int button, DrawColorValue color);
   // One step of the stroke in progress at (MouseX, MouseY), and its end.

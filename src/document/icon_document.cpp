@@ -90,7 +90,7 @@ void IconDocument::MakeBlank(int size_index) {
   PicSelImage.Resize(edge, PicSelImage.Height());
   PicSelMask.Resize(edge, PicSelMask.Height());
   PicCol.Resize(2 * edge, edge);
-  for (auto& work : PixelWork) work.assign(static_cast<std::size_t>(edge) * edge, 0);
+  for (auto& work : PixelWork) work.assign(static_cast<std::size_t>(edge) * edge, ChannelValues{});
 
   for (Surface* s : {&PicMask, &PicImage, &PicMain, &PicMainCopy}) {
     s->pen = s->fill = kBlack;

@@ -32,6 +32,13 @@ constexpr std::array<IconSizeInfo, 3> kIconSizes = {{
     {32, 12, 440, 22},
     {48, 8, 432, 14},
 }};
+// One entry of the colour adjustment's per-pixel tables: red, green and blue, any of them
+// possibly outside 0..255 while the sliders move.
+struct ChannelValues {
+  int red = 0, green = 0, blue = 0;
+  bool operator==(const ChannelValues&) const = default;
+};
+
 // The size-menu index for an edge of 16, 32 or 48 pixels, or −1.
 int IconSizeIndexOf(int edge);
 
@@ -84,8 +91,9 @@ class IconDocument {
   std::array<DrawColorValue, 2> DrawColor = {static_cast<DrawColorValue>(kBlack),
                                              static_cast<DrawColorValue>(kWhite)};
   bool IconChanged = false;
-  // The per-pixel work arrays of the colour adjustment, re-created empty for each icon.
-  std::array<std::vector<int>, 3> PixelWork;
+  // The per-pixel work arrays of the colour adjustment (OrigColors, WorkColors, AdjColors),
+  // re-created empty for each icon.
+  std::array<std::vector<ChannelValues>, 3> PixelWork;
 
  private:
   void EnsureEmptyCells();

@@ -1,8 +1,12 @@
 #pragma once
 
+#include <array>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
+
+#include "pixels/surface.h"
 
 namespace brindlex {
 
@@ -93,6 +97,14 @@ class Ui {
   virtual void ShowExtractDialog(FrmIcons& /*dialog*/) {}
 
   virtual void ShowCreditsWindow(Form1& /*window*/) {}
+
+  // The colour dialog with its custom-colour part open, starting on initial and showing the
+  // 16 custom_colors, which receive the user's edits whatever the answer. Returns the chosen
+  // colour (0x00BBGGRR), or nothing when the user cancelled.
+  virtual std::optional<Color> ChooseColor(Color /*initial*/,
+                                           std::array<Color, 16>& /*custom_colors*/) {
+    return std::nullopt;
+  }
 
   // Places the main window centred on the screen at its size and shows it.
   virtual void ShowMainWindow() {}
