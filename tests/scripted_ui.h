@@ -1,9 +1,13 @@
 #pragma once
 
 #include <deque>
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "forms/frm_col_adj.h"
+#include "forms/frm_grad.h"
 #include "forms/frm_multi_icon_dialog.h"
 #include "platform/screen.h"
 #include "platform/ui.h"
@@ -50,6 +54,24 @@ class ScriptedUi : public Ui {
 
   void SetBusyPointer(BusyPointer pointer) override { pointers.push_back(pointer); }
 
+  // The colour adjustment and gradient dialogs run their script (nothing: left as loaded).
+  void ShowColorAdjustDialog(FrmColAdj& dialog) override {
+    if (color_adjust_script) color_adjust_script(dialog);
+  }
+  void ShowGradientDialog(FrmGrad& dialog) override {
+    if (gradient_script) gradient_script(dialog);
+  }
+  // The colour dialog: records what it was opened with, lets the script edit the custom
+  // colours, and answers the next scripted colour (cancel when there is none).
+  std::optional<Color> ChooseColor(Color initial, std::array<Color, 16>& custom_colors) override {
+    color_dialogs.push_back({initial, custom_colors});
+    if (custom_color_edit) custom_color_edit(custom_colors);
+    if (color_answers.empty()) return std::nullopt;
+    const std::optional<Color> answer = color_answers.front();
+    color_answers.pop_front();
+    return answer;
+  }
+
   // The accepted answer of a file dialog for a path.
   static FileDialogResult Chosen(const std::string& path) {
     return {path, path.substr(path.rfind('/') + 1), true};
@@ -63,6 +85,15 @@ class ScriptedUi : public Ui {
   std::deque<int> pick_rows;
   std::vector<IconListRow> shown_rows;
   std::vector<BusyPointer> pointers;
+  std::function<void(FrmColAdj&)> color_adjust_script;
+  std::function<void(FrmGrad&)> gradient_script;
+  struct ColorDialog {
+    Color initial;
+    std::array<Color, 16> custom_colors;
+  };
+  std::vector<ColorDialog> color_dialogs;
+  std::function<void(std::array<Color, 16>&)> custom_color_edit;
+  std::deque<std::optional<Color>> color_answers;
 };
 
 // A display of a chosen depth and size.
