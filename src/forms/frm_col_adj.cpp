@@ -21,6 +21,12 @@ void FrmColAdj::Form_Load() {
   LabelText = {"0", "0", "0", "0"};
 }
 
+void FrmColAdj::Form_Paint(Surface& client) const {
+  client.background = BackColor;
+  client.Clear();
+  client.DrawEdge(kFrameLeft, kFrameTop, kFrameRight, kFrameBottom, EdgeKind::kSunkenOuter);
+}
+
 void FrmColAdj::SliderChange(int slider, int value) {
   SliderValue[slider] = value;
   LabelText[slider] = std::to_string(value);

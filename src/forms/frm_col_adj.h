@@ -51,6 +51,9 @@ class FrmColAdj {
   FrmColAdj(ColorTables& tables, int edge, Color background = kButtonFace);
 
   void Form_Load();
+  // Paints the client area's background: the dialog colour and the sunken frame around the
+  // preview (the window prints the four captions over it).
+  void Form_Paint(Surface& client) const;
   // A slider's value changed (to value, between kSliderBottom and kSliderTop).
   void VsbBrightness_Change(int value) { SliderChange(kBrightness, value); }
   void VsbRed_Change(int value) { SliderChange(kRed, value); }

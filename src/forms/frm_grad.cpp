@@ -45,6 +45,14 @@ void FrmGrad::Form_Load() {
   DialogCancelled = true;
 }
 
+void FrmGrad::Form_Paint(Surface& client) const {
+  client.background = kButtonFace;
+  client.Clear();
+  for (int left : {kLinearFrameLeft, kSphericalFrameLeft})
+    client.DrawEdge(left, kFrameTop, left + kFrameSize, kFrameTop + kFrameSize,
+                    EdgeKind::kSunkenOuter);
+}
+
 void FrmGrad::SplitGradientColors() {
   colors_ = brindlex::SplitGradientColors(StartColor, EndColor);
 }

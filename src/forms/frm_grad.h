@@ -40,6 +40,9 @@ class FrmGrad {
   FrmGrad(Ui& ui, Surface& pic_load, int size);
 
   void Form_Load();
+  // Paints the client area's background: button face and the sunken edges around the two
+  // previews.
+  void Form_Paint(Surface& client) const;
   // Recomputes the channels and steps from StartColor and EndColor.
   void SplitGradientColors();
   Color LevelColor(int n) const { return brindlex::LevelColor(colors_, n); }

@@ -17,6 +17,10 @@ class QtUi : public Ui {
   FileDialogResult ShowFileDialog(const FileDialogSetup& setup, int& filter_index) override;
   // The dialog forms, each in its own window file.
   void ShowMultiIconDialog(FrmMultiIconDialog& dialog) override;
+  void ShowColorAdjustDialog(FrmColAdj& dialog) override;
+  void ShowGradientDialog(FrmGrad& dialog) override;
+  // Qt's colour dialog (color_chooser.cpp).
+  std::optional<Color> ChooseColor(Color initial, std::array<Color, 16>& custom_colors) override;
 
   void SetBusyPointer(BusyPointer pointer) override;
   void ShowMainWindow() override {
