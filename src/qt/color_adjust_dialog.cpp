@@ -50,18 +50,12 @@ ColorAdjustDialog::ColorAdjustDialog(QWidget* parent, FrmColAdj& form)
     labels_[i] = label;
   }
   // The sliders lie over the right end of their labels.
-  const std::array<void (FrmColAdj::*)(int), 4> handlers = {
-      &FrmColAdj::VsbBrightness_Change, &FrmColAdj::VsbRed_Change, &FrmColAdj::VsbGreen_Change,
-      &FrmColAdj::VsbBlue_Change};
   for (int i = 0; i < 4; ++i) {
     auto* slider = new StepScrollBar(this, FrmColAdj::kSliderTop, FrmColAdj::kSliderBottom,
                                      FrmColAdj::kSliderStep, false);
     slider->setGeometry(FrmColAdj::kSliderLeft, FrmColAdj::kSliderTops[i], FrmColAdj::kSliderWidth,
                         FrmColAdj::kSliderHeight);
-    slider->on_change = [this, handler = handlers[i]](int value) {
-      (form_.*handler)(value);
-      Sync();
-    };
+    slider->on_change = [this, i](int value) { SliderChanged(i, value); };
     sliders_[i] = slider;
   }
 
@@ -84,6 +78,24 @@ ColorAdjustDialog::ColorAdjustDialog(QWidget* parent, FrmColAdj& form)
     form_.CmdOk_Click();
     FinishIfClosed();
   });
+  Sync();
+}
+
+void ColorAdjustDialog::SliderChanged(int slider, int value) {
+  switch (slider) {
+    case FrmColAdj::kBrightness:
+      form_.VsbBrightness_Change(value);
+      break;
+    case FrmColAdj::kRed:
+      form_.VsbRed_Change(value);
+      break;
+    case FrmColAdj::kGreen:
+      form_.VsbGreen_Change(value);
+      break;
+    default:
+      form_.VsbBlue_Change(value);
+      break;
+  }
   Sync();
 }
 

@@ -31,6 +31,8 @@ class ColorAdjustDialog : public QDialog {
   void showEvent(QShowEvent* event) override;
 
  private:
+  // Forwards a slider's change to the form's handler for that slider.
+  void SliderChanged(int slider, int value);
   // Brings the labels, sliders and preview in step with the form.
   void Sync();
   void FinishIfClosed();
