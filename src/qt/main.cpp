@@ -29,7 +29,12 @@ bool UsesX11() {
 int main(int argc, char** argv) {
   using namespace brindlex;
   StartupPaths paths;
-  paths.CommandLine = JoinCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+  // A relative path names a file of the folder the program started in: resolve it now,
+  // before the start-up makes the stored recent folder current.
+  std::error_code no_folder;
+  paths.CommandLine =
+      ResolveCommandLinePath(JoinCommandLine(std::vector<std::string>(argv + 1, argv + argc)),
+                             std::filesystem::current_path(no_folder).string());
   paths.ProgramFolder = ProgramFolder();
   SettingsFile settings(SettingsFile::DefaultPath());
 

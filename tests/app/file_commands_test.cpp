@@ -2,11 +2,13 @@
 #include <gtest/gtest.h>
 
 #include "app/frm_brindlex.h"
+#include "app/start_program.h"
 #include "files/icon_reader.h"
 #include "files/icon_test_files.h"
 #include "scripted_ui.h"
 #include "shell/recent_files.h"
 #include "shell/settings_file.h"
+#include "shell/settings_store.h"
 
 namespace brindlex {
 namespace {
@@ -277,6 +279,31 @@ TEST_F(FileCommandsTest, DropsOpenTheFirstFileAndTheCommandLineIsChecked) {
   ASSERT_EQ(bad.size(), 1u);
   EXPECT_EQ(bad[0].text, "EXTENSION NO VALIDA");
   EXPECT_EQ(bad[0].title, "Quorvane ErRoR");
+}
+
+TEST_F(FileCommandsTest, ARelativeCommandLinePathNamesAFileOfTheStartFolder) {
+  // Started in the icon's folder with a bare name, while the stored recent folder is another
+  // one that the start-up makes current before the file is opened.
+  namespace fs = std::filesystem;
+  fs::create_directory(folder.File("icons"));
+  fs::create_directory(folder.File("elsewhere"));
+  testing::WriteBytes(folder.File("icons/TEST.ICO"),
+                      testing::IconFile({testing::UniformImage(16, 4, 0x9C, 0)}));
+  SettingsFile memory;
+  memory.CreateKey(RegistryRoot::kCurrentUser, kRecentFolderKey);
+  memory.WriteValue(RegistryRoot::kCurrentUser, kRecentFolderKey, kRecentFolderValue,
+                    folder.File("elsewhere"));
+  fs::current_path(folder.File("icons"));
+  StartupPaths paths;
+  paths.CommandLine = ResolveCommandLinePath("TEST.ICO", fs::current_path().string());
+  ScriptedUi start_ui;
+  FrmBrindlex started(start_ui, screen, paths, &memory);
+  started.Form_Load();
+  EXPECT_TRUE(start_ui.messages.empty());
+  EXPECT_EQ(started.Caption, "Quorvane- TEST.ICO");
+  EXPECT_EQ(started.CurrentFilePath, folder.File("icons/TEST.ICO"));
+  EXPECT_EQ(started.Document.Edge(), 16);
+  EXPECT_EQ(fs::current_path(), fs::path(folder.File("elsewhere")));
 }
 
 }  // namespace
