@@ -7,6 +7,7 @@
 #include "app/start_program.h"
 #include "qt/main_window.h"
 #include "qt/qt_ui.h"
+#include "qt/toolkit_translations.h"
 #include "qt/x11_display.h"
 #include "shell/settings_file.h"
 
@@ -53,6 +54,7 @@ int main(int argc, char** argv) {
   int qt_argc = 1;
   char* qt_argv[] = {argv[0], nullptr};
   QApplication app(qt_argc, qt_argv);
+  qt::InstallToolkitTranslations(app);
   qt::QtScreen screen;
   qt::QtUi ui;
   if (!StartProgram(screen, ui, paths, settings)) return 0;
