@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include "app/frm_brindlex.h"
+#include "bench_editor.h"
 #include "forms/frm_col_adj.h"
 #include "forms/frm_grad.h"
 #include "platform/silent_ui.h"
@@ -11,18 +12,9 @@ namespace {
 
 using namespace brindlex;
 
-class PlainScreen : public Screen {
- public:
-  int BitsPerPixel() const override { return 24; }
-  int Width() const override { return 1024; }
-  int Height() const override { return 768; }
-};
-
 // A loaded form with a 48 x 48 icon of opaque, transparent and inverting pixels.
 struct Editor {
-  Editor() : form(ui, screen, StartupPaths{}) {
-    form.Form_Load();
-    form.MnuIconSize_Click(2);
+  Editor() {
     for (int y = 0; y < 48; ++y)
       for (int x = 0; x < 48; ++x) {
         const int kind = (x * 7 + y * 3) % 3;
@@ -39,9 +31,8 @@ struct Editor {
       form.History.RecordSnapshot(form.Document);
     }
   }
-  SilentUi ui;
-  PlainScreen screen;
-  FrmBrindlex form;
+  bench::LoadedForm loaded;
+  FrmBrindlex& form = loaded.form;
 };
 
 void BM_ImageCommand(benchmark::State& state) {
