@@ -3,7 +3,6 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <QTimer>
 
 #include "app/window_layout.h"
 #include "qt/dialog_placement.h"
@@ -36,7 +35,7 @@ ColorAdjustDialog::ColorAdjustDialog(QWidget* parent, FrmColAdj& form)
   dialog_palette.setColor(QPalette::Window, ToQColor(form_.BackColor));
   dialog_palette.setColor(QPalette::Button, ToQColor(form_.BackColor));
   setPalette(dialog_palette);
-  PlaceDialog(this, kOuterSize, kMinClient);
+  new DialogPlacement(this, kOuterSize, kMinClient);
 
   for (int i = 0; i < 4; ++i) {
     auto* label = new QLabel(this);
@@ -115,12 +114,6 @@ void ColorAdjustDialog::FinishIfClosed() {
 void ColorAdjustDialog::reject() {
   form_.Form_Unload();
   QDialog::reject();
-}
-
-void ColorAdjustDialog::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
-  // The window manager reports the frame after the window appears.
-  QTimer::singleShot(0, this, [this] { PlaceDialog(this, kOuterSize, kMinClient); });
 }
 
 void ColorAdjustDialog::paintEvent(QPaintEvent*) {

@@ -28,7 +28,6 @@ class ColorAdjustDialog : public QDialog {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
-  void showEvent(QShowEvent* event) override;
 
  private:
   // Forwards a slider's change to the form's handler for that slider.

@@ -6,7 +6,6 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTimer>
 
 #include "qt/dialog_placement.h"
 #include "qt/qt_ui.h"
@@ -34,7 +33,7 @@ GradientDialog::GradientDialog(QWidget* parent, FrmGrad& form) : QDialog(parent)
   dialog_palette.setColor(QPalette::Window, ToQColor(kButtonFace));
   dialog_palette.setColor(QPalette::Button, ToQColor(kButtonFace));
   setPalette(dialog_palette);
-  PlaceDialog(this, kClientSize, kClientSize);
+  new DialogPlacement(this, QSize(), kClientSize);
 
   const int size = form_.GradSize;
   linear_ = new SurfaceView(this, &form_.PicLinear, 0);
@@ -147,16 +146,6 @@ void GradientDialog::FinishIfClosed() {
 void GradientDialog::reject() {
   form_.Form_Unload();
   QDialog::reject();
-}
-
-void GradientDialog::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
-  QTimer::singleShot(0, this, [this] {
-    const QRect frame = frameGeometry(), client = geometry();
-    PlaceDialog(
-        this, kClientSize + QSize(frame.width() - client.width(), frame.height() - client.height()),
-        kClientSize);
-  });
 }
 
 void GradientDialog::paintEvent(QPaintEvent*) {

@@ -42,7 +42,6 @@ class GradientDialog : public QDialog {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
-  void showEvent(QShowEvent* event) override;
 
  private:
   void BuildColorFrame();
