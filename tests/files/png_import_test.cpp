@@ -164,6 +164,41 @@ TEST(PngImportTest, InterlacedSixteenBitRgbMatchesTheSameImageNotInterlaced) {
             scaled(p[0], p[1]) | scaled(p[2], p[3]) << 8 | scaled(p[4], p[5]) << 16);
 }
 
+// Inserts a chunk of the given type and data right after the header chunk.
+Bytes WithChunkAfterHeader(const Bytes& png, const char* type, std::uint32_t declared_length,
+                           const Bytes& data) {
+  Bytes chunk;
+  for (int i = 3; i >= 0; --i)
+    chunk.push_back(static_cast<std::uint8_t>(declared_length >> (8 * i)));
+  chunk.insert(chunk.end(), type, type + 4);
+  chunk.insert(chunk.end(), data.begin(), data.end());
+  const std::uint32_t crc = static_cast<std::uint32_t>(crc32(0, chunk.data() + 4, 4 + data.size()));
+  for (int i = 3; i >= 0; --i) chunk.push_back(static_cast<std::uint8_t>(crc >> (8 * i)));
+  Bytes out(png.begin(), png.begin() + 33);
+  out.insert(out.end(), chunk.begin(), chunk.end());
+  out.insert(out.end(), png.begin() + 33, png.end());
+  return out;
+}
+
+TEST(PngImportTest, LargeTextChunksAreSkippedUnread) {
+  Bytes rgba(16 * 16 * 4, 0);
+  rgba[0] = rgba[3] = 0xFF;  // (0, 0) opaque red
+  const Bytes png = testing::PngRgba(16, 16, rgba);
+  ExpectedPlanes expected(16);
+  expected.Opaque(0, 0, kRed);
+  Surface mask, color;
+  // A real 600 kB text chunk: the pixels are read past it.
+  Bytes text(600000, 'a');
+  text[3] = 0;  // keyword "aaa"
+  MustImport(WithChunkAfterHeader(png, "tEXt", static_cast<std::uint32_t>(text.size()), text), mask,
+             color);
+  EXPECT_TRUE(SamePixels(expected.mask, mask));
+  EXPECT_TRUE(SamePixels(expected.color, color));
+  // A text chunk that claims 2 GB in a file of a few hundred bytes is damage.
+  const Bytes lying = WithChunkAfterHeader(png, "zTXt", 0x7FFFFFF0, Bytes{'k', 0, 0});
+  EXPECT_EQ(ImportPngIcon(lying, mask, color).status, PngImportStatus::kDamaged);
+}
+
 TEST(PngImportTest, WrongSizesAreRefusedBeforeDecoding) {
   Surface mask(5, 5, 0x123456), color(5, 5, 0x654321);
   const Surface kept_mask = mask, kept_color = color;
