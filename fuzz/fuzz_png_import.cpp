@@ -2,7 +2,10 @@
 // saved as the editor saves it. Whatever decodes must give clean planes, write an icon file
 // that reads back to the same planes, and write a PNG that imports to the same planes again.
 
+#include <zlib.h>
+
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include "files/color_depth.h"
@@ -23,14 +26,42 @@ bool SamePlanes(const Surface& a, const Surface& b) {
   return a.Width() == b.Width() && a.Height() == b.Height() && a.Pixels() == b.Pixels();
 }
 
+// A copy of the stream with the checksum of every whole chunk made right, so that mutations
+// reach the decoder instead of stopping at the checksum test.
+std::vector<std::uint8_t> WithRightChecksums(const std::uint8_t* data, std::size_t size) {
+  std::vector<std::uint8_t> fixed(data, data + size);
+  std::size_t at = 8;
+  while (at + 12 <= fixed.size()) {
+    const std::uint64_t length =
+        std::uint64_t{fixed[at]} << 24 | fixed[at + 1] << 16 | fixed[at + 2] << 8 | fixed[at + 3];
+    if (length > fixed.size() - at - 12) break;
+    const std::size_t crc_at = at + 8 + length;
+    const auto crc =
+        static_cast<std::uint32_t>(crc32(0, fixed.data() + at + 4, static_cast<uInt>(length + 4)));
+    for (int i = 0; i < 4; ++i) fixed[crc_at + i] = static_cast<std::uint8_t>(crc >> (24 - 8 * i));
+    at = crc_at + 4;
+  }
+  return fixed;
+}
+
+void CheckImport(std::span<const std::uint8_t> data);
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  CheckImport({data, size});
+  CheckImport(WithRightChecksums(data, size));
+  return 0;
+}
+
+namespace {
+
+void CheckImport(std::span<const std::uint8_t> data) {
   Surface mask, color;
-  const PngImportResult result = ImportPngIcon({data, size}, mask, color);
+  const PngImportResult result = ImportPngIcon(data, mask, color);
   if (result.status != PngImportStatus::kOk) {
     Check(mask.Width() == 0 && color.Width() == 0);
-    return 0;
+    return;
   }
   const int edge = static_cast<int>(result.width);
   Check((edge == 16 || edge == 32 || edge == 48) && result.height == result.width);
@@ -52,5 +83,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Surface again_mask, again_color;
   Check(ImportPngIcon(png, again_mask, again_color).status == PngImportStatus::kOk);
   Check(SamePlanes(mask, again_mask) && SamePlanes(color, again_color));
-  return 0;
 }
+
+}  // namespace
