@@ -174,9 +174,8 @@ Bytes WithChunkAfterHeader(const Bytes& png, const char* type, std::uint32_t dec
   chunk.insert(chunk.end(), data.begin(), data.end());
   const std::uint32_t crc = static_cast<std::uint32_t>(crc32(0, chunk.data() + 4, 4 + data.size()));
   for (int i = 3; i >= 0; --i) chunk.push_back(static_cast<std::uint8_t>(crc >> (8 * i)));
-  Bytes out(png.begin(), png.begin() + 33);
-  out.insert(out.end(), chunk.begin(), chunk.end());
-  out.insert(out.end(), png.begin() + 33, png.end());
+  Bytes out = png;
+  out.insert(out.begin() + 33, chunk.begin(), chunk.end());
   return out;
 }
 

@@ -82,11 +82,8 @@ TEST_F(DisplayNoticesTest, OnWaylandTheUserIsToldOnceAfterRelease) {
   std::vector<SeenBox> seen = ClosingMessageBoxes(drag_out);
   ASSERT_EQ(seen.size(), 1u);
   EXPECT_EQ(seen[0].title, QString::fromUtf8(kX11NoticeTitle));
-  EXPECT_EQ(seen[0].text.toStdString(), [] {
-    std::string text = X11FeatureNotice(X11Feature::kPointerConfinement);
-    for (std::size_t at; (at = text.find("\r\n")) != std::string::npos;) text.replace(at, 2, "\n");
-    return text;
-  }());
+  EXPECT_EQ(seen[0].text, QString::fromStdString(X11FeatureNotice(X11Feature::kPointerConfinement))
+                              .replace("\r\n", "\n"));
   EXPECT_EQ(QCursor::pos(), QPoint(0, 0)) << "the pointer was not moved";
   EXPECT_EQ(form.ConfinePointer, PaletteControl::kNone);
   // The colour still comes from the nearest edge of the ramp.
