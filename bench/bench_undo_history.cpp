@@ -3,26 +3,14 @@
 // memory after 10,000 pencil strokes, and one undo and one redo with the recomposition.
 #include <benchmark/benchmark.h>
 
-#include "app/frm_brindlex.h"
+#include "bench_editor.h"
 #include "document/tool_names.h"
-#include "platform/silent_ui.h"
 
 namespace {
 
 using namespace brindlex;
 
-class PlainScreen : public Screen {
- public:
-  int BitsPerPixel() const override { return 24; }
-  int Width() const override { return 1024; }
-  int Height() const override { return 768; }
-};
-
-struct Editor {
-  Editor() : form(ui, screen, StartupPaths{}) {
-    form.Form_Load();
-    form.MnuIconSize_Click(2);
-  }
+struct Editor : bench::LoadedForm {
   // One click of a tool on icon pixel (x, y) with the left button.
   void Click(int tool, int x, int y) {
     form.OptTool_Click(tool);
@@ -38,9 +26,6 @@ struct Editor {
     form.History.ClearRedo();
     form.History.RecordSnapshot(form.Document);
   }
-  SilentUi ui;
-  PlainScreen screen;
-  FrmBrindlex form;
 };
 
 // A picture with something in every row, so that a flip changes the whole icon.
