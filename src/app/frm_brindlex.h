@@ -16,6 +16,7 @@
 #include "platform/registry.h"
 #include "platform/screen.h"
 #include "platform/ui.h"
+#include "shell/settings_store.h"
 
 namespace brindlex {
 
@@ -208,6 +209,9 @@ class FrmBrindlex {
   StartupPaths paths_;
   std::unique_ptr<Registry> own_registry_;
   Registry* registry_;
+  // The recent-file values as the load found them: the exit leaves a list it did not
+  // change as stored, which may by then be another copy's.
+  StoredRecentFiles recent_as_loaded_;
   Surface window_background_;
 };
 
