@@ -1,6 +1,8 @@
 #pragma once
 
+#include <array>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,7 +18,6 @@
 #include "platform/registry.h"
 #include "platform/screen.h"
 #include "platform/ui.h"
-#include "shell/settings_store.h"
 
 namespace brindlex {
 
@@ -211,7 +212,9 @@ class FrmBrindlex {
   Registry* registry_;
   // The recent-file values as the load found them: the exit leaves a list it did not
   // change as stored, which may by then be another copy's.
-  StoredRecentFiles recent_as_loaded_;
+  // (A StoredRecentFiles; the shell header is not included here, as the Qt layer includes
+  // this one and the recent-menu header uses the name "slots".)
+  std::array<std::optional<std::string>, 4> recent_as_loaded_;
   Surface window_background_;
 };
 
