@@ -1,19 +1,17 @@
 #include "files/atomic_file.h"
 
-#include <grp.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include <functional>
-
 #include "icon_test_files.h"
+#include "run_unprivileged.h"
 
 namespace brindlex {
 namespace {
 
 using testing::Bytes;
+using testing::RunUnprivileged;
 
 mode_t ModeOf(const std::string& path) {
   struct stat info {};
@@ -83,21 +81,6 @@ TEST(WriteFileAtomicallyTest, NamesUpToTheLongestAFolderTakesAreWritten) {
   std::string error;
   EXPECT_FALSE(WriteFileAtomically(folder.File(std::string(256, 'n')), Bytes{1}, &error));
   EXPECT_EQ(error, "File name too long");
-}
-
-// Runs the work in a child process without the privileges of the super-user (who passes
-// every permission check), so that folder permissions apply; returns the child's exit code.
-int RunUnprivileged(const std::function<int()>& work) {
-  const pid_t child = ::fork();
-  if (child == 0) {
-    if (::geteuid() == 0 &&
-        (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0))
-      ::_exit(100);
-    ::_exit(work());
-  }
-  int status = 0;
-  ::waitpid(child, &status, 0);
-  return WIFEXITED(status) ? WEXITSTATUS(status) : 101;
 }
 
 TEST(WriteFileAtomicallyTest, AWritableFileInAFolderThatTakesNoNewFilesIsWrittenInPlace) {
