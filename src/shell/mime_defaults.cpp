@@ -154,11 +154,12 @@ std::optional<std::string> WithDefaultApplication(const std::string& list_text,
   std::vector<Line> added;
   for (std::size_t t = 0; t < types.size(); ++t) {
     if (found.set[t]) continue;
-    const std::string entry = types[t] + "=" + desktop_id;
     if (found.empty_line[t] != std::string::npos) {
-      lines[found.empty_line[t]].text = entry;
+      std::string& text = lines[found.empty_line[t]].text;  // "key=" with blanks kept before
+      text.erase(text.find_last_not_of(" \t") + 1);
+      text += desktop_id;
     } else {
-      added.push_back({entry, ending});
+      added.push_back({types[t] + "=" + desktop_id, ending});
     }
   }
   if (!added.empty()) {

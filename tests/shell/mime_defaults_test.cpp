@@ -29,8 +29,8 @@ TEST(MimeDefaults, OnlyTypesWithoutADefaultGetOneAndEveryOtherLineStays) {
       "image/vnd.microsoft.icon=b.desktop;c.desktop;\n";
   EXPECT_EQ(Defaults(both), both);
   // An empty key is no default: it is filled where it stands.
-  EXPECT_EQ(Defaults("[Default Applications]\nimage/x-icon=\nimage/png=eog.desktop\n"),
-            "[Default Applications]\nimage/x-icon=brindlex.desktop\nimage/png=eog.desktop\n"
+  EXPECT_EQ(Defaults("[Default Applications]\n image/x-icon = \t\nimage/png=eog.desktop\n"),
+            "[Default Applications]\n image/x-icon =brindlex.desktop\nimage/png=eog.desktop\n"
             "image/vnd.microsoft.icon=brindlex.desktop\n");
 }
 
