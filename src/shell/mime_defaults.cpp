@@ -27,7 +27,7 @@ std::vector<Line> SplitLines(const std::string& text) {
       line.ending = "\n";
       start = end + 1;
     }
-    if (!line.text.empty() && line.text.back() == '\r') {
+    if (!line.ending.empty() && !line.text.empty() && line.text.back() == '\r') {
       line.text.pop_back();
       line.ending.insert(line.ending.begin(), '\r');
     }

@@ -30,7 +30,7 @@ void RegisterIconFileType(Registry& registry, const std::string& program_folder,
 // The command the association runs: the program folder, "/", "brindlex %1".
 std::string IconOpenCommand(const std::string& program_folder);
 
-// The recent-file values "1." to "4." as they were stored (absent ones empty).
+// The recent-file values "1." to "4." as they were stored (nothing for an absent one).
 using StoredRecentFiles = std::array<std::optional<std::string>, 4>;
 
 // Fills the recent-file entries from the stored values "1." to "4." (absent and unusable

@@ -39,6 +39,11 @@ TEST(MimeDefaults, LineEndingsAndAMissingLastEndingAreKept) {
             "[Added Associations]\r\ntext/plain=gedit.desktop;\r\n\r\n"
             "[Default Applications]\r\nimage/vnd.microsoft.icon=brindlex.desktop\r\n"
             "image/x-icon=brindlex.desktop\r\n");
+  // A carriage return without a line feed is no line ending.
+  EXPECT_EQ(Defaults("# c\r"),
+            "# c\r\n\n[Default Applications]\nimage/vnd.microsoft.icon=brindlex.desktop\n"
+            "image/x-icon=brindlex.desktop\n");
+  EXPECT_FALSE(Defaults("[Default Applications]\r").has_value());
   EXPECT_EQ(Defaults("[Default Applications]"),
             "[Default Applications]\nimage/vnd.microsoft.icon=brindlex.desktop\n"
             "image/x-icon=brindlex.desktop\n");
