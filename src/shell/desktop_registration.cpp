@@ -1,6 +1,7 @@
 #include "shell/desktop_registration.h"
 
 #include <filesystem>
+#include <string_view>
 
 #include "shell/mime_defaults.h"
 #include "shell/text_file.h"

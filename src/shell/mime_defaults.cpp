@@ -1,6 +1,6 @@
 #include "shell/mime_defaults.h"
 
-#include <algorithm>
+#include <cstdint>
 
 namespace brindlex {
 namespace {
