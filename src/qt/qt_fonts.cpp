@@ -27,6 +27,9 @@ QFont ToQFont(const FontSpec& font) {
   q.setBold(font.bold);
   q.setItalic(font.italic);
   q.setStyleStrategy(QFont::NoAntialias);
+  // Qt leaves glyphs unhinted on high-resolution screens by default; a fixed choice keeps
+  // the stamped pixels the same on every screen.
+  q.setHintingPreference(QFont::PreferFullHinting);
   return q;
 }
 
