@@ -40,16 +40,21 @@ TextDialog::TextDialog(QWidget* parent, FrmTxt& form) : QDialog(parent), form_(f
     form_.Txt_Change();
     ShowText();
   });
-  auto on_choice = [this](QComboBox* box, ComboList& list, void (FrmTxt::*handler)()) {
-    connect(box, &QComboBox::activated, this, [this, &list, handler](int index) {
-      list.selected = index;
-      (form_.*handler)();
-      ShowText();
-    });
-  };
-  on_choice(fonts_, form_.CboFonts, &FrmTxt::CboFonts_Click);
-  on_choice(sizes_, form_.CboSize, &FrmTxt::CboSize_Click);
-  on_choice(styles_, form_.CboStyle, &FrmTxt::CboStyle_Click);
+  connect(fonts_, &QComboBox::activated, this, [this](int index) {
+    form_.CboFonts.selected = index;
+    form_.CboFonts_Click();
+    ShowText();
+  });
+  connect(sizes_, &QComboBox::activated, this, [this](int index) {
+    form_.CboSize.selected = index;
+    form_.CboSize_Click();
+    ShowText();
+  });
+  connect(styles_, &QComboBox::activated, this, [this](int index) {
+    form_.CboStyle.selected = index;
+    form_.CboStyle_Click();
+    ShowText();
+  });
   connect(color_, &QPushButton::clicked, this, [this] {
     form_.CmdColor_Click();
     ShowText();
