@@ -5,6 +5,7 @@
 #include "effects/button_effect.h"
 #include "effects/text_stamp.h"
 #include "forms/frm_snap.h"
+#include "platform/utf8_text.h"
 
 namespace {
 

@@ -4,17 +4,10 @@
 #include <cmath>
 #include <vector>
 
+#include "platform/utf8_text.h"
+
 namespace brindlex {
 namespace {
-
-// Byte offsets at which each character starts, and the text's length at the end.
-std::vector<std::size_t> CharacterBounds(const std::string& text) {
-  std::vector<std::size_t> bounds;
-  for (std::size_t i = 0; i < text.size(); ++i)
-    if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80 || i == 0) bounds.push_back(i);
-  bounds.push_back(text.size());
-  return bounds;
-}
 
 // How many characters beyond the boundary found by halving are measured one by one, from the
 // longest down, as dropping one character at a time would.
@@ -23,8 +16,6 @@ constexpr std::size_t kExactTail = 64;
 }  // namespace
 
 int PointsToPixels(int points) { return static_cast<int>(std::nearbyint(points * 96.0 / 72.0)); }
-
-std::size_t CharacterCount(const std::string& text) { return CharacterBounds(text).size() - 1; }
 
 std::string FitTextToWidth(const FontRenderer& fonts, const FontSpec& font, const std::string& text,
                            int width, const std::function<void()>& each_step) {

@@ -13,10 +13,6 @@ namespace brindlex {
 // 8 → 11, 9 → 12, 10 → 13.
 int PointsToPixels(int points);
 
-// The number of characters of a UTF-8 text (stray continuation bytes belong to the character
-// before them).
-std::size_t CharacterCount(const std::string& text);
-
 // The text with characters dropped from its end, whole characters at a time, until it is
 // no wider than width pixels in font: the longest such start of the text, the empty text at
 // worst. Widths are taken to grow as characters are added (kerning may shrink them by a

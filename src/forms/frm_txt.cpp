@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "effects/text_stamp.h"
+#include "platform/utf8_text.h"
 
 namespace brindlex {
 namespace {

@@ -4,6 +4,7 @@
 
 #include "effects/glyph_font.h"
 #include "picture.h"
+#include "platform/utf8_text.h"
 
 namespace brindlex {
 namespace {
