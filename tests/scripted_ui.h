@@ -63,13 +63,17 @@ class ScriptedUi : public Ui {
   }
   // The colour dialog: records what it was opened with, lets the script edit the custom
   // colours, and answers the next scripted colour (cancel when there is none).
-  std::optional<Color> ChooseColor(Color initial, std::array<Color, 16>& custom_colors) override {
+  ColorChoice ChooseColor(std::uint32_t initial,
+                          std::array<std::uint32_t, 16>& custom_colors) override {
     color_dialogs.push_back({initial, custom_colors});
     if (custom_color_edit) custom_color_edit(custom_colors);
-    if (color_answers.empty()) return std::nullopt;
-    const std::optional<Color> answer = color_answers.front();
+    if (color_answers.empty() || !color_answers.front()) {
+      if (!color_answers.empty()) color_answers.pop_front();
+      return {false, initial};
+    }
+    const Color answer = *color_answers.front();
     color_answers.pop_front();
-    return answer;
+    return {true, answer};
   }
 
   // The accepted answer of a file dialog for a path.

@@ -89,9 +89,9 @@ void FrmGrad::PicSpherical_MouseDown(int button, int /*shift*/, double x, double
 
 void FrmGrad::ChooseBoxColor(Color& color, Surface& box) {
   if (drawing_ || Closed) return;
-  const std::optional<Color> chosen = ui_.ChooseColor(kChooserStart, CustomColors);
-  if (!chosen) return;
-  color = *chosen & 0xFFFFFF;
+  const Ui::ColorChoice chosen = ui_.ChooseColor(kChooserStart, CustomColors);
+  if (!chosen.Accepted) return;
+  color = chosen.Color & 0xFFFFFF;
   box.background = color;
   box.Clear();
   SplitGradientColors();

@@ -215,18 +215,18 @@ TEST(ColorChooser, CustomColoursGoInAndComeBackWithRedAndBlueInPlace) {
     dialog->setCurrentColor(QColor(255, 160, 0));
     dialog->accept();
   });
-  const std::optional<Color> chosen = ui.ChooseColor(kBlack, custom);
+  const Ui::ColorChoice chosen = ui.ChooseColor(kBlack, custom);
   EXPECT_EQ(seen_first, QColor(255, 0, 0));
   EXPECT_EQ(seen_second, QColor(255, 255, 255));
-  ASSERT_TRUE(chosen.has_value());
-  EXPECT_EQ(*chosen, 0x00A0FFu);
+  ASSERT_TRUE(chosen.Accepted);
+  EXPECT_EQ(chosen.Color, 0x00A0FFu);
   EXPECT_EQ(custom[5], 0x302010u);
   // A cancel answers nothing but still returns the edited custom colours.
   WhenShown<QColorDialog>([](QColorDialog* dialog) {
     QColorDialog::setCustomColor(15, QColor(0, 0, 255));
     dialog->reject();
   });
-  EXPECT_FALSE(ui.ChooseColor(kBlack, custom).has_value());
+  EXPECT_FALSE(ui.ChooseColor(kBlack, custom).Accepted);
   EXPECT_EQ(custom[15], 0xFF0000u);
   EXPECT_EQ(custom[5], 0x302010u);
 }
