@@ -47,20 +47,22 @@ void LiftSelection(IconDocument& document, SelectionState& selection) {
   selection.SelectionFloating = true;
 }
 
-void ShowFloatingSelection(IconDocument& document, const SelectionState& selection) {
-  const Block block = SelectedBlock(document, selection);
-  const int z = document.ZoomFactor;
+void ShowMovingSelection(IconDocument& document, const SelectionState& selection) {
   const Surface& mask = document.PicSelMask;
   const Surface& image = document.PicSelImage;
+  const int width = selection.SelRight - selection.SelLeft;
+  const int height = selection.SelBottom - selection.SelTop;
   document.PicMain.BitBlt(0, 0, kCanvasImageSize, kCanvasImageSize, document.PicMainCopy, 0, 0);
-  document.PicMain.StretchBlt(selection.SelLeft, selection.SelTop, z * mask.Width(),
-                              z * mask.Height(), mask, 0, 0, mask.Width(), mask.Height(),
-                              RasterOp::kAnd);
-  document.PicMain.StretchBlt(selection.SelLeft, selection.SelTop, z * image.Width(),
-                              z * image.Height(), image, 0, 0, image.Width(), image.Height(),
-                              RasterOp::kInvert);
+  document.PicMain.StretchBlt(selection.SelLeft, selection.SelTop, width, height, mask, 0, 0,
+                              mask.Width(), mask.Height(), RasterOp::kAnd);
+  document.PicMain.StretchBlt(selection.SelLeft, selection.SelTop, width, height, image, 0, 0,
+                              image.Width(), image.Height(), RasterOp::kInvert);
   document.DrawGrid();
-  ComposePreviewWithSelection(document, block);
+  ComposePreviewWithSelection(document, SelectedBlock(document, selection));
+}
+
+void ShowFloatingSelection(IconDocument& document, const SelectionState& selection) {
+  ShowMovingSelection(document, selection);
   DrawSelectionFrame(document, selection);
   document.IconChanged = true;
 }
@@ -80,19 +82,22 @@ void StoreSelectionInPlace(IconDocument& document, const SelectionState& selecti
 
 bool MergeSelection(IconDocument& document, SelectionState& selection) {
   HideSelectionFrame(document, selection);
-  const Block block = SelectedBlock(document, selection);
-  const Surface& mask = document.PicSelMask;
-  const Surface& image = document.PicSelImage;
-  document.PicImage.BitBlt(block.x0, block.y0, mask.Width(), mask.Height(), mask, 0, 0,
-                           RasterOp::kAnd);
-  document.PicImage.BitBlt(block.x0, block.y0, image.Width(), image.Height(), image, 0, 0,
-                           RasterOp::kInvert);
-  document.PicMask.BitBlt(block.x0, block.y0, mask.Width(), mask.Height(), mask, 0, 0,
-                          RasterOp::kAnd);
+  if (!selection.WasOnlyMarked) {
+    const Block block = SelectedBlock(document, selection);
+    const Surface& mask = document.PicSelMask;
+    const Surface& image = document.PicSelImage;
+    document.PicImage.BitBlt(block.x0, block.y0, mask.Width(), mask.Height(), mask, 0, 0,
+                             RasterOp::kAnd);
+    document.PicImage.BitBlt(block.x0, block.y0, image.Width(), image.Height(), image, 0, 0,
+                             RasterOp::kInvert);
+    document.PicMask.BitBlt(block.x0, block.y0, mask.Width(), mask.Height(), mask, 0, 0,
+                            RasterOp::kAnd);
+  }
+  // A marked selection's pixels never left the icon: merging its copy over itself would
+  // turn inverting pixels transparent, so only the views are recomposed. The preview
+  // follows the planes too, so that it never keeps a moved block's old place.
   document.RebuildMainCopy();
   document.ShowCanvas();
-  // The preview follows the merged planes too, so that a merge that changes pixels (an
-  // inverting pixel dropped over itself turns transparent) never leaves it stale.
   document.ComposePreview();
   selection.SelLeft = selection.SelTop = selection.SelRight = selection.SelBottom = -1;
   return !selection.WasOnlyMarked;

@@ -67,6 +67,10 @@ class Ui {
                                     MessageIcon icon, MessageButtons buttons) = 0;
   // Lets pending window events run.
   virtual void DoEvents() {}
+  // Puts what the canvas and the preview now hold on the screen at once, without letting
+  // any other window event run (so no user input can start another command halfway through
+  // a move). Used where a long operation shows its progress.
+  virtual void RepaintCanvas() {}
   // A modal file dialog; filter_index receives the filter the user ended with.
   virtual FileDialogResult ShowFileDialog(const FileDialogSetup& /*setup*/, int& /*filter_index*/) {
     return {};

@@ -17,6 +17,12 @@ class QtUi : public Ui {
   FileDialogResult ShowFileDialog(const FileDialogSetup& setup, int& filter_index) override;
   // The dialog forms, each in its own window file.
   void ShowMultiIconDialog(FrmMultiIconDialog& dialog) override;
+  void ShowPasteDialog(FrmPaste& dialog) override;
+  // Repaints the canvas and the preview at once (on_repaint_canvas), running no other event.
+  void RepaintCanvas() override {
+    if (on_repaint_canvas) on_repaint_canvas();
+  }
+  std::function<void()> on_repaint_canvas;
 
   void SetBusyPointer(BusyPointer pointer) override;
   void ShowMainWindow() override {

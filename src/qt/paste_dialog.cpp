@@ -1,0 +1,111 @@
+#include "qt/paste_dialog.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTimer>
+#include <algorithm>
+
+#include "app/centre_form.h"
+#include "app/window_layout.h"
+#include "qt/qt_ui.h"
+
+namespace brindlex::qt {
+namespace {
+
+constexpr int kOuterWidth = FrmPaste::kWidthTwips / kTwipsPerPixel;
+constexpr int kOuterHeight = FrmPaste::kHeightTwips / kTwipsPerPixel;
+// The client area never gets smaller than the controls with their margin need.
+constexpr int kMinClientWidth = FrmPaste::kOkPlace.left + FrmPaste::kOkPlace.width + 8;
+constexpr int kMinClientHeight = FrmPaste::kOkPlace.top + FrmPaste::kOkPlace.height + 8;
+
+QRect RectOf(const FrmPaste::Place& place) {
+  return QRect(place.left, place.top, place.width, place.height);
+}
+
+}  // namespace
+
+PasteDialog::PasteDialog(QWidget* parent, FrmPaste& form) : QDialog(parent), form_(form) {
+  setWindowTitle(QString::fromLatin1(FrmPaste::kCaption));
+  if (parent) setWindowIcon(parent->windowIcon());
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowCloseButtonHint);
+  setFixedSize(kOuterWidth, kOuterHeight);
+
+  auto* frame = new QGroupBox(QString::fromLatin1(FrmPaste::kFrameCaption), this);
+  frame->setGeometry(RectOf(FrmPaste::kFramePlace));
+  const char* captions[2] = {FrmPaste::kShrinkCaption, FrmPaste::kKeepAspectCaption};
+  for (int i = 0; i < 2; ++i) {
+    options_[i] = new QRadioButton(QString::fromLatin1(captions[i]), frame);
+    options_[i]->setGeometry(RectOf(FrmPaste::kOptionPlaces[i]));
+    connect(options_[i], &QRadioButton::toggled, this, [this, i](bool on) {
+      if (on) form_.OptPaste_Click(i);
+    });
+  }
+  options_[form_.SelectedOption == 1 ? 1 : 0]->setChecked(true);
+
+  cancel_ = new QPushButton(QString::fromLatin1(FrmPaste::kCancelCaption), this);
+  cancel_->setGeometry(RectOf(FrmPaste::kCancelPlace));
+  ok_ = new QPushButton(QString::fromLatin1(FrmPaste::kOkCaption), this);
+  ok_->setGeometry(RectOf(FrmPaste::kOkPlace));
+  ok_->setDefault(true);
+  connect(ok_, &QPushButton::clicked, this, [this] {
+    form_.CmdOk_Click();
+    FinishIfClosed();
+  });
+  connect(cancel_, &QPushButton::clicked, this, [this] {
+    form_.CmdCancel_Click();
+    FinishIfClosed();
+  });
+  // Esc rejects the dialog: the same as Cancel.
+  connect(this, &QDialog::rejected, this, [this] { form_.Form_Unload(); });
+
+  if (QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect area = screen->geometry();
+    const WindowPosition place = CentreForm(area.width(), area.height(), kOuterWidth, kOuterHeight);
+    move(area.left() + place.left, area.top() + place.top);
+  }
+}
+
+void PasteDialog::FinishIfClosed() {
+  if (form_.Closed) accept();
+}
+
+void PasteDialog::closeEvent(QCloseEvent* event) {
+  form_.Form_Unload();
+  QDialog::closeEvent(event);
+}
+
+void PasteDialog::paintEvent(QPaintEvent* event) {
+  QDialog::paintEvent(event);
+  QPainter painter(this);
+  painter.setPen(palette().color(QPalette::WindowText));
+  painter.drawText(QRect(FrmPaste::kTextLeft, FrmPaste::kTextTop, width() - FrmPaste::kTextLeft,
+                         FrmPaste::kFramePlace.top - FrmPaste::kTextTop),
+                   Qt::AlignLeft | Qt::AlignTop, QString::fromLatin1(FrmPaste::kText));
+}
+
+void PasteDialog::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  // The window manager reports its frame only after the window is mapped.
+  QTimer::singleShot(50, this, [this] { FitOuterSize(); });
+}
+
+void PasteDialog::FitOuterSize() {
+  const int frame_width = std::max(0, frameGeometry().width() - width());
+  const int frame_height = std::max(0, frameGeometry().height() - height());
+  if (frame_width == 0 && frame_height == 0) return;
+  setFixedSize(std::max(kOuterWidth - frame_width, kMinClientWidth),
+               std::max(kOuterHeight - frame_height, kMinClientHeight));
+}
+
+void QtUi::ShowPasteDialog(FrmPaste& form) {
+  PasteDialog dialog(parent_, form);
+  dialog.exec();
+}
+
+}  // namespace brindlex::qt
