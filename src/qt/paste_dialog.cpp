@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QPainter>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -23,6 +24,37 @@ constexpr int kOuterHeight = FrmPaste::kHeightTwips / kTwipsPerPixel;
 constexpr int kMinClientWidth = FrmPaste::kOkPlace.left + FrmPaste::kOkPlace.width + 8;
 constexpr int kMinClientHeight = FrmPaste::kOkPlace.top + FrmPaste::kOkPlace.height + 8;
 
+}  // namespace
+
+QFont PasteDialog::DialogFont() {
+  // The small sans-serif face of classic dialogs, 11 pixels high, so that the stated texts
+  // fit the stated places; Arial's metric twin where Arial itself is missing.
+  QFont font(QStringLiteral("Arial"));
+  font.setStyleHint(QFont::SansSerif);
+  font.setPixelSize(11);
+  return font;
+}
+
+namespace {
+
+// Option buttons of the classic size: a 13-pixel round indicator and 4 pixels before the
+// text, so that the buttons fit their 13-pixel-high places whole.
+class ClassicOptionStyle : public QProxyStyle {
+ public:
+  int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                  const QWidget* widget) const override {
+    switch (metric) {
+      case PM_ExclusiveIndicatorWidth:
+      case PM_ExclusiveIndicatorHeight:
+        return 13;
+      case PM_RadioButtonLabelSpacing:
+        return 4;
+      default:
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+  }
+};
+
 QRect RectOf(const FrmPaste::Place& place) {
   return QRect(place.left, place.top, place.width, place.height);
 }
@@ -35,12 +67,16 @@ PasteDialog::PasteDialog(QWidget* parent, FrmPaste& form) : QDialog(parent), for
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowCloseButtonHint);
   setFixedSize(kOuterWidth, kOuterHeight);
+  setFont(DialogFont());
 
   auto* frame = new QGroupBox(QString::fromLatin1(FrmPaste::kFrameCaption), this);
   frame->setGeometry(RectOf(FrmPaste::kFramePlace));
+  auto* option_style = new ClassicOptionStyle();
+  option_style->setParent(this);
   const char* captions[2] = {FrmPaste::kShrinkCaption, FrmPaste::kKeepAspectCaption};
   for (int i = 0; i < 2; ++i) {
     options_[i] = new QRadioButton(QString::fromLatin1(captions[i]), frame);
+    options_[i]->setStyle(option_style);
     options_[i]->setGeometry(RectOf(FrmPaste::kOptionPlaces[i]));
     connect(options_[i], &QRadioButton::toggled, this, [this, i](bool on) {
       if (on) form_.OptPaste_Click(i);

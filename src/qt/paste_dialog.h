@@ -19,6 +19,8 @@ class PasteDialog : public QDialog {
   QRadioButton* Option(int index) { return options_[index]; }
   QPushButton* OkButton() { return ok_; }
   QPushButton* CancelButton() { return cancel_; }
+  // The font of the window's texts.
+  static QFont DialogFont();
 
  protected:
   void closeEvent(QCloseEvent* event) override;

@@ -4,11 +4,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 #include <QTest>
 #include <QTimer>
 
@@ -78,6 +80,21 @@ TEST(PasteDialog, ShowsItsTextsAtTheirPlacesAndEndsThroughTheForm) {
   EXPECT_EQ(dialog.CancelButton()->geometry(), QRect(8, 96, 91, 25));
   EXPECT_EQ(dialog.OkButton()->text(), "&Ok");
   EXPECT_EQ(dialog.OkButton()->geometry(), QRect(102, 96, 91, 25));
+
+  // Every text fits its place.
+  const QFontMetrics metrics(dialog.font());
+  EXPECT_LE(FrmPaste::kTextLeft + metrics.horizontalAdvance(FrmPaste::kText), dialog.width() - 4);
+  for (int i = 0; i < 2; ++i) {
+    QRadioButton* option = dialog.Option(i);
+    const int indicator = option->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth);
+    const int spacing = option->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing);
+    EXPECT_LE(indicator + spacing + QFontMetrics(option->font()).horizontalAdvance(option->text()),
+              option->width())
+        << i;
+    EXPECT_LE(option->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorHeight), option->height());
+    EXPECT_LE(QFontMetrics(option->font()).height(), option->height() + 1);
+  }
+  EXPECT_LE(metrics.horizontalAdvance(frame->title()), frame->width() - 16);
 
   dialog.Option(1)->click();
   dialog.OkButton()->click();
