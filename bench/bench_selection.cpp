@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/frm_brindlex.h"
+#include "bench_editor.h"
 #include "document/tool_names.h"
 #include "forms/frm_paste.h"
 #include "platform/silent_ui.h"
@@ -13,13 +14,6 @@
 namespace {
 
 using namespace brindlex;
-
-class PlainScreen : public Screen {
- public:
-  int BitsPerPixel() const override { return 24; }
-  int Width() const override { return 1024; }
-  int Height() const override { return 768; }
-};
 
 // Answers the paste options with a fixed option.
 class AnsweringUi : public SilentUi {
@@ -63,7 +57,7 @@ struct Editor {
     }
   }
   AnsweringUi ui;
-  PlainScreen screen;
+  bench::PlainScreen screen;
   FrmBrindlex form;
 };
 
