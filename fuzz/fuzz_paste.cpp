@@ -61,7 +61,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     form.Form_Load();
     loaded = true;
   }
-  form.MnuIconSize_Click(size_index);
+  // A new icon only when the size changes: recomposing every view costs more than the rest.
+  if (IconSizeIndexOf(form.Document.Edge()) != size_index) {
+    form.MnuIconSize_Click(size_index);
+  } else {
+    form.History.ClearHistory();
+    form.History.RecordSnapshot(form.Document);
+  }
   MemoryClipboard clipboard;
   clipboard.PutImage(picture);
   form.SetClipboard(&clipboard);
