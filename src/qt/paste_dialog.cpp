@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <QTimer>
+#include <QWindow>
 #include <algorithm>
 
 #include "app/centre_form.h"
@@ -125,16 +125,29 @@ void PasteDialog::paintEvent(QPaintEvent* event) {
                    Qt::AlignLeft | Qt::AlignTop, QString::fromLatin1(FrmPaste::kText));
 }
 
-void PasteDialog::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
-  // The window manager reports its frame only after the window is mapped.
-  QTimer::singleShot(50, this, [this] { FitOuterSize(); });
+bool PasteDialog::event(QEvent* event) {
+  const bool handled = QDialog::event(event);
+  // The window manager's frame becomes known once the window is shown and framed; a move
+  // or a resize follows that.
+  switch (event->type()) {
+    case QEvent::Show:
+    case QEvent::Move:
+    case QEvent::Resize:
+      if (QWindow* window = windowHandle(); window && isVisible()) {
+        const QMargins frame = window->frameMargins();
+        if (frame != applied_frame_) FitToFrame(frame);
+      }
+      break;
+    default:
+      break;
+  }
+  return handled;
 }
 
-void PasteDialog::FitOuterSize() {
-  const int frame_width = std::max(0, frameGeometry().width() - width());
-  const int frame_height = std::max(0, frameGeometry().height() - height());
-  if (frame_width == 0 && frame_height == 0) return;
+void PasteDialog::FitToFrame(const QMargins& frame) {
+  applied_frame_ = frame;
+  const int frame_width = std::max(0, frame.left()) + std::max(0, frame.right());
+  const int frame_height = std::max(0, frame.top()) + std::max(0, frame.bottom());
   setFixedSize(std::max(kOuterWidth - frame_width, kMinClientWidth),
                std::max(kOuterHeight - frame_height, kMinClientHeight));
 }

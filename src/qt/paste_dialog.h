@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QMargins>
 
 #include "forms/frm_paste.h"
 
@@ -21,22 +22,24 @@ class PasteDialog : public QDialog {
   QPushButton* CancelButton() { return cancel_; }
   // The font of the window's texts.
   static QFont DialogFont();
+  // Makes the outer size, frame included, the form's stated size for the window manager's
+  // frame (none until the window is framed); the client area never gets smaller than the
+  // controls need.
+  void FitToFrame(const QMargins& frame);
 
  protected:
+  bool event(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
-  void showEvent(QShowEvent* event) override;
 
  private:
   void FinishIfClosed();
-  // Makes the outer size, frame included, the form's stated size once the window manager's
-  // frame is known.
-  void FitOuterSize();
 
   FrmPaste& form_;
   QRadioButton* options_[2] = {};
   QPushButton* ok_ = nullptr;
   QPushButton* cancel_ = nullptr;
+  QMargins applied_frame_;
 };
 
 }  // namespace brindlex::qt

@@ -96,6 +96,15 @@ TEST(PasteDialog, ShowsItsTextsAtTheirPlacesAndEndsThroughTheForm) {
   }
   EXPECT_LE(metrics.horizontalAdvance(frame->title()), frame->width() - 16);
 
+  // Framed by a window manager, the frame is part of the stated outer size; a very large
+  // frame never squeezes the buttons out.
+  dialog.FitToFrame(QMargins(3, 22, 3, 3));
+  EXPECT_EQ(dialog.size(), QSize(201, 129));
+  dialog.FitToFrame(QMargins(6, 40, 6, 6));
+  EXPECT_EQ(dialog.size(), QSize(201, 129));
+  dialog.FitToFrame(QMargins());
+  EXPECT_EQ(dialog.size(), QSize(207, 154));
+
   dialog.Option(1)->click();
   dialog.OkButton()->click();
   EXPECT_EQ(option, 1);
