@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "forms/frm_multi_icon_dialog.h"
+#include "forms/frm_paste.h"
 #include "platform/screen.h"
 #include "platform/ui.h"
 
@@ -50,6 +51,20 @@ class ScriptedUi : public Ui {
 
   void SetBusyPointer(BusyPointer pointer) override { pointers.push_back(pointer); }
 
+  // The paste options: answers the scripted option (0 or 1, Ok) or cancels for −1 and when
+  // the script has run out.
+  void ShowPasteDialog(FrmPaste& dialog) override {
+    ++paste_dialogs;
+    paste_dialog_option_on_open = dialog.SelectedOption;
+    const int option = paste_options.empty() ? -1 : paste_options.front();
+    if (!paste_options.empty()) paste_options.pop_front();
+    if (option < 0) return dialog.CmdCancel_Click();
+    dialog.OptPaste_Click(option);
+    dialog.CmdOk_Click();
+  }
+  void DoEvents() override { ++pumps; }
+  void RepaintCanvas() override { ++repaints; }
+
   // The accepted answer of a file dialog for a path.
   static FileDialogResult Chosen(const std::string& path) {
     return {path, path.substr(path.rfind('/') + 1), true};
@@ -63,6 +78,11 @@ class ScriptedUi : public Ui {
   std::deque<int> pick_rows;
   std::vector<IconListRow> shown_rows;
   std::vector<BusyPointer> pointers;
+  std::deque<int> paste_options;
+  int paste_dialogs = 0;
+  int paste_dialog_option_on_open = -1;
+  int pumps = 0;
+  int repaints = 0;
 };
 
 // A display of a chosen depth and size.
