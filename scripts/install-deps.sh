@@ -6,6 +6,8 @@ packages=(cmake ninja-build g++ clang pkg-config qt6-base-dev libx11-dev libgtes
   fonts-liberation desktop-file-utils dpkg-dev file)
 # Qt's own Spanish texts for its standard buttons and dialogs.
 packages+=(qt6-translations-l10n)
+# Reads and writes the desktop's clipboard from the command line, for clipboard checks.
+packages+=(xclip)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -9,6 +9,7 @@
 #include "forms/frm_col_adj.h"
 #include "forms/frm_grad.h"
 #include "forms/frm_multi_icon_dialog.h"
+#include "forms/frm_paste.h"
 #include "platform/screen.h"
 #include "platform/ui.h"
 
@@ -75,6 +76,19 @@ class ScriptedUi : public Ui {
     color_answers.pop_front();
     return {true, answer};
   }
+  // The paste options: answers the scripted option (0 or 1, Ok) or cancels for −1 and when
+  // the script has run out.
+  void ShowPasteDialog(FrmPaste& dialog) override {
+    ++paste_dialogs;
+    paste_dialog_option_on_open = dialog.SelectedOption;
+    const int option = paste_options.empty() ? -1 : paste_options.front();
+    if (!paste_options.empty()) paste_options.pop_front();
+    if (option < 0) return dialog.CmdCancel_Click();
+    dialog.OptPaste_Click(option);
+    dialog.CmdOk_Click();
+  }
+  void DoEvents() override { ++pumps; }
+  void RepaintCanvas() override { ++repaints; }
 
   // The accepted answer of a file dialog for a path.
   static FileDialogResult Chosen(const std::string& path) {
@@ -98,6 +112,11 @@ class ScriptedUi : public Ui {
   std::vector<ColorDialog> color_dialogs;
   std::function<void(std::array<Color, 16>&)> custom_color_edit;
   std::deque<std::optional<Color>> color_answers;
+  std::deque<int> paste_options;
+  int paste_dialogs = 0;
+  int paste_dialog_option_on_open = -1;
+  int pumps = 0;
+  int repaints = 0;
 };
 
 // A display of a chosen depth and size.

@@ -16,6 +16,7 @@
 #include "edit/undo_history.h"
 #include "files/decode_surfaces.h"
 #include "files/multi_image_state.h"
+#include "platform/clipboard.h"
 #include "platform/font_renderer.h"
 #include "platform/registry.h"
 #include "platform/screen.h"
@@ -64,9 +65,32 @@ class FrmBrindlex {
   void MenuOpening(const std::string& menu_control);
   void MenuClick(const std::string& control, int index);
 
-  // Edit menu (frm_brindlex_edit.cpp): enabling as it opens, and its entries.
+  // Edit menu (frm_brindlex_edit.cpp): enabling as it opens, and its entries. Every entry
+  // checks its own enabling again when it runs, so a stale shortcut does nothing.
   void MnuEdit_Click();
   void MnuEditAction_Click(int index);
+  bool EditEntryEnabled(int index) const;
+  // The clipboard and selection commands of the Edit menu.
+  void PasteFromClipboard(bool special);
+  void CutSelection();
+  void CopySelection();
+  void DeleteSelection(bool was_marked);
+  void SelectAll();
+  // Shows a freshly built floating selection at the icon's origin and makes it the current
+  // selection, with the Select tool chosen.
+  void ShowPastedSelection();
+  // The system clipboard the Edit menu uses; without one the form keeps its own in memory.
+  void SetClipboard(Clipboard* clipboard) {
+    clipboard_ = clipboard != nullptr ? clipboard : &own_clipboard_;
+  }
+  Clipboard& ClipboardRef() { return *clipboard_; }
+  // The paste-options answer (−1 cancelled, 0 shrink to the icon, 1 keep the aspect) and the
+  // size the keep-aspect answer computed.
+  int PasteOption = -1;
+  float PasteWidth = 0, PasteHeight = 0;
+  // Ends a canvas stroke whose button is no longer among the pressed ones (its release went
+  // to another window), as if the release had come.
+  void EndLostStroke(int pressed_buttons);
 
   // Image menu (frm_brindlex_image.cpp).
   void MnuImage_Click();
@@ -173,7 +197,6 @@ class FrmBrindlex {
   int DownX = 0, DownY = 0;
   int MouseX = 0, MouseY = 0;
   int ShapeEndX = 0, ShapeEndY = 0;
-  int GrabLeft = 0, GrabTop = 0, GrabRight = 0, GrabBottom = 0;
   bool LoadingIcon = false;
   std::string CurrentFilePath;
   std::string CurrentFileTitle;
@@ -218,6 +241,8 @@ class FrmBrindlex {
   // One step of the stroke in progress at (MouseX, MouseY), and its end.
   void StrokeStep();
   void FinishShape();
+  // The Select tool's press: a move inside the selection, else a new rectangle.
+  void SelectMouseDown(double x, double y);
   void PaintWindowBackground();
   // Steps of the open command.
   bool OpenSingleImage();
@@ -243,6 +268,8 @@ class FrmBrindlex {
   NoScreenGrab no_screen_grab_;
   const FontRenderer* font_renderer_ = &no_fonts_;
   ScreenGrab* screen_grab_ = &no_screen_grab_;
+  MemoryClipboard own_clipboard_;
+  Clipboard* clipboard_ = &own_clipboard_;
 };
 
 }  // namespace brindlex

@@ -6,6 +6,7 @@
 #include "app/frm_brindlex.h"
 #include "document/drawing_tools.h"
 #include "document/flood_fill.h"
+#include "document/selection_tool.h"
 #include "document/tool_names.h"
 
 namespace brindlex {
@@ -33,15 +34,13 @@ bool IsEllipseTool(int tool) {
 
 void FrmBrindlex::PicMain_MouseDown(int button, int shift, double x, double y) {
   if (!PicMainEnabled || (button != kLeftButton && button != kRightButton)) return;
-  // Selection strokes are the selection tool's; the canvas does nothing with them here.
-  if (CurrentTool == kToolSelect) return;
   if (StrokeButton != 0) {
     // The other button during a stroke is ignored. The same button again means that its
     // release went elsewhere (a modal window opened mid-stroke): end that stroke first.
     if (button != StrokeButton) return;
     PicMain_MouseUp(button, shift, MouseX, MouseY);
   }
-  if (CurrentTool != kToolSample) History.ClearRedo();
+  if (CurrentTool != kToolSample && CurrentTool != kToolSelect) History.ClearRedo();
   const DrawColorValue color = Document.DrawColor[button - 1];
   Document.SetDrawColor(color, CurrentTool == kToolErase);
   DownX = RoundCoordinate(x);
@@ -57,6 +56,9 @@ void FrmBrindlex::PicMain_MouseDown(int button, int shift, double x, double y) {
     case kToolFlood:
       FloodFillAt(Document, DownX, DownY, color == kTransparentColor);
       break;
+    case kToolSelect:
+      SelectMouseDown(x, y);
+      break;
     default:
       Document.PicMain.draw_mode = DrawMode::kInvert;
       SnapToCellCentre(DownX, DownY, Document.ZoomFactor);
@@ -71,6 +73,9 @@ void FrmBrindlex::PicMain_MouseMove(int button, int /*shift*/, double x, double 
   MouseX = RoundCoordinate(x);
   MouseY = RoundCoordinate(y);
   ShowCoordinates(button);
+  if (CurrentTool == kToolSelect)
+    CanvasPointerTool =
+        Selection.MovingSelection || InsideSelection(Selection, x, y) ? kToolLine : kToolSelect;
   // Only the button that started the stroke, alone of the two, paints.
   if (StrokeButton == 0 || (button & (kLeftButton | kRightButton)) != StrokeButton) return;
   StrokeStep();
@@ -98,6 +103,15 @@ void FrmBrindlex::StrokeStep() {
     }
     case kToolFlood:
       break;
+    case kToolSelect:
+      SnapToCell(MouseX, MouseY, zoom);
+      if (Selection.MovingSelection) {
+        MoveSelectionTo(Document, Selection, MouseX, MouseY);
+        ui_.RepaintCanvas();
+      } else {
+        ExtendMarking(Document, Selection, MouseX, MouseY);
+      }
+      break;
     default:
       DrawRubberBand(Document.PicMain, StrokeTool, DownX, DownY, ShapeEndX, ShapeEndY);
       SnapToCellCentre(MouseX, MouseY, zoom);
@@ -123,12 +137,42 @@ void FrmBrindlex::PicMain_MouseUp(int button, int /*shift*/, double /*x*/, doubl
       return;
     case kToolFlood:
       break;
+    case kToolSelect:
+      // A Select stroke records nothing: a moved selection enters the history when dropped.
+      StrokeButton = 0;
+      if (Selection.MovingSelection) {
+        FinishSelectionMove(Document, Selection);
+      } else {
+        FinishMarking(Document, Selection);
+        ClearSizeReadout();
+      }
+      return;
     default:
       FinishShape();
       break;
   }
   StrokeButton = 0;
   History.RecordSnapshot(Document);
+}
+
+void FrmBrindlex::SelectMouseDown(double x, double y) {
+  SnapToCell(DownX, DownY, Document.ZoomFactor);
+  if (InsideSelection(Selection, x, y)) {
+    StartSelectionMove(Document, Selection, DownX, DownY);
+    // The first step goes to the press's own point, so the block does not jump to wherever
+    // the last pointer move was reported.
+    MouseX = RoundCoordinate(x);
+    MouseY = RoundCoordinate(y);
+    StrokeStep();
+    return;
+  }
+  if (Selection.Exists()) DropSelection(Document, Selection, History);
+  StartMarking(Document, Selection, DownX, DownY);
+}
+
+void FrmBrindlex::EndLostStroke(int pressed_buttons) {
+  if (StrokeButton != 0 && (pressed_buttons & StrokeButton) == 0)
+    PicMain_MouseUp(StrokeButton, 0, MouseX, MouseY);
 }
 
 void FrmBrindlex::FinishShape() {

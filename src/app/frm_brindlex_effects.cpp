@@ -1,41 +1,11 @@
 // The Effects menu: text stamp, button bevel and screen capture.
 #include "app/frm_brindlex.h"
-#include "document/tool_names.h"
 #include "effects/button_effect.h"
 #include "effects/screen_capture.h"
 #include "forms/frm_snap.h"
 #include "forms/frm_txt.h"
 
 namespace brindlex {
-namespace {
-
-// Shows the floating planes at the icon's top-left corner over the canvas and the preview,
-// makes them the floating selection and selects the selection tool. The icon's planes are
-// not touched.
-void ShowSelectionAtOrigin(FrmBrindlex& form) {
-  IconDocument& document = form.Document;
-  const Surface& mask = document.PicSelMask;
-  const Surface& image = document.PicSelImage;
-  const int z = document.ZoomFactor;
-  const int w = mask.Width(), h = mask.Height();
-  document.PicMain.StretchBlt(0, 0, z * w, z * h, mask, 0, 0, w, h, RasterOp::kAnd);
-  document.PicMain.StretchBlt(0, 0, z * w, z * h, image, 0, 0, w, h, RasterOp::kInvert);
-  document.DrawGrid();
-  document.PicIcon.BitBlt(0, 0, w, h, mask, 0, 0, RasterOp::kAnd);
-  document.PicIcon.BitBlt(0, 0, w, h, image, 0, 0, RasterOp::kInvert);
-  SelectionState& selection = form.Selection;
-  selection.SelLeft = 0;
-  selection.SelTop = 0;
-  selection.SelRight = z * w;
-  selection.SelBottom = z * h;
-  DrawSelectionFrame(document, selection);
-  // The tool's click drops any selection; the new one becomes floating only afterwards.
-  if (form.CurrentTool != kToolSelect) form.OptTool_Click(kToolSelect);
-  selection.SelectionFloating = true;
-}
-
-}  // namespace
-
 void FrmBrindlex::MnuFxAction_Click(int index) {
   switch (index) {
     case 0:
@@ -58,7 +28,7 @@ void FrmBrindlex::AddTextToIcon() {
   dialog.Form_Load();
   ui_.ShowTextDialog(dialog);
   if (dialog.DialogCancelled) return;
-  ShowSelectionAtOrigin(*this);
+  ShowPastedSelection();
   Document.IconChanged = true;
 }
 

@@ -1,5 +1,7 @@
 #include "document/selection_planes.h"
 
+#include <algorithm>
+
 namespace brindlex {
 namespace {
 
@@ -47,20 +49,100 @@ void LiftSelection(IconDocument& document, SelectionState& selection) {
   selection.SelectionFloating = true;
 }
 
-void ShowFloatingSelection(IconDocument& document, const SelectionState& selection) {
-  const Block block = SelectedBlock(document, selection);
-  const int z = document.ZoomFactor;
+namespace {
+
+// Row y of the visible canvas as DrawGrid leaves it: the horizontal line on a grid row, and
+// the vertical lines' dot at every grid column (on a grid row only from column y on, since
+// DrawGrid draws each horizontal line before the vertical one of the same place).
+void PutGridRow(Color* row, int y, int zoom, const ResourceBitmaps& grid) {
+  const bool on_line = y % zoom == 0;
+  if (on_line) {
+    const Color* line = grid.GridLineH.Row(0);
+    for (int x = 0; x < kGridLineLength; ++x) row[x] = line[x];
+  }
+  const Color dot = grid.GridLineV.Row(y)[0];
+  for (int k = on_line ? y : 0; k < kCanvasSize; k += zoom) row[k] = dot;
+}
+
+// The floating planes widened to canvas columns: each plane pixel repeated zoom times, for
+// the columns [first_x, last_x) of the canvas.
+struct WideRow {
+  Color mask[kCanvasImageSize], image[kCanvasImageSize];
+  void Widen(const Surface& sel_mask, const Surface& sel_image, int py, int left, int zoom,
+             int first_x, int last_x) {
+    const Color* m = sel_mask.Row(py);
+    const Color* c = sel_image.Row(py);
+    for (int x = first_x; x < last_x; ++x) {
+      const int px = (x - left) / zoom;
+      mask[x] = m[px];
+      image[x] = c[px];
+    }
+  }
+};
+
+// PicMain = PicMainCopy, then (PicMain AND mask) XOR image over the block at (left, top) with
+// every plane pixel a zoom x zoom square, then the grid: what the copy, the two stretches and
+// DrawGrid give, in one pass over the rows.
+void ComposeMovingCanvas(IconDocument& document, int left, int top) {
+  const int zoom = document.ZoomFactor;
   const Surface& mask = document.PicSelMask;
   const Surface& image = document.PicSelImage;
-  document.PicMain.BitBlt(0, 0, kCanvasImageSize, kCanvasImageSize, document.PicMainCopy, 0, 0);
-  document.PicMain.StretchBlt(selection.SelLeft, selection.SelTop, z * mask.Width(),
-                              z * mask.Height(), mask, 0, 0, mask.Width(), mask.Height(),
-                              RasterOp::kAnd);
-  document.PicMain.StretchBlt(selection.SelLeft, selection.SelTop, z * image.Width(),
-                              z * image.Height(), image, 0, 0, image.Width(), image.Height(),
-                              RasterOp::kInvert);
-  document.DrawGrid();
-  ComposePreviewWithSelection(document, block);
+  const int first_x = std::max(left, 0);
+  const int last_x = static_cast<int>(
+      std::clamp<long long>(left + 1LL * zoom * mask.Width(), 0, kCanvasImageSize));
+  const int first_y = std::max(top, 0);
+  const int last_y = static_cast<int>(
+      std::clamp<long long>(top + 1LL * zoom * mask.Height(), 0, kCanvasImageSize));
+  WideRow wide;
+  int widened = -1;
+  for (int y = 0; y < kCanvasImageSize; ++y) {
+    Color* __restrict row = document.PicMain.Row(y);
+    const Color* from = document.PicMainCopy.Row(y);
+    std::copy(from, from + kCanvasImageSize, row);
+    if (y >= first_y && y < last_y && first_x < last_x) {
+      const int py = (y - top) / zoom;
+      if (py != widened) wide.Widen(mask, image, py, left, zoom, first_x, last_x);
+      widened = py;
+      for (int x = first_x; x < last_x; ++x) row[x] = (row[x] & wide.mask[x]) ^ wide.image[x];
+    }
+    PutGridRow(row, y, zoom, document.Resources());
+  }
+  PutGridRow(document.PicMain.Row(kCanvasImageSize), kCanvasImageSize, zoom, document.Resources());
+}
+
+}  // namespace
+
+void ShowMovingSelection(IconDocument& document, const SelectionState& selection) {
+  const Surface& mask = document.PicSelMask;
+  const Surface& image = document.PicSelImage;
+  const int zoom = document.ZoomFactor;
+  const int width = selection.SelRight - selection.SelLeft;
+  const int height = selection.SelBottom - selection.SelTop;
+  const ResourceBitmaps& grid = document.Resources();
+  // The usual case, whole cells on a full-size canvas with its grid pictures, in one pass;
+  // anything else the plain way.
+  const bool regular =
+      width == zoom * mask.Width() && height == zoom * mask.Height() &&
+      image.Width() == mask.Width() && image.Height() == mask.Height() &&
+      document.PicMain.Width() == kCanvasSize && document.PicMain.Height() == kCanvasSize &&
+      document.PicMainCopy.Width() == kCanvasImageSize &&
+      document.PicMainCopy.Height() == kCanvasImageSize &&
+      grid.GridLineH.Width() == kGridLineLength && grid.GridLineV.Height() == kGridLineLength;
+  if (regular) {
+    ComposeMovingCanvas(document, selection.SelLeft, selection.SelTop);
+  } else {
+    document.PicMain.BitBlt(0, 0, kCanvasImageSize, kCanvasImageSize, document.PicMainCopy, 0, 0);
+    document.PicMain.StretchBlt(selection.SelLeft, selection.SelTop, width, height, mask, 0, 0,
+                                mask.Width(), mask.Height(), RasterOp::kAnd);
+    document.PicMain.StretchBlt(selection.SelLeft, selection.SelTop, width, height, image, 0, 0,
+                                image.Width(), image.Height(), RasterOp::kInvert);
+    document.DrawGrid();
+  }
+  ComposePreviewWithSelection(document, SelectedBlock(document, selection));
+}
+
+void ShowFloatingSelection(IconDocument& document, const SelectionState& selection) {
+  ShowMovingSelection(document, selection);
   DrawSelectionFrame(document, selection);
   document.IconChanged = true;
 }
@@ -80,19 +162,22 @@ void StoreSelectionInPlace(IconDocument& document, const SelectionState& selecti
 
 bool MergeSelection(IconDocument& document, SelectionState& selection) {
   HideSelectionFrame(document, selection);
-  const Block block = SelectedBlock(document, selection);
-  const Surface& mask = document.PicSelMask;
-  const Surface& image = document.PicSelImage;
-  document.PicImage.BitBlt(block.x0, block.y0, mask.Width(), mask.Height(), mask, 0, 0,
-                           RasterOp::kAnd);
-  document.PicImage.BitBlt(block.x0, block.y0, image.Width(), image.Height(), image, 0, 0,
-                           RasterOp::kInvert);
-  document.PicMask.BitBlt(block.x0, block.y0, mask.Width(), mask.Height(), mask, 0, 0,
-                          RasterOp::kAnd);
+  if (!selection.WasOnlyMarked) {
+    const Block block = SelectedBlock(document, selection);
+    const Surface& mask = document.PicSelMask;
+    const Surface& image = document.PicSelImage;
+    document.PicImage.BitBlt(block.x0, block.y0, mask.Width(), mask.Height(), mask, 0, 0,
+                             RasterOp::kAnd);
+    document.PicImage.BitBlt(block.x0, block.y0, image.Width(), image.Height(), image, 0, 0,
+                             RasterOp::kInvert);
+    document.PicMask.BitBlt(block.x0, block.y0, mask.Width(), mask.Height(), mask, 0, 0,
+                            RasterOp::kAnd);
+  }
+  // A marked selection's pixels never left the icon: merging its copy over itself would
+  // turn inverting pixels transparent, so only the views are recomposed. The preview
+  // follows the planes too, so that it never keeps a moved block's old place.
   document.RebuildMainCopy();
   document.ShowCanvas();
-  // The preview follows the merged planes too, so that a merge that changes pixels (an
-  // inverting pixel dropped over itself turns transparent) never leaves it stale.
   document.ComposePreview();
   selection.SelLeft = selection.SelTop = selection.SelRight = selection.SelBottom = -1;
   return !selection.WasOnlyMarked;

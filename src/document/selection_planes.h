@@ -13,6 +13,8 @@ struct SelectionState {
   bool SelectionFloating = false;
   bool MovingSelection = false;
   int SelLeft = -1, SelTop = -1, SelRight = -1, SelBottom = -1;
+  // While a move is in progress: distances from the grab point to the four edges.
+  int GrabLeft = 0, GrabTop = 0, GrabRight = 0, GrabBottom = 0;
   // Whether the selection was only marked when its frame was last hidden.
   bool WasOnlyMarked = false;
 
@@ -23,13 +25,18 @@ struct SelectionState {
 void CopySelectionArea(IconDocument& document, const SelectionState& selection);
 // Makes the selected block of the icon transparent and the selection floating.
 void LiftSelection(IconDocument& document, SelectionState& selection);
-// Shows the floating planes over the canvas and preview, without changing the icon.
+// Shows the floating planes over the canvas (restored from PicMainCopy, grid drawn again)
+// and over the preview at the selection's place, without a frame and without changing the
+// icon. The place may lie partly or wholly off the canvas: only what lies on it shows.
+void ShowMovingSelection(IconDocument& document, const SelectionState& selection);
+// ShowMovingSelection with the frame, and the icon counted as changed.
 void ShowFloatingSelection(IconDocument& document, const SelectionState& selection);
 // Writes the floating planes into the icon in place of the selected block.
 void StoreSelectionInPlace(IconDocument& document, const SelectionState& selection);
-// Hides the frame, merges the floating planes into the icon and forgets the selection.
-// Returns True when the selection had been lifted, so that the merge is an edit the caller
-// records in the history (DropSelection in edit/ does).
+// Hides the frame, merges a lifted (floating) selection into the icon and forgets the
+// selection. A selection that was only marked leaves the icon as it is: only the views are
+// recomposed. Returns True when the selection had been lifted, so that the merge is an edit
+// the caller records in the history (DropSelection in edit/ does).
 bool MergeSelection(IconDocument& document, SelectionState& selection);
 // The inverting, three-pixel frame around the selection on the canvas.
 void DrawSelectionFrame(IconDocument& document, const SelectionState& selection);

@@ -69,6 +69,10 @@ class Ui {
                                     MessageIcon icon, MessageButtons buttons) = 0;
   // Lets pending window events run.
   virtual void DoEvents() {}
+  // Puts what the canvas and the preview now hold on the screen at once, without letting
+  // any other window event run (so no user input can start another command halfway through
+  // a move). Used where a long operation or a loop (a move, the bevel) shows its progress.
+  virtual void RepaintCanvas() {}
   // A modal file dialog; filter_index receives the filter the user ended with.
   virtual FileDialogResult ShowFileDialog(const FileDialogSetup& /*setup*/, int& /*filter_index*/) {
     return {};
@@ -112,9 +116,6 @@ class Ui {
                                   std::array<std::uint32_t, 16>& /*custom_colors*/) {
     return {false, initial};
   }
-  // Repaints the visible windows now without running user input, for long loops that let
-  // the screen follow their work.
-  virtual void RepaintCanvas() {}
   // Hides or shows the main window again where it was.
   virtual void SetMainWindowVisible(bool /*visible*/) {}
 };

@@ -96,6 +96,7 @@ MainWindow::MainWindow(QtUi& ui, const Screen& screen, StartupPaths paths, Regis
   form_.SetFontRenderer(QtFontRenderer::Instance());
   form_.SetScreenGrab(QtScreenGrab::Instance());
   ui_.SetParentWindow(this);
+  form_.SetClipboard(&clipboard_);
   QPalette window_palette = palette();
   window_palette.setColor(QPalette::Window, ToQColor(kButtonFace));
   window_palette.setColor(QPalette::Button, ToQColor(kButtonFace));
@@ -110,7 +111,10 @@ MainWindow::MainWindow(QtUi& ui, const Screen& screen, StartupPaths paths, Regis
   });
 }
 
-MainWindow::~MainWindow() { ui_.SetParentWindow(nullptr); }
+MainWindow::~MainWindow() {
+  ui_.SetParentWindow(nullptr);
+  ui_.on_repaint_canvas = nullptr;
+}
 
 void MainWindow::BuildMenus() {
   for (const MenuEntry& top : form_.Menus) {
@@ -174,6 +178,11 @@ void MainWindow::BuildControls() {
   };
 
   preview_ = new SurfaceView(client_, &form_.Document.PicIcon, 0);
+  // A moving selection is shown at every step without running other events.
+  ui_.on_repaint_canvas = [this] {
+    canvas_->repaint();
+    preview_->repaint();
+  };
 
   const struct {
     const Surface* surface;
@@ -247,6 +256,8 @@ QMenu* MainWindow::TopMenu(const std::string& control) {
 }
 
 void MainWindow::RunMenuEntry(const std::string& top_menu, const std::string& control, int index) {
+  // A canvas stroke whose release went to another window ends before the entry looks at it.
+  form_.EndLostStroke(ButtonSet(QGuiApplication::mouseButtons()));
   form_.MenuOpening(top_menu);
   form_.MenuClick(control, index);
   Sync();

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/frm_brindlex.h"
+#include "qt/qt_clipboard.h"
 #include "qt/qt_ui.h"
 #include "qt/surface_view.h"
 
@@ -57,6 +58,7 @@ class MainWindow : public QMainWindow {
   void RunMenuEntry(const std::string& top_menu, const std::string& control, int index);
 
   QtUi& ui_;
+  QtClipboard clipboard_;
   FrmBrindlex form_;
   QWidget* client_ = nullptr;
   SurfaceView* canvas_ = nullptr;

@@ -19,15 +19,20 @@ class QtUi : public Ui {
   void ShowMultiIconDialog(FrmMultiIconDialog& dialog) override;
   void ShowColorAdjustDialog(FrmColAdj& dialog) override;
   void ShowGradientDialog(FrmGrad& dialog) override;
+  void ShowPasteDialog(FrmPaste& dialog) override;
+  // Repaints the canvas and the preview at once (on_repaint_canvas), running no other event.
+  void RepaintCanvas() override {
+    if (on_repaint_canvas) on_repaint_canvas();
+  }
+  std::function<void()> on_repaint_canvas;
 
   // The effects' windows (text_dialog.cpp, capture_window.cpp, credits_window.cpp) and the
-  // colour dialog and repaint hooks (qt_ui_hooks.cpp).
+  // colour dialog (qt_ui_hooks.cpp).
   void ShowTextDialog(FrmTxt& dialog) override;
   void ShowCaptureWindow(FrmSnap& window) override;
   void ShowCreditsWindow(Form1& window) override;
   ColorChoice ChooseColor(std::uint32_t initial,
                           std::array<std::uint32_t, 16>& custom_colors) override;
-  void RepaintCanvas() override;
   void SetMainWindowVisible(bool visible) override;
 
   void SetBusyPointer(BusyPointer pointer) override;

@@ -1,4 +1,4 @@
-// The colour dialog and the repaint of long loops.
+// The colour dialog.
 #include <QApplication>
 #include <QColorDialog>
 
@@ -27,7 +27,5 @@ Ui::ColorChoice QtUi::ChooseColor(std::uint32_t initial,
   for (int i = 0; i < 16; ++i) custom_colors[i] = FromQColor(QColorDialog::customColor(i));
   return {accepted, accepted ? FromQColor(dialog.selectedColor()) : initial};
 }
-
-void QtUi::RepaintCanvas() { QApplication::processEvents(QEventLoop::ExcludeUserInputEvents); }
 
 }  // namespace brindlex::qt

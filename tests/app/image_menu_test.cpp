@@ -249,6 +249,23 @@ TEST_F(ImageMenu, SelectionsOffTheCanvasAndThinOnesAreClipped) {
   EXPECT_TRUE(form.Document.PicImage.SamePixels(lifted));
 }
 
+TEST_F(ImageMenu, ASelectionMarkedWithTheSelectToolIsFlippedInPlace) {
+  SetPixels(form, 2, 3, {"kog", "bwi"});
+  form.OptTool_Click(0);
+  const double z = form.Document.ZoomFactor;
+  form.PicMain_MouseDown(kLeftButton, 0, 2 * z + 1, 3 * z + 1);
+  form.PicMain_MouseMove(kLeftButton, 0, 5 * z + 1, 5 * z + 1);
+  form.PicMain_MouseUp(kLeftButton, 0, 5 * z + 1, 5 * z + 1);
+  ASSERT_TRUE(form.Selection.SelectionMarked);
+  ASSERT_EQ(form.Document.PicSelImage.Width(), 3);
+  Menu(kFlipHorizontal);
+  EXPECT_EQ(Pixels(form, 2, 3, 3, 2), (Strings{"gok", "iwb"}));
+  EXPECT_TRUE(form.Selection.SelectionMarked);
+  form.MenuOpening("MnuImage");
+  EXPECT_FALSE(Enabled(kMirrorLeftHalf));
+  EXPECT_TRUE(Enabled(kMirrorTopHalf));
+}
+
 TEST_F(ImageMenu, AnEmptyIconStaysEmpty) {
   for (int index : {0, 1, 3, 4, 6, 7, 8, 9}) Menu(index);
   EXPECT_EQ(form.History.UndoList.size(), 9u);

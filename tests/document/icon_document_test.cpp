@@ -161,19 +161,22 @@ class SelectionPlanesTest : public IconDocumentTest {
   SelectionState selection;
 };
 
-TEST_F(SelectionPlanesTest, DroppingAMarkedSelectionOverItselfClearsOnlyInvertingPixels) {
+TEST_F(SelectionPlanesTest, DroppingAMarkedSelectionLeavesTheIconAsItIs) {
   CopySelectionArea(document, selection);
   EXPECT_EQ(document.PicSelImage.Width(), 3);
   EXPECT_EQ(document.PicSelImage.Height(), 1);
   selection.SelectionMarked = true;
   DrawSelectionFrame(document, selection);
+  document.IconChanged = false;
   DropSelection(document, selection, history);
   EXPECT_EQ(document.PicImage.GetPixel(2, 2), 0x00FF00u);
   EXPECT_EQ(document.PicMask.GetPixel(2, 2), kBlack);
-  EXPECT_EQ(document.PicImage.GetPixel(3, 2), kBlack);
+  // The inverting pixel stays inverting: a marked block is never merged over itself.
+  EXPECT_EQ(document.PicImage.GetPixel(3, 2), 0x0000FFu);
   EXPECT_EQ(document.PicMask.GetPixel(3, 2), kWhite);
-  EXPECT_EQ(document.PicIcon.GetPixel(3, 2), kButtonFace);
+  EXPECT_EQ(document.PicIcon.GetPixel(3, 2), kButtonFace ^ 0x0000FFu);
   EXPECT_EQ(history.UndoList.size(), 1u);
+  EXPECT_FALSE(document.IconChanged);
   EXPECT_FALSE(selection.Exists());
   EXPECT_EQ(selection.SelLeft, -1);
   // The frame is gone: the canvas equals the composed view with its grid.
@@ -183,6 +186,10 @@ TEST_F(SelectionPlanesTest, DroppingAMarkedSelectionOverItselfClearsOnlyInvertin
   fresh.PicImage.BitBlt(0, 0, 16, 16, document.PicImage, 0, 0);
   fresh.DisplayResults();
   EXPECT_TRUE(testing::SamePixels(fresh.PicMain, document.PicMain));
+  // With nothing selected a drop does nothing at all, so no frame is drawn at −1.
+  DropSelection(document, selection, history);
+  EXPECT_TRUE(testing::SamePixels(fresh.PicMain, document.PicMain));
+  EXPECT_EQ(history.UndoList.size(), 1u);
 }
 
 TEST_F(SelectionPlanesTest, LiftedSelectionMovesAndMergesAsOneUndoStep) {

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <cstdint>
+
+#include "pixels/surface.h"
+
+namespace brindlex {
+
+// The system clipboard as the editor uses it: one picture at a time.
+//
+// Pictures cross this interface as opaque surfaces of colours 0x00BBGGRR. A picture that
+// arrives with transparency is already painted over white, so a fully transparent pixel
+// reads as white (0xFFFFFF).
+class Clipboard {
+ public:
+  virtual ~Clipboard() = default;
+
+  // Whether the clipboard offers a picture in any format the editor can read.
+  virtual bool HasImage() const = 0;
+  // The clipboard's picture; an empty (0 x 0) surface when there is none, when it cannot
+  // be read, or when it is larger than kMaxClipboardPixels.
+  virtual Surface GetImage() = 0;
+  // Replaces the clipboard's content with an opaque picture.
+  virtual void PutImage(const Surface& image) = 0;
+};
+
+// The largest picture, in pixels, taken from the clipboard: 8192 x 8192. Larger ones would
+// take seconds and gigabytes to read and are treated as unreadable.
+constexpr std::int64_t kMaxClipboardPixels = std::int64_t{8192} * 8192;
+
+// A clipboard that lives in memory: the editor's own when no system clipboard is given.
+class MemoryClipboard : public Clipboard {
+ public:
+  bool HasImage() const override { return image_.Width() > 0 && image_.Height() > 0; }
+  Surface GetImage() override { return image_; }
+  void PutImage(const Surface& image) override { image_ = image; }
+  // Forgets the picture, as another program taking the clipboard with text would.
+  void Clear() { image_ = Surface(); }
+
+ private:
+  Surface image_;
+};
+
+// Pixels of the toolkit's form 0xAARRGGBB (straight, not premultiplied alpha), row by row
+// with `stride` pixels from one row's start to the next, as an opaque surface: each pixel
+// is painted over white, so alpha 0 gives white and alpha 255 the colour itself. Each
+// channel becomes (c · a + 255 · (255 − a) + 127) / 255.
+Surface ArgbOverWhite(const std::uint32_t* pixels, int width, int height, int stride);
+
+// The opposite way: the surface's colours as 0xFFRRGGBB, row after row.
+void SurfaceToArgb(const Surface& surface, std::uint32_t* pixels);
+
+}  // namespace brindlex

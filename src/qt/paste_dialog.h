@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QDialog>
+#include <QMargins>
+
+#include "forms/frm_paste.h"
+
+class QRadioButton;
+class QPushButton;
+
+namespace brindlex::qt {
+
+// The window of the paste options: the text, the two options in their frame, Cancel and Ok.
+// Every event goes to the neutral form; Esc and the close box are Cancel.
+class PasteDialog : public QDialog {
+  Q_OBJECT
+ public:
+  PasteDialog(QWidget* parent, FrmPaste& form);
+
+  QRadioButton* Option(int index) { return options_[index]; }
+  QPushButton* OkButton() { return ok_; }
+  QPushButton* CancelButton() { return cancel_; }
+  // The font of the window's texts.
+  static QFont DialogFont();
+  // Makes the outer size, frame included, the form's stated size for the window manager's
+  // frame (none until the window is framed); the client area never gets smaller than the
+  // controls need.
+  void FitToFrame(const QMargins& frame);
+
+ protected:
+  bool event(QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  void FinishIfClosed();
+
+  FrmPaste& form_;
+  QRadioButton* options_[2] = {};
+  QPushButton* ok_ = nullptr;
+  QPushButton* cancel_ = nullptr;
+  QMargins applied_frame_;
+};
+
+}  // namespace brindlex::qt

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QImage>
+
+#include "platform/clipboard.h"
+
+namespace brindlex::qt {
+
+// The desktop's clipboard (the CLIPBOARD selection, the one Ctrl+C and Ctrl+V use; never
+// PRIMARY). Any picture format Qt can read is accepted; a copy is offered as an image,
+// which Qt hands to other programs as PNG, BMP and its other image types.
+class QtClipboard : public Clipboard {
+ public:
+  bool HasImage() const override;
+  Surface GetImage() override;
+  void PutImage(const Surface& image) override;
+};
+
+// A Qt picture as the core's opaque surface: alpha painted over white, 0xAARRGGBB turned
+// into 0x00BBGGRR. An empty surface for a null picture or one over kMaxClipboardPixels.
+Surface SurfaceFromImage(const QImage& image);
+// A core surface as an opaque Qt picture.
+QImage ImageFromSurface(const Surface& surface);
+
+}  // namespace brindlex::qt
