@@ -17,6 +17,8 @@ class QtUi : public Ui {
   FileDialogResult ShowFileDialog(const FileDialogSetup& setup, int& filter_index) override;
   // The dialog forms, each in its own window file.
   void ShowMultiIconDialog(FrmMultiIconDialog& dialog) override;
+  // The icon extraction (icons_dialog.cpp).
+  void ShowExtractDialog(FrmIcons& dialog) override;
 
   void SetBusyPointer(BusyPointer pointer) override;
   void ShowMainWindow() override {
