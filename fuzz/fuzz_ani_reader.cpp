@@ -1,5 +1,6 @@
-// Fuzzes the animated-cursor reader: the RIFF chunks, the frame list, the step sequence and every frame's container. Every icon that decodes must be a 32 x 32 icon; a count can never
-// exceed what the bytes can hold, and the same bytes read from a file give the same count.
+// Fuzzes the animated-cursor reader: the RIFF chunks, the frame list, the step sequence and every
+// frame's container. Every icon that decodes must be a 32 x 32 icon; a count can never exceed what
+// the bytes can hold, and the same bytes read from a file give the same count.
 
 #include <cstddef>
 #include <cstdint>

@@ -53,7 +53,8 @@ int RunIconTool(const std::vector<std::string>& args, std::ostream& out, std::os
     return CountCommand({args.begin() + 1, args.end()}, out, err);
   }
   if (command == "extract") {
-    if (args.size() != 4) return UsageError(err, "extract takes a file, an icon number and an output file");
+    if (args.size() != 4)
+      return UsageError(err, "extract takes a file, an icon number and an output file");
     return ExtractCommand(args[1], args[2], args[3], err);
   }
   return UsageError(err, "unknown command '" + command + "'");

@@ -46,10 +46,10 @@ void AniFrames::WalkChunks(LibraryBytes& bytes, std::uint64_t begin, std::uint64
 bool AniFrames::Read(LibraryBytes& bytes) {
   *this = AniFrames();
   std::uint8_t header[12];
-  if (!bytes.Read(0, sizeof header, header) || !IdIs(header, "RIFF") ||
-      !IdIs(header + 8, "ACON"))
+  if (!bytes.Read(0, sizeof header, header) || !IdIs(header, "RIFF") || !IdIs(header + 8, "ACON"))
     return false;
-  const std::uint64_t end = std::min<std::uint64_t>(bytes.Size(), 8 + std::uint64_t{ReadU32(header + 4)});
+  const std::uint64_t end =
+      std::min<std::uint64_t>(bytes.Size(), 8 + std::uint64_t{ReadU32(header + 4)});
   WalkChunks(bytes, sizeof header, end, false);
   readable_.assign(frames_.size(), std::nullopt);
   return true;

@@ -81,7 +81,8 @@ const FileLibraryBytes::Page* FileLibraryBytes::LoadPage(std::uint64_t index) {
   Page& page = pages_[index % kPages];
   if (page.index == index) return &page;
   const std::uint64_t start = index * kPageBytes;
-  const std::size_t want = static_cast<std::size_t>(std::min<std::uint64_t>(kPageBytes, size_ - start));
+  const std::size_t want =
+      static_cast<std::size_t>(std::min<std::uint64_t>(kPageBytes, size_ - start));
   page.index = UINT64_MAX;
   if (!ReadDirect(start, want, page.bytes.data())) return nullptr;
   page.index = index;

@@ -56,7 +56,8 @@ bool NeResources::Read(LibraryBytes& bytes) {
         groups_.push_back(span);
       } else {
         const std::uint16_t id = ReadU16(name + 6);
-        if (id & kIntegerBit) icons_.push_back({static_cast<std::uint16_t>(id & ~kIntegerBit), span});
+        if (id & kIntegerBit)
+          icons_.push_back({static_cast<std::uint16_t>(id & ~kIntegerBit), span});
       }
     }
   }

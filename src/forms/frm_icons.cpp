@@ -56,7 +56,8 @@ bool FrmIcons::CountIcons() {
 }
 
 void FrmIcons::ShowIconsCaption() {
-  Caption = kCaptionStart + IconFileTitle + kCaptionMiddle + std::to_string(IconCount) + kCaptionEnd;
+  Caption =
+      kCaptionStart + IconFileTitle + kCaptionMiddle + std::to_string(IconCount) + kCaptionEnd;
 }
 
 void FrmIcons::ShowSelectedMessage(int number) {
@@ -97,8 +98,8 @@ void FrmIcons::DrawRow(int row) {
     const int n = row * kColumns + column;
     if (n >= IconCount) break;
     Surface mask, color;
-    const bool loaded = IsAnimated ? library_.LoadIcon(0, n, mask, color)
-                                   : library_.LoadIcon(n, 0, mask, color);
+    const bool loaded =
+        IsAnimated ? library_.LoadIcon(0, n, mask, color) : library_.LoadIcon(n, 0, mask, color);
     if (!loaded) continue;  // A cell whose icon cannot be read stays empty.
     const int x = kIconInset + kCell * column, y = kIconInset + kCell * row;
     PicIcons.BitBlt(x, y, kLargeIconEdge, kLargeIconEdge, mask, 0, 0, RasterOp::kAnd);

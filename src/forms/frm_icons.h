@@ -55,7 +55,8 @@ class FrmIcons {
   };
 
   FrmIcons(Ui& ui, std::string shell_icon_path, int& extract_filter_index)
-      : ui_(ui), shell_icon_path_(std::move(shell_icon_path)),
+      : ui_(ui),
+        shell_icon_path_(std::move(shell_icon_path)),
         extract_filter_index_(extract_filter_index) {}
 
   // Events.
