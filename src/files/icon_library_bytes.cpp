@@ -48,14 +48,17 @@ bool FileLibraryBytes::Open(const std::string& path, std::string* error) {
   fd_ = -1;
   size_ = 0;
   pages_.clear();
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  // Non-blocking, so that a named pipe is refused by the check below instead of waiting
+  // for a writer; reads of a regular file are unaffected.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) {
     if (error) *error = std::strerror(errno);
     return false;
   }
   struct stat info {};
-  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size < 0) {
-    const int reason = S_ISDIR(info.st_mode) ? EISDIR : errno ? errno : EINVAL;
+  const bool known = ::fstat(fd, &info) == 0;
+  if (!known || !S_ISREG(info.st_mode) || info.st_size < 0) {
+    const int reason = !known ? errno : S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
     if (error) *error = std::strerror(reason);
     ::close(fd);
     return false;

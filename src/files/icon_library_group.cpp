@@ -1,5 +1,6 @@
 #include "files/icon_library_group.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "files/icon_decoder.h"
@@ -10,6 +11,10 @@ namespace {
 
 constexpr int kGroupHeaderBytes = 6;
 constexpr int kGroupEntryBytes = 14;
+// The longest group directory there can be (65535 entries), and the largest image read: a
+// group or an image claiming more is read only that far, or refused.
+constexpr std::uint64_t kMaxGroupBytes = kGroupHeaderBytes + 65535ull * kGroupEntryBytes;
+constexpr std::uint64_t kMaxImageBytes = 16u << 20;
 
 // Rank of a depth: higher is preferred.
 int DepthRank(int bit_count) {
@@ -149,7 +154,8 @@ bool LoadGroupIcon(LibraryBytes& bytes, GroupIconResources& resources, int index
   const std::vector<ResourceSpan>& groups = resources.Groups();
   if (index < 0 || index >= static_cast<int>(groups.size())) return false;
   std::vector<std::uint8_t> group;
-  if (!bytes.ReadVector(groups[index].offset, groups[index].size, group)) return false;
+  if (!bytes.ReadVector(groups[index].offset, std::min(groups[index].size, kMaxGroupBytes), group))
+    return false;
   std::vector<GroupIconEntry> entries;
   if (!ParseGroupIconDirectory(group, entries)) return false;
   std::vector<IconCandidate> candidates;
@@ -158,7 +164,7 @@ bool LoadGroupIcon(LibraryBytes& bytes, GroupIconResources& resources, int index
   ResourceSpan span;
   if (chosen < 0 || !resources.FindIcon(bytes, entries[chosen].id, span)) return false;
   std::vector<std::uint8_t> image;
-  if (!bytes.ReadVector(span.offset, span.size, image)) return false;
+  if (span.size > kMaxImageBytes || !bytes.ReadVector(span.offset, span.size, image)) return false;
   return DecodeLargeImage(image, mask, color);
 }
 

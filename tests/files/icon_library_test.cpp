@@ -4,6 +4,7 @@
 #include "files/icon_library.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <chrono>
 
@@ -211,6 +212,10 @@ TEST(IconLibrary, FilesOnDiskReadThroughPagesAndFoldersHoldNone) {
   EXPECT_EQ(error, "Is a directory");
   EXPECT_EQ(library.IconCount(), 0);
   EXPECT_FALSE(library.Open(folder.File("none.dll")));
+  // A named pipe is refused at once rather than waited on.
+  ASSERT_EQ(::mkfifo(folder.File("pipe.dll").c_str(), 0600), 0);
+  EXPECT_FALSE(library.Open(folder.File("pipe.dll"), &error));
+  EXPECT_EQ(error, "Invalid argument");
   testing::WriteBytes(folder.File("empty.dll"), {});
   EXPECT_TRUE(library.Open(folder.File("empty.dll")));
   EXPECT_EQ(library.IconCount(), 0);
