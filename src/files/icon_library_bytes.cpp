@@ -87,7 +87,8 @@ const FileLibraryBytes::Page* FileLibraryBytes::LoadPage(std::uint64_t index) {
   const std::size_t want =
       static_cast<std::size_t>(std::min<std::uint64_t>(kPageBytes, size_ - start));
   page.index = UINT64_MAX;
-  if (!ReadDirect(start, want, page.bytes.data())) return nullptr;
+  if (!page.bytes) page.bytes.reset(new std::uint8_t[kPageBytes]);
+  if (!ReadDirect(start, want, page.bytes.get())) return nullptr;
   page.index = index;
   page.filled = want;
   return &page;
@@ -104,7 +105,7 @@ bool FileLibraryBytes::Read(std::uint64_t offset, std::size_t length, std::uint8
     const std::size_t in_page = static_cast<std::size_t>(at % kPageBytes);
     if (in_page >= page->filled) return false;
     const std::size_t take = std::min(length - done, page->filled - in_page);
-    std::memcpy(out + done, page->bytes.data() + in_page, take);
+    std::memcpy(out + done, page->bytes.get() + in_page, take);
     done += take;
   }
   return true;

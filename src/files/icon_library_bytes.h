@@ -4,9 +4,9 @@
 // files ask only for the few headers and directory entries they need, so that counting the
 // icons of a large library never reads the whole file.
 
-#include <array>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <string>
 #include <vector>
@@ -65,7 +65,7 @@ class FileLibraryBytes : public LibraryBytes {
   struct Page {
     std::uint64_t index = UINT64_MAX;
     std::size_t filled = 0;
-    std::array<std::uint8_t, kPageBytes> bytes{};
+    std::unique_ptr<std::uint8_t[]> bytes;  // allocated when first used
   };
   bool ReadDirect(std::uint64_t offset, std::size_t length, std::uint8_t* out);
   const Page* LoadPage(std::uint64_t index);

@@ -1,6 +1,7 @@
 #include "forms/frm_icons.h"
 
 #include <cmath>
+#include <iterator>
 
 #include "files/icon_library_group.h"
 #include "forms/file_dialog.h"
@@ -66,34 +67,30 @@ void FrmIcons::ShowSelectedMessage(int number) {
 
 int FrmIcons::Rows() const { return IconCount / kColumns + (IconCount % kColumns != 0 ? 1 : 0); }
 
-bool FrmIcons::RowDrawn(int row) const {
-  return row >= 0 && row < static_cast<int>(rows_drawn_.size()) && rows_drawn_[row];
-}
-
 void FrmIcons::DrawIconGrid() {
   const int rows = Rows();
   if (rows < 6) {
-    PicIcons = Surface(kGridWidth, kVisibleHeight, kWhite);
+    grid_height_ = kVisibleHeight;
     Vsb.Enabled = false;
     Vsb.Max = 0;
   } else {
-    PicIcons = Surface(kGridWidth, rows * kCell, kWhite);
+    grid_height_ = rows * kCell;
     Vsb.Enabled = true;
     Vsb.Max = rows * kCell - kVisibleHeight;
   }
   PicIconsTop = 0;
   Vsb.Value = 0;
-  rows_drawn_.assign(rows, false);
+  rows_.clear();
   ui_.DoEvents();
-  DrawVisibleRows();
   SelBoxX = SelBoxY = 1;
-  DrawSelectionBox(kBlack);
   SelectedIcon = 0;
+  DrawVisibleRows();
 }
 
-void FrmIcons::DrawRow(int row) {
-  if (row < 0 || row >= static_cast<int>(rows_drawn_.size()) || rows_drawn_[row]) return;
-  rows_drawn_[row] = true;
+const Surface& FrmIcons::DrawRow(int row) {
+  const auto kept = rows_.find(row);
+  if (kept != rows_.end()) return kept->second;
+  Surface& picture = rows_.emplace(row, Surface(kGridWidth, kCell, kWhite)).first->second;
   for (int column = 0; column < kColumns; ++column) {
     const int n = row * kColumns + column;
     if (n >= IconCount) break;
@@ -101,25 +98,46 @@ void FrmIcons::DrawRow(int row) {
     const bool loaded =
         IsAnimated ? library_.LoadIcon(0, n, mask, color) : library_.LoadIcon(n, 0, mask, color);
     if (!loaded) continue;  // A cell whose icon cannot be read stays empty.
-    const int x = kIconInset + kCell * column, y = kIconInset + kCell * row;
-    PicIcons.BitBlt(x, y, kLargeIconEdge, kLargeIconEdge, mask, 0, 0, RasterOp::kAnd);
-    PicIcons.BitBlt(x, y, kLargeIconEdge, kLargeIconEdge, color, 0, 0, RasterOp::kInvert);
+    const int x = kIconInset + kCell * column;
+    picture.BitBlt(x, kIconInset, kLargeIconEdge, kLargeIconEdge, mask, 0, 0, RasterOp::kAnd);
+    picture.BitBlt(x, kIconInset, kLargeIconEdge, kLargeIconEdge, color, 0, 0, RasterOp::kInvert);
+  }
+  return picture;
+}
+
+void FrmIcons::ForgetFarRows() {
+  const int middle = (Vsb.Value + kVisibleHeight / 2) / kCell;
+  while (rows_.size() > kKeptRows) {
+    const auto first = rows_.begin(), last = std::prev(rows_.end());
+    rows_.erase(middle - first->first > last->first - middle ? first : last);
   }
 }
 
 void FrmIcons::DrawVisibleRows() {
-  const int top = -PicIconsTop;
-  const int first = top / kCell;
-  const int last = (top + kVisibleHeight - 1) / kCell;
-  for (int row = first; row <= last; ++row) DrawRow(row);
+  const int top = Vsb.Value;
+  const int rows = Rows();
+  PicIcons = Surface(kGridWidth, kVisibleHeight, kWhite);
+  for (int row = top / kCell; row * kCell < top + kVisibleHeight && row < rows; ++row)
+    PicIcons.BitBlt(0, row * kCell - top, kGridWidth, kCell, DrawRow(row), 0, 0);
+  // The selection box, where it is in view.
+  PicIcons.Box(SelBoxX, SelBoxY - top, SelBoxX + kCell - 2, SelBoxY - top + kCell - 2, false,
+               kBlack);
+  ForgetFarRows();
 }
 
 void FrmIcons::DrawAllRows() {
-  for (int row = 0; row < static_cast<int>(rows_drawn_.size()); ++row) DrawRow(row);
+  for (int row = 0; row < Rows(); ++row) {
+    DrawRow(row);
+    ForgetFarRows();
+  }
 }
 
-void FrmIcons::DrawSelectionBox(Color color) {
-  PicIcons.Box(SelBoxX, SelBoxY, SelBoxX + kCell - 2, SelBoxY + kCell - 2, false, color);
+Color FrmIcons::GridPixel(int x, int y) const {
+  if (x < 0 || x >= kGridWidth || y < 0 || y >= grid_height_) return kInvalidColor;
+  const int top = Vsb.Value;
+  if (y >= top && y < top + kVisibleHeight) return PicIcons.GetPixel(x, y - top);
+  const auto kept = rows_.find(y / kCell);
+  return kept == rows_.end() ? kWhite : kept->second.GetPixel(x, y % kCell);
 }
 
 void FrmIcons::Vsb_Change(int value) {
@@ -133,16 +151,16 @@ void FrmIcons::Vsb_Change(int value) {
 void FrmIcons::PicIcons_MouseUp(int button, int, double x, double y) {
   if (Browsing || button != 1) return;
   const double px = std::nearbyint(x), py = std::nearbyint(y);
-  if (px < 0 || px >= kGridWidth || py < 0 || py >= PicIcons.Height()) return;
+  if (px < 0 || px >= kGridWidth || py < 0 || py >= grid_height_) return;
   const int column = static_cast<int>(px) / kCell, row = static_cast<int>(py) / kCell;
-  const int n = column + kColumns * row;
+  const long long n = column + 10LL * row;
   if (n >= IconCount) return;
-  SelectedIcon = n;
-  ShowSelectedMessage(n + 1);
-  DrawSelectionBox(kWhite);
+  SelectedIcon = static_cast<int>(n);
+  ShowSelectedMessage(SelectedIcon + 1);
+  // The old box goes with the redraw (the cells are white around their icons).
   SelBoxX = kCell * column + 1;
   SelBoxY = kCell * row + 1;
-  DrawSelectionBox(kBlack);
+  DrawVisibleRows();
 }
 
 void FrmIcons::CmdBrowse_Click() {
@@ -161,6 +179,7 @@ void FrmIcons::CmdBrowse_Click() {
     ShowIconsCaption();
     ShowSelectedMessage(1);
     PicIcons.Clear();
+    rows_.clear();
     ui_.DoEvents();
     DrawIconGrid();
   } else {

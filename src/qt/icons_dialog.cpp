@@ -32,10 +32,9 @@ IconsDialog::IconsDialog(QWidget* parent, FrmIcons& form) : QDialog(parent), for
   frame->setGeometry(kFrame);
   frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   frame->setLineWidth(kFrameBorder);
-  // The grid moves up inside this clip as the scroll bar goes down.
-  auto* clip = new QWidget(frame);
-  clip->setGeometry(kFrameBorder, kFrameBorder, FrmIcons::kGridWidth, FrmIcons::kVisibleHeight);
-  grid_ = new SurfaceView(clip, &form_.PicIcons, 0);
+  // The window onto the grid: the form composes what it shows for the scroll bar's value.
+  grid_ = new SurfaceView(frame, &form_.PicIcons, 0);
+  grid_->setGeometry(kFrameBorder, kFrameBorder, FrmIcons::kGridWidth, FrmIcons::kVisibleHeight);
   scroll_ = new QScrollBar(Qt::Vertical, frame);
   scroll_->setGeometry(kFrameBorder + FrmIcons::kGridWidth, kFrameBorder, 17,
                        FrmIcons::kVisibleHeight);
@@ -51,7 +50,7 @@ IconsDialog::IconsDialog(QWidget* parent, FrmIcons& form) : QDialog(parent), for
   browse_->setGeometry(280, 230, 129, 27);
 
   grid_->on_release = [this](int button, int shift, double x, double y) {
-    form_.PicIcons_MouseUp(button, shift, x, y);
+    form_.PicView_MouseUp(button, shift, x, y);
     Sync();
   };
   connect(scroll_, &QScrollBar::valueChanged, this, [this](int value) {
@@ -95,7 +94,6 @@ void IconsDialog::Sync() {
     scroll_->setPageStep(form_.Vsb.LargeChange);
     scroll_->setValue(form_.Vsb.Value);
   }
-  grid_->setGeometry(0, form_.PicIconsTop, form_.PicIcons.Width(), form_.PicIcons.Height());
   grid_->update();
 }
 

@@ -32,9 +32,9 @@ class FrmIconsTest : public ::testing::Test {
     form->Form_Load();
     return *form;
   }
-  // The colour at the middle of cell n's icon.
+  // The colour at the middle of cell n's icon, in the grid as drawn now.
   Color CellColor(int n) const {
-    return form->PicIcons.GetPixel(3 + 38 * (n % 10) + 16, 3 + 38 * (n / 10) + 16);
+    return form->GridPixel(3 + 38 * (n % 10) + 16, 3 + 38 * (n / 10) + 16);
   }
 
   const std::filesystem::path start_folder_ = std::filesystem::current_path();
@@ -62,16 +62,16 @@ TEST_F(FrmIconsTest, LoadShowsTheShellLibraryWithTheFirstCellSelected) {
 }
 
 TEST_F(FrmIconsTest, RowsBeyondFiveScrollAndAreDrawnAsTheyComeIntoView) {
-  EXPECT_EQ(Loaded(50).PicIcons.Height(), 190);
+  EXPECT_EQ(Loaded(50).GridHeight(), 190);
   EXPECT_FALSE(form->Vsb.Enabled);
   FrmIcons& f = Loaded(51);
-  EXPECT_EQ(f.PicIcons.Height(), 228);
+  EXPECT_EQ(f.GridHeight(), 228);
   EXPECT_TRUE(f.Vsb.Enabled);
   EXPECT_EQ(f.Vsb.Max, 38);
   EXPECT_EQ(f.Vsb.SmallChange, 38);
 
   FrmIcons& big = Loaded(180);
-  EXPECT_EQ(big.PicIcons.Height(), 684);
+  EXPECT_EQ(big.GridHeight(), 684);
   EXPECT_EQ(big.Vsb.Max, 494);
   EXPECT_EQ(big.Caption, "Vor - Shell32.dll - 180 Icons");
   EXPECT_TRUE(big.RowDrawn(4));
@@ -91,6 +91,42 @@ TEST_F(FrmIconsTest, RowsBeyondFiveScrollAndAreDrawnAsTheyComeIntoView) {
   EXPECT_EQ(CellColor(179), ColorOf(179));
   big.DrawAllRows();
   for (int n = 0; n < 180; ++n) ASSERT_EQ(CellColor(n), ColorOf(n)) << n;
+}
+
+TEST_F(FrmIconsTest, ALibraryClaimingEveryPossibleGroupKeepsFewRows) {
+  // One real group, then a group directory of 65535 named and 65535 numbered entries that
+  // all lead to it, at the end of the section.
+  testing::PeBuild build =
+      testing::PeLibrary({{"", 1, {testing::SolidImage(32, ColorOf(7))}}}, true);
+  Bytes& b = build.bytes;
+  const std::uint32_t language = b[build.group_type + 20] | (b[build.group_type + 21] << 8) |
+                                 (b[build.group_type + 22] << 16) |
+                                 (b[build.group_type + 23] << 24);
+  const std::size_t directory = b.size() - 0x200;
+  b.resize(b.size() + 16, 0);
+  testing::PutAt(b, b.size() - 4, 0xFFFFFFFFu, 4);
+  for (std::uint32_t i = 0; i < 131070; ++i) {
+    testing::PutU32(b, i < 65535 ? 0x80000000u | 0x10 : i);
+    testing::PutU32(b, language);
+  }
+  testing::PutAt(b, build.section_table + 8, static_cast<std::uint32_t>(b.size() - 0x200), 4);
+  testing::PutAt(b, build.section_table + 16, static_cast<std::uint32_t>(b.size() - 0x200), 4);
+  testing::PutAt(b, build.root + 28, 0x80000000u | static_cast<std::uint32_t>(directory), 4);
+  const std::string path = folder.File("huge.dll");
+  testing::WriteBytes(path, b);
+
+  form = std::make_unique<FrmIcons>(ui, path, filter_index);
+  form->Form_Load();
+  EXPECT_EQ(form->IconCount, 131070);
+  EXPECT_EQ(form->GridHeight(), 13107 * 38);
+  for (int value = 0; value <= form->Vsb.Max; value += 38 * 97) form->Vsb_Change(value);
+  form->Vsb_Change(form->Vsb.Max);
+  EXPECT_LE(form->RowsKept(), FrmIcons::kKeptRows);
+  EXPECT_TRUE(form->RowDrawn(13106));
+  EXPECT_FALSE(form->RowDrawn(0));
+  EXPECT_EQ(CellColor(131069), ColorOf(7));
+  form->PicIcons_MouseUp(1, 0, 379, 13107 * 38 - 1);
+  EXPECT_EQ(form->LblInfo, "Icon No 131070 Selected.");
 }
 
 TEST_F(FrmIconsTest, ReleasesSelectACellWithItsBoxAndMessage) {
@@ -163,7 +199,7 @@ TEST_F(FrmIconsTest, BrowsingCommitsOnlyAFileWithIcons) {
   EXPECT_EQ(f.SelectedIcon, 0);
   EXPECT_FALSE(f.Browsing);
   EXPECT_EQ(clicking.clicks_during_browse, (std::vector<int>{10, 10}));
-  EXPECT_EQ(f.PicIcons.GetPixel(3 + 38 + 16, 3 + 16), ColorOf(1));
+  EXPECT_EQ(f.GridPixel(3 + 38 + 16, 3 + 16), ColorOf(1));
 
   // A file without icons: the message, and everything stays as it was.
   clicking.file_answers = {ScriptedUi::Chosen(text)};
@@ -203,7 +239,7 @@ TEST_F(FrmIconsTest, OkTakesTheSelectionCancelAndEmptyLibrariesDoNot) {
   FrmIcons empty(ui, folder.File("missing/Shell32.dll"), filter_index);
   empty.Form_Load();
   EXPECT_EQ(empty.Caption, "Vor - Shell32.dll - 0 Icons");
-  EXPECT_EQ(empty.PicIcons.Height(), 190);
+  EXPECT_EQ(empty.GridHeight(), 190);
   empty.CmdOk_Click();
   EXPECT_TRUE(empty.Closed);
   EXPECT_TRUE(empty.DialogCancelled);
