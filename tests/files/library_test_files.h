@@ -48,7 +48,7 @@ inline Bytes GroupDirectory(const std::vector<StoredImage>& images, std::uint16_
   return b;
 }
 
-inline void PutAt(Bytes& b, std::size_t at, std::uint32_t v, int width) {
+inline void PutAt(Bytes& b, std::size_t at, std::uint64_t v, int width) {
   for (int i = 0; i < width; ++i) b[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
 }
 
