@@ -3,10 +3,12 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ clang pkg-config qt6-base-dev libx11-dev libgtest-dev libgmock-dev
   libbenchmark-dev libpng-dev xvfb xdotool x11-apps imagemagick icoutils fonts-dejavu-core
-  fonts-liberation
-  # Icon extraction: Wine's Windows libraries (the shell's icon library among them) and the
-  # cross compilers that build the test programs and libraries.
-  libwine mingw-w64)
+  fonts-liberation desktop-file-utils dpkg-dev file)
+# Qt's own Spanish texts for its standard buttons and dialogs.
+packages+=(qt6-translations-l10n)
+# Icon extraction: Wine's Windows libraries (the shell's icon library among them) and the
+# cross compilers that build the test programs and libraries.
+packages+=(libwine mingw-w64)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "cli/convert_png.h"
 #include "cli/tool_commands.h"
 #include "cli/tool_support.h"
 #include "files/atomic_file.h"
@@ -11,6 +12,9 @@
 namespace brindlex {
 
 int ConvertCommand(const std::string& input, const std::string& output, std::ostream& err) {
+  // A PNG picture on either side.
+  if (HasExtension(input, ".png")) return ConvertPngToIcon(input, output, err);
+  if (HasExtension(output, ".png")) return ConvertIconToPng(input, output, err);
   std::string path;
   int index = 0;
   ParseInput(input, path, index);
