@@ -8,6 +8,9 @@ packages=(cmake ninja-build g++ clang pkg-config qt6-base-dev libx11-dev libgtes
 packages+=(qt6-translations-l10n)
 # Reads and writes the desktop's clipboard from the command line, for clipboard checks.
 packages+=(xclip)
+# Icon extraction: Wine's Windows libraries (the shell's icon library among them) and the
+# cross compilers that build the test programs and libraries.
+packages+=(libwine mingw-w64)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -89,6 +89,14 @@ class ScriptedUi : public Ui {
   }
   void DoEvents() override { ++pumps; }
   void RepaintCanvas() override { ++repaints; }
+  // The icon extraction: runs the scripted user's actions on the form; without a script the
+  // window is left as it opened, which reads as cancelled.
+  void ShowExtractDialog(FrmIcons& dialog) override {
+    ++extract_dialogs;
+    if (extract_script) extract_script(dialog);
+  }
+  std::function<void(FrmIcons&)> extract_script;
+  int extract_dialogs = 0;
 
   // The accepted answer of a file dialog for a path.
   static FileDialogResult Chosen(const std::string& path) {

@@ -1,8 +1,38 @@
-// Icon extraction from programs, libraries and animated cursors.
+// Icon extraction from programs, libraries, icon libraries and animated cursors.
 #include "app/frm_brindlex.h"
+#include "files/icon_messages.h"
+#include "files/normalize_loaded_planes.h"
+#include "forms/frm_icons.h"
 
 namespace brindlex {
 
-void FrmBrindlex::MnuExtract_Click() {}
+void FrmBrindlex::MnuExtract_Click() {
+  if (Selection.Exists()) DropSelection(Document, Selection, History);
+  if (Document.IconChanged && !AskSaveChanges()) return;
+  FrmIcons dialog(ui_, paths_.ShellIconPath, ExtractFilterIndex);
+  dialog.Form_Load();
+  ui_.ShowExtractDialog(dialog);
+  if (dialog.DialogCancelled) return;
+  // The icon is read before anything changes, so that a file that cannot be read leaves the
+  // document as it was.
+  Surface mask, color;
+  if (!ExtractIcon(dialog.ExtractPath, dialog.ExtractIndex, mask, color)) {
+    ui_.ShowMessage(std::string(kSingleIconLoadErrorText), std::string(kLoadErrorTitle),
+                    MessageIcon::kExclamation, MessageButtons::kOk);
+    return;
+  }
+  LoadingIcon = true;
+  MnuIconSize_Click(1);
+  LoadingIcon = false;
+  Document.PicMask.BitBlt(0, 0, mask.Width(), mask.Height(), mask, 0, 0);
+  Document.PicImage.BitBlt(0, 0, color.Width(), color.Height(), color, 0, 0);
+  Document.ComposePreview();
+  NormalizeLoadedPlanes(Document.PicMask, Document.PicImage);
+  Document.RebuildMainCopy();
+  Document.ShowCanvas();
+  History.ClearHistory();
+  History.RecordSnapshot(Document);
+  Document.IconChanged = false;
+}
 
 }  // namespace brindlex

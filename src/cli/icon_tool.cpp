@@ -24,6 +24,15 @@ constexpr const char* kUsage =
     "                             write image INDEX of IN.ico as an RGBA PNG picture;\n"
     "                             inverting pixels are written transparent, with a\n"
     "                             warning naming how many\n"
+    "  count FILE...              print the number of icons the extraction dialog shows\n"
+    "                             for each program, library, icon library, animated\n"
+    "                             cursor or icon file (the steps of the animation for a\n"
+    "                             name ending in .ani; with several files, each line\n"
+    "                             starts with \"FILE: \")\n"
+    "  extract FILE INDEX OUT.ico\n"
+    "                             take icon INDEX (from 0) of FILE as the extraction\n"
+    "                             dialog takes it, 32 x 32, and save it to OUT.ico as\n"
+    "                             the editor saves it\n"
     "  --help                     print this help\n"
     "\n"
     "Exit status: 0 on success, 1 when a file cannot be read, decoded or written,\n"
@@ -45,6 +54,15 @@ int RunIconTool(const std::vector<std::string>& args, std::ostream& out, std::os
   if (command == "convert") {
     if (args.size() != 3) return UsageError(err, "convert takes an input and an output file");
     return ConvertCommand(args[1], args[2], err);
+  }
+  if (command == "count") {
+    if (args.size() < 2) return UsageError(err, "count: no file given");
+    return CountCommand({args.begin() + 1, args.end()}, out, err);
+  }
+  if (command == "extract") {
+    if (args.size() != 4)
+      return UsageError(err, "extract takes a file, an icon number and an output file");
+    return ExtractCommand(args[1], args[2], args[3], err);
   }
   return UsageError(err, "unknown command '" + command + "'");
 }

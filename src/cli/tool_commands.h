@@ -14,4 +14,10 @@ int ListCommand(const std::vector<std::string>& files, std::ostream& out, std::o
 // convert IN[:INDEX] OUT
 int ConvertCommand(const std::string& input, const std::string& output, std::ostream& err);
 
+// count FILE...
+int CountCommand(const std::vector<std::string>& files, std::ostream& out, std::ostream& err);
+// extract FILE INDEX OUT
+int ExtractCommand(const std::string& input, const std::string& index_text,
+                   const std::string& output, std::ostream& err);
+
 }  // namespace brindlex

@@ -34,6 +34,8 @@ class QtUi : public Ui {
   ColorChoice ChooseColor(std::uint32_t initial,
                           std::array<std::uint32_t, 16>& custom_colors) override;
   void SetMainWindowVisible(bool visible) override;
+  // The icon extraction (icons_dialog.cpp).
+  void ShowExtractDialog(FrmIcons& dialog) override;
 
   void SetBusyPointer(BusyPointer pointer) override;
   void ShowMainWindow() override {

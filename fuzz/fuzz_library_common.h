@@ -1,0 +1,61 @@
+#pragma once
+
+// What the fuzz targets of the program, library and animated-cursor readers share: the
+// checks every decoded icon must pass, and a run of the same bytes through a real file.
+
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <span>
+#include <string>
+
+#include "files/icon_library.h"
+#include "files/icon_library_group.h"
+
+namespace brindlex::fuzz {
+
+inline void Check(bool condition) {
+  if (!condition) __builtin_trap();
+}
+
+// A decoded icon is 32 x 32 with a mask of black and white only.
+inline void CheckIcon(const Surface& mask, const Surface& color) {
+  Check(mask.Width() == kLargeIconEdge && mask.Height() == kLargeIconEdge);
+  Check(color.Width() == kLargeIconEdge && color.Height() == kLargeIconEdge);
+  for (const Color c : mask.Pixels()) Check(c == kBlack || c == kWhite);
+}
+
+// Runs the whole library over the bytes: count, steps and the first icons. Returns the count.
+inline int ExerciseLibrary(IconLibrary& library, int max_icons) {
+  const int count = library.IconCount();
+  for (int i = 0; i < count && i < max_icons; ++i) {
+    const int steps = library.StepCount(i);
+    Check(steps >= 1 || library.Kind() == IconLibraryKind::kAnimatedCursor);
+    for (int s = 0; s < steps && s < max_icons; ++s) {
+      Surface mask, color;
+      if (library.LoadIcon(i, s, mask, color)) CheckIcon(mask, color);
+    }
+  }
+  return count;
+}
+
+// Every sixteenth input also goes through a file, whose paged reads must give the same
+// count as the bytes in memory.
+inline void CompareWithFile(std::span<const std::uint8_t> data, int count_in_memory) {
+  if (data.empty() || (data[0] & 0x0F) != 0) return;
+  char path[] = "/tmp/brindlex_fuzz_library_XXXXXX";
+  const int fd = ::mkstemp(path);
+  if (fd < 0) return;
+  const bool written = ::write(fd, data.data(), data.size()) == static_cast<ssize_t>(data.size());
+  ::close(fd);
+  if (written) {
+    IconLibrary from_file;
+    Check(from_file.Open(std::string(path)));
+    Check(from_file.IconCount() == count_in_memory);
+  }
+  ::unlink(path);
+}
+
+}  // namespace brindlex::fuzz

@@ -1,0 +1,19 @@
+// Fuzzes the NE reader: the resource table with its alignment shift, the group directories and the
+// image lookup. Every icon that decodes must be a 32 x 32 icon; a count can never exceed what the
+// bytes can hold, and the same bytes read from a file give the same count.
+
+#include <cstddef>
+#include <cstdint>
+
+#include "fuzz_library_common.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace brindlex;
+  const std::span<const std::uint8_t> bytes(data, size);
+  IconLibrary library;
+  library.Open(bytes);
+  const int count = fuzz::ExerciseLibrary(library, 12);
+  fuzz::Check(count >= 0 && static_cast<std::size_t>(count) <= size / 8 + 1);
+  fuzz::CompareWithFile(bytes, count);
+  return 0;
+}

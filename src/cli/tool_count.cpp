@@ -1,0 +1,25 @@
+// brindlex-tool count: the number of icons the extraction dialog shows for each file.
+#include "cli/tool_commands.h"
+#include "cli/tool_support.h"
+#include "files/icon_library.h"
+#include "forms/frm_icons.h"
+
+namespace brindlex {
+
+int CountCommand(const std::vector<std::string>& files, std::ostream& out, std::ostream& err) {
+  int status = kToolSuccess;
+  for (const std::string& path : files) {
+    IconLibrary library;
+    std::string error;
+    if (!library.Open(path, &error)) {
+      status = Failure(err, path, "cannot read: " + error);
+      continue;
+    }
+    const int count = IsAnimatedName(path) ? library.StepCount(0) : library.IconCount();
+    if (files.size() > 1) out << path << ": ";
+    out << count << '\n';
+  }
+  return status;
+}
+
+}  // namespace brindlex

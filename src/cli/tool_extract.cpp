@@ -1,0 +1,51 @@
+// brindlex-tool extract: one icon of a program, library or animated cursor, taken as the
+// extraction dialog takes it and saved as the editor saves it.
+#include <cstdint>
+#include <vector>
+
+#include "cli/tool_commands.h"
+#include "cli/tool_support.h"
+#include "files/atomic_file.h"
+#include "files/color_depth.h"
+#include "files/icon_library.h"
+#include "files/icon_writer.h"
+#include "files/normalize_loaded_planes.h"
+#include "forms/frm_icons.h"
+
+namespace brindlex {
+
+int ExtractCommand(const std::string& input, const std::string& index_text,
+                   const std::string& output, std::ostream& err) {
+  int index = -1;
+  if (index_text.empty() || index_text.size() > 9 ||
+      index_text.find_first_not_of("0123456789") != std::string::npos)
+    return UsageError(err, "the icon number must be a whole number from 0: " + index_text);
+  index = std::stoi(index_text);
+  if (!HasExtension(output, ".ico"))
+    return UsageError(err, "the output must be an .ico file: " + output);
+
+  IconLibrary library;
+  std::string error;
+  if (!library.Open(input, &error)) return Failure(err, input, "cannot read: " + error);
+  const bool animated = IsAnimatedName(input);
+  const int count = animated ? library.StepCount(0) : library.IconCount();
+  if (count == 0) return Failure(err, input, "the file holds no icons");
+  if (index >= count)
+    return Failure(err, input,
+                   "there is no icon " + std::to_string(index) + " (the file holds " +
+                       std::to_string(count) + (count == 1 ? " icon)" : " icons)"));
+  Surface mask, color;
+  const bool loaded =
+      animated ? library.LoadIcon(0, index, mask, color) : library.LoadIcon(index, 0, mask, color);
+  if (!loaded) return Failure(err, input, "icon " + index_text + " cannot be decoded");
+  NormalizeLoadedPlanes(mask, color);
+
+  std::vector<std::uint8_t> written;
+  if (!BuildIconFileBytes(mask, color, ChooseColorDepth(color, true), written))
+    return Failure(err, output, "the image cannot be encoded");
+  if (!WriteFileAtomically(output, written, &error))
+    return Failure(err, output, "cannot write: " + error);
+  return kToolSuccess;
+}
+
+}  // namespace brindlex

@@ -1,0 +1,75 @@
+#include "files/icon_library.h"
+
+#include "files/file_bytes.h"
+#include "files/icon_format.h"
+
+namespace brindlex {
+
+bool IconLibrary::Open(const std::string& path, std::string* error) {
+  auto file = std::make_unique<FileLibraryBytes>();
+  const bool opened = file->Open(path, error);
+  bytes_ = std::move(file);
+  Recognise();
+  return opened;
+}
+
+void IconLibrary::Open(std::span<const std::uint8_t> bytes) {
+  bytes_ = std::make_unique<MemoryLibraryBytes>(bytes);
+  Recognise();
+}
+
+void IconLibrary::Recognise() {
+  kind_ = IconLibraryKind::kNone;
+  icon_count_ = 0;
+  LibraryBytes& bytes = *bytes_;
+  if (pe_.Read(bytes)) {
+    kind_ = IconLibraryKind::kPe;
+    icon_count_ = static_cast<int>(pe_.Groups().size());
+    return;
+  }
+  if (ne_.Read(bytes)) {
+    kind_ = IconLibraryKind::kNe;
+    icon_count_ = static_cast<int>(ne_.Groups().size());
+    return;
+  }
+  // Animated cursors and icon files are read whole when drawn: keep them to the size the
+  // icon reader accepts.
+  if (bytes.Size() > kMaxIconFileBytes) return;
+  if (ani_.Read(bytes)) {
+    kind_ = IconLibraryKind::kAnimatedCursor;
+    icon_count_ = ani_.ReadableSteps(bytes) > 0 ? 1 : 0;
+    return;
+  }
+  std::uint8_t header[kIconHeaderBytes];
+  if (bytes.Read(0, sizeof header, header) && ReadU16(header + kHeaderReserved) == 0 &&
+      (ReadU16(header + kHeaderType) == 1 || ReadU16(header + kHeaderType) == 2) &&
+      ReadI16(header + kHeaderCount) > 0) {
+    kind_ = IconLibraryKind::kIconFile;
+    icon_count_ = 1;
+  }
+}
+
+int IconLibrary::StepCount(int icon) {
+  if (icon < 0 || icon >= icon_count_) return 0;
+  return kind_ == IconLibraryKind::kAnimatedCursor ? ani_.ReadableSteps(*bytes_) : 1;
+}
+
+bool IconLibrary::LoadIcon(int icon, int step, Surface& mask, Surface& color) {
+  if (icon < 0 || icon >= icon_count_) return false;
+  if (kind_ == IconLibraryKind::kAnimatedCursor) return ani_.LoadStep(*bytes_, step, mask, color);
+  if (step != 0) return false;
+  switch (kind_) {
+    case IconLibraryKind::kPe:
+      return LoadGroupIcon(*bytes_, pe_, icon, mask, color);
+    case IconLibraryKind::kNe:
+      return LoadGroupIcon(*bytes_, ne_, icon, mask, color);
+    case IconLibraryKind::kIconFile: {
+      std::vector<std::uint8_t> file;
+      return bytes_->ReadVector(0, bytes_->Size(), file) && LoadContainerIcon(file, mask, color);
+    }
+    default:
+      return false;
+  }
+}
+
+}  // namespace brindlex

@@ -1,0 +1,57 @@
+#pragma once
+
+// The icons of any file the extraction accepts, recognised by content, not by name:
+//  - a PE file (32- or 64-bit program, library, control, icon library): its group icons;
+//  - an NE file (16-bit program, library, most icon libraries): its group icons;
+//  - an animated cursor (RIFF "ACON"): one icon, whose steps are the animation's;
+//  - an icon or cursor file: one icon.
+// Anything else holds no icons. Icon n is drawn as its large image scaled to 32 x 32.
+
+#include <memory>
+#include <span>
+#include <string>
+
+#include "files/ani_frames.h"
+#include "files/icon_library_bytes.h"
+#include "files/ne_resources.h"
+#include "files/pe_resources.h"
+#include "pixels/surface.h"
+
+namespace brindlex {
+
+enum class IconLibraryKind { kNone, kPe, kNe, kAnimatedCursor, kIconFile };
+
+class IconLibrary {
+ public:
+  // Reads the file's headers and resource directory (or chunk list); the file stays open
+  // while the object lives. A file that cannot be opened, or is not a regular file, holds
+  // no icons; False then, with the reason in `*error` when given.
+  bool Open(const std::string& path, std::string* error = nullptr);
+  // The same over bytes in memory, which must outlive the object.
+  void Open(std::span<const std::uint8_t> bytes);
+
+  IconLibraryKind Kind() const { return kind_; }
+
+  // The number of icons: the groups of a PE or NE file, 1 for an animated cursor with a
+  // readable first step and for an icon file, else 0.
+  int IconCount() const { return icon_count_; }
+  // The steps of icon `icon`: for an animated cursor the steps, from the first, whose frame
+  // decodes; 1 for any other icon that exists; 0 past the last icon.
+  int StepCount(int icon);
+  // Decodes icon `icon` at step `step` (0 for anything but an animated cursor) into 32 x 32
+  // planes: mask white transparent, black opaque; colour. False on any fault, planes
+  // untouched.
+  bool LoadIcon(int icon, int step, Surface& mask, Surface& color);
+
+ private:
+  void Recognise();
+
+  std::unique_ptr<LibraryBytes> bytes_;
+  IconLibraryKind kind_ = IconLibraryKind::kNone;
+  int icon_count_ = 0;
+  PeResources pe_;
+  NeResources ne_;
+  AniFrames ani_;
+};
+
+}  // namespace brindlex

@@ -1,0 +1,171 @@
+#include "files/icon_library_group.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "files/icon_decoder.h"
+#include "files/icon_format.h"
+
+namespace brindlex {
+namespace {
+
+constexpr int kGroupHeaderBytes = 6;
+constexpr int kGroupEntryBytes = 14;
+// The longest group directory there can be (65535 entries), and the largest image read: a
+// group or an image claiming more is read only that far, or refused.
+constexpr std::uint64_t kMaxGroupBytes = kGroupHeaderBytes + 65535ull * kGroupEntryBytes;
+constexpr std::uint64_t kMaxImageBytes = 16u << 20;
+
+// Rank of a depth: higher is preferred.
+int DepthRank(int bit_count) {
+  switch (bit_count) {
+    case 32:
+      return 5;
+    case 24:
+      return 4;
+    case 8:
+      return 3;
+    case 4:
+      return 2;
+    case 1:
+      return 1;
+    default:
+      return 0;
+  }
+}
+
+int Distance(const IconCandidate& c) {
+  return std::abs(c.width - kLargeIconEdge) + std::abs(c.height - kLargeIconEdge);
+}
+
+// True when a is preferred over b (b earlier in the list).
+bool Better(const IconCandidate& a, const IconCandidate& b) {
+  const int da = Distance(a), db = Distance(b);
+  if (da != db) return da < db;
+  const long long area_a = 1LL * a.width * a.height, area_b = 1LL * b.width * b.height;
+  if (area_a != area_b) return area_a > area_b;
+  return DepthRank(a.bit_count) > DepthRank(b.bit_count);
+}
+
+// An icon container holding the one image, so that the icon decoder can read it.
+std::vector<std::uint8_t> OneImageContainer(std::span<const std::uint8_t> image) {
+  std::vector<std::uint8_t> file(kIconHeaderBytes + kIconEntryBytes + image.size(), 0);
+  WriteU16(file.data() + kHeaderType, kIconType);
+  WriteU16(file.data() + kHeaderCount, 1);
+  std::uint8_t* entry = file.data() + kIconHeaderBytes;
+  WriteU32(entry + kEntryBytesInResource, static_cast<std::uint32_t>(image.size()));
+  WriteU32(entry + kEntryImageOffset, kIconHeaderBytes + kIconEntryBytes);
+  std::copy(image.begin(), image.end(), file.begin() + kIconHeaderBytes + kIconEntryBytes);
+  return file;
+}
+
+bool DecodeScaled(std::span<const std::uint8_t> container, int index, Surface& mask_out,
+                  Surface& color_out) {
+  IconImageInfo info;
+  if (!ReadIconImageInfo(container, index, info)) return false;
+  if (info.width <= 0 || info.height <= 0 || info.width > 256 || info.height > 256) return false;
+  Surface mask, color;
+  if (!DecodeIconEntry(container, index, static_cast<int>(info.width),
+                       static_cast<int>(info.height), mask, color))
+    return false;
+  mask_out = ScaleNearest(mask, kLargeIconEdge);
+  color_out = ScaleNearest(color, kLargeIconEdge);
+  return true;
+}
+
+}  // namespace
+
+int ChooseLargeIcon(const std::vector<IconCandidate>& candidates) {
+  int best = -1;
+  for (int i = 0; i < static_cast<int>(candidates.size()); ++i) {
+    if (best < 0 || Better(candidates[i], candidates[best])) best = i;
+  }
+  return best;
+}
+
+bool ParseGroupIconDirectory(std::span<const std::uint8_t> group,
+                             std::vector<GroupIconEntry>& entries) {
+  entries.clear();
+  if (group.size() < kGroupHeaderBytes) return false;
+  const std::uint8_t* p = group.data();
+  const int count = ReadU16(p + kHeaderCount);
+  if (ReadU16(p + kHeaderReserved) != 0 || ReadU16(p + kHeaderType) != kIconType || count == 0)
+    return false;
+  if (group.size() < kGroupHeaderBytes + static_cast<std::size_t>(count) * kGroupEntryBytes)
+    return false;
+  entries.resize(count);
+  for (int i = 0; i < count; ++i) {
+    const std::uint8_t* e = p + kGroupHeaderBytes + i * kGroupEntryBytes;
+    GroupIconEntry& entry = entries[i];
+    entry.image.width = e[0] ? e[0] : 256;
+    entry.image.height = e[1] ? e[1] : 256;
+    entry.image.bit_count = ReadU16(e + 6);
+    // Old groups leave the bit count 0 and give the number of colours instead.
+    if (entry.image.bit_count == 0) entry.image.bit_count = e[2] == 2 ? 1 : e[2] == 16 ? 4 : 0;
+    entry.bytes_in_resource = ReadU32(e + 8);
+    entry.id = ReadU16(e + 12);
+  }
+  return true;
+}
+
+Surface ScaleNearest(const Surface& source, int edge) {
+  Surface out(edge, edge, kBlack);
+  const int w = source.Width(), h = source.Height();
+  if (w <= 0 || h <= 0) return out;
+  for (int y = 0; y < edge; ++y) {
+    const Color* row = source.Row(static_cast<int>(1LL * y * h / edge));
+    Color* target = out.Row(y);
+    for (int x = 0; x < edge; ++x) target[x] = row[1LL * x * w / edge];
+  }
+  return out;
+}
+
+bool DecodeLargeImage(std::span<const std::uint8_t> image, Surface& mask, Surface& color) {
+  if (image.empty()) return false;
+  const std::vector<std::uint8_t> container = OneImageContainer(image);
+  return DecodeScaled(container, 0, mask, color);
+}
+
+bool LoadContainerIcon(std::span<const std::uint8_t> container, Surface& mask, Surface& color) {
+  if (container.size() < kIconHeaderBytes) return false;
+  const std::uint8_t* header = container.data();
+  const int type = ReadU16(header + kHeaderType);
+  const int count = ReadI16(header + kHeaderCount);
+  if (ReadU16(header + kHeaderReserved) != 0 || (type != 1 && type != 2) || count <= 0)
+    return false;
+  // A cursor's entry holds the hot spot where an icon's holds planes and depth: the depth
+  // is taken from each image's own header.
+  std::vector<IconCandidate> candidates;
+  std::vector<int> indices;
+  for (int i = 0; i < count; ++i) {
+    IconImageInfo info;
+    if (!ReadIconImageInfo(container, i, info)) continue;
+    const std::uint8_t* entry = header + EntryOffset(i);
+    candidates.push_back({entry[kEntryWidth] ? entry[kEntryWidth] : 256,
+                          entry[kEntryHeight] ? entry[kEntryHeight] : 256, info.bit_count});
+    indices.push_back(i);
+  }
+  const int chosen = ChooseLargeIcon(candidates);
+  return chosen >= 0 && DecodeScaled(container, indices[chosen], mask, color);
+}
+
+bool LoadGroupIcon(LibraryBytes& bytes, GroupIconResources& resources, int index, Surface& mask,
+                   Surface& color) {
+  const std::vector<ResourceSpan>& groups = resources.Groups();
+  if (index < 0 || index >= static_cast<int>(groups.size())) return false;
+  std::vector<std::uint8_t> group;
+  if (!bytes.ReadVector(groups[index].offset, std::min(groups[index].size, kMaxGroupBytes), group))
+    return false;
+  std::vector<GroupIconEntry> entries;
+  if (!ParseGroupIconDirectory(group, entries)) return false;
+  std::vector<IconCandidate> candidates;
+  for (const GroupIconEntry& entry : entries) candidates.push_back(entry.image);
+  const int chosen = ChooseLargeIcon(candidates);
+  ResourceSpan span;
+  if (chosen < 0 || !resources.FindIcon(bytes, entries[chosen].id, span)) return false;
+  std::vector<std::uint8_t> image;
+  if (span.size > kMaxImageBytes || !bytes.ReadVector(span.offset, span.size, image)) return false;
+  return DecodeLargeImage(image, mask, color);
+}
+
+}  // namespace brindlex

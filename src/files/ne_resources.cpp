@@ -1,0 +1,77 @@
+#include "files/ne_resources.h"
+
+#include <algorithm>
+
+#include "files/icon_format.h"
+
+namespace brindlex {
+namespace {
+
+constexpr std::uint16_t kMzSignature = 0x5A4D;  // "MZ"
+constexpr std::uint16_t kNeSignature = 0x454E;  // "NE"
+constexpr int kResourceTableField = 0x24;
+constexpr int kTypeInfoBytes = 8;
+constexpr int kNameInfoBytes = 12;
+constexpr std::uint16_t kGroupIconType = 0x800E;
+constexpr std::uint16_t kIconResourceType = 0x8003;
+constexpr std::uint16_t kIntegerBit = 0x8000;
+// Shifts beyond this cannot address any byte of a file the readers accept.
+constexpr int kMaxAlignmentShift = 31;
+
+}  // namespace
+
+bool NeResources::Read(LibraryBytes& bytes) {
+  groups_.clear();
+  icons_.clear();
+  std::uint16_t mz = 0, ne = 0, table = 0, shift = 0;
+  std::uint32_t ne_at = 0;
+  if (!bytes.ReadU16(0, mz) || mz != kMzSignature || !bytes.ReadU32(0x3C, ne_at) ||
+      !bytes.ReadU16(ne_at, ne) || ne != kNeSignature)
+    return false;
+  if (!bytes.ReadU16(std::uint64_t{ne_at} + kResourceTableField, table) || table == 0) return true;
+  std::uint64_t at = std::uint64_t{ne_at} + table;
+  if (!bytes.ReadU16(at, shift) || shift > kMaxAlignmentShift) return true;
+  at += 2;
+  const std::uint64_t file_size = bytes.Size();
+  // Every step reads at least 8 bytes further into the file: the walk ends.
+  for (;;) {
+    std::uint8_t type_info[kTypeInfoBytes];
+    std::uint16_t type_id = 0;
+    if (!bytes.ReadU16(at, type_id) || type_id == 0) break;
+    if (!bytes.Read(at, kTypeInfoBytes, type_info)) break;
+    const std::uint16_t count = ReadU16(type_info + 2);
+    at += kTypeInfoBytes;
+    std::vector<std::uint8_t> names;
+    if (!bytes.ReadVector(at, std::uint64_t{count} * kNameInfoBytes, names)) break;
+    at += names.size();
+    if (type_id != kGroupIconType && type_id != kIconResourceType) continue;
+    for (std::size_t i = 0; i < count; ++i) {
+      const std::uint8_t* name = names.data() + i * kNameInfoBytes;
+      ResourceSpan span;
+      span.offset = std::uint64_t{ReadU16(name)} << shift;
+      span.size = std::uint64_t{ReadU16(name + 2)} << shift;
+      if (span.offset >= file_size || span.size == 0) continue;
+      span.size = std::min(span.size, file_size - span.offset);
+      if (type_id == kGroupIconType) {
+        groups_.push_back(span);
+      } else {
+        const std::uint16_t id = ReadU16(name + 6);
+        if (id & kIntegerBit)
+          icons_.push_back({static_cast<std::uint16_t>(id & ~kIntegerBit), span});
+      }
+    }
+  }
+  return true;
+}
+
+bool NeResources::FindIcon(LibraryBytes&, std::uint16_t id, ResourceSpan& span) {
+  for (const Icon& icon : icons_) {
+    if (icon.id == id) {
+      span = icon.span;
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace brindlex

@@ -1,0 +1,35 @@
+#pragma once
+
+// The group icons of a 16-bit NE file (programs, libraries and most icon libraries), read
+// from its resource table only.
+
+#include <cstdint>
+#include <vector>
+
+#include "files/icon_library_group.h"
+
+namespace brindlex {
+
+class NeResources : public GroupIconResources {
+ public:
+  // True when the bytes start with an MZ header that points to an "NE" header. The group
+  // icons (type 0x800E) are then listed in resource-table order, and the image resources
+  // (type 0x8003) by number; offsets and lengths are shifted by the table's alignment shift
+  // and a length reaching past the end of the file is cut at the end. The table is read
+  // entry by entry up to its terminating 0 or the end of the file, whichever comes first; a
+  // damaged table ends the listing where it breaks.
+  bool Read(LibraryBytes& bytes);
+
+  const std::vector<ResourceSpan>& Groups() const override { return groups_; }
+  bool FindIcon(LibraryBytes& bytes, std::uint16_t id, ResourceSpan& span) override;
+
+ private:
+  struct Icon {
+    std::uint16_t id;
+    ResourceSpan span;
+  };
+  std::vector<ResourceSpan> groups_;
+  std::vector<Icon> icons_;
+};
+
+}  // namespace brindlex

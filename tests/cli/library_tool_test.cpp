@@ -1,0 +1,97 @@
+// brindlex-tool count and extract over libraries, animated cursors and other files.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "cli/icon_tool.h"
+#include "files/color_depth.h"
+#include "files/icon_writer.h"
+#include "files/library_test_files.h"
+
+namespace brindlex {
+namespace {
+
+using testing::Bytes;
+
+struct ToolRun {
+  int status;
+  std::string out, err;
+};
+
+ToolRun Tool(const std::vector<std::string>& args) {
+  std::ostringstream out, err;
+  const int status = RunIconTool(args, out, err);
+  return {status, out.str(), err.str()};
+}
+
+class LibraryToolTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    testing::WriteBytes(dll, testing::NumberedPeLibrary(
+                                 12, [](int k) { return 0x0000FFu - static_cast<Color>(k); }));
+    std::vector<Bytes> frames = {testing::IconFile({testing::SolidImage(32, 0x00FF00)}, 2),
+                                 testing::IconFile({testing::SolidImage(16, 0xFF0000)}, 2)};
+    testing::WriteBytes(ani, testing::AniFile(frames, {1, 1, 0}, 2));
+    testing::WriteBytes(text, Bytes{'h', 'i'});
+  }
+  testing::TempFolder folder;
+  const std::string dll = folder.File("lib.dll"), ani = folder.File("walk.ani"),
+                    text = folder.File("text.txt");
+};
+
+TEST_F(LibraryToolTest, CountPrintsWhatTheDialogShows) {
+  EXPECT_EQ(Tool({"count", dll}).out, "12\n");
+  const ToolRun several = Tool({"count", dll, ani, text, folder.Path()});
+  EXPECT_EQ(several.status, 1);  // the folder cannot be read
+  EXPECT_EQ(several.out, dll + ": 12\n" + ani + ": 3\n" + text + ": 0\n");
+  EXPECT_EQ(several.err, "brindlex-tool: " + folder.Path() + ": cannot read: Is a directory\n");
+  EXPECT_EQ(Tool({"count"}).status, 2);
+}
+
+TEST_F(LibraryToolTest, ExtractSavesTheIconAsTheEditorWould) {
+  const std::string out = folder.File("out.ico");
+  ToolRun run = Tool({"extract", dll, "11", out});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, "");
+  const Surface color(32, 32, 0x0000FFu - 11);
+  Bytes expected;
+  ASSERT_TRUE(
+      BuildIconFileBytes(Surface(32, 32, kBlack), color, ChooseColorDepth(color, true), expected));
+  EXPECT_EQ(testing::ReadBytes(out), expected);
+
+  // An animated cursor's index is a step: step 0 shows frame 1, blue and scaled from 16.
+  run = Tool({"extract", ani, "0", out});
+  ASSERT_EQ(run.status, 0) << run.err;
+  Bytes blue;  // blue is a colour of the 16-colour palette
+  ASSERT_TRUE(BuildIconFileBytes(Surface(32, 32, kBlack), Surface(32, 32, 0xFF0000), 16, blue));
+  EXPECT_EQ(testing::ReadBytes(out), blue);
+}
+
+TEST_F(LibraryToolTest, ExtractRefusesMissingIconsClearly) {
+  const std::string out = folder.File("out.ico");
+  ToolRun run = Tool({"extract", dll, "12", out});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "brindlex-tool: " + dll + ": there is no icon 12 (the file holds 12 icons)\n");
+  run = Tool({"extract", ani, "3", out});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "brindlex-tool: " + ani + ": there is no icon 3 (the file holds 3 icons)\n");
+  run = Tool({"extract", text, "0", out});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "brindlex-tool: " + text + ": the file holds no icons\n");
+  run = Tool({"extract", folder.File("none.dll"), "0", out});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "brindlex-tool: " + folder.File("none.dll") +
+                         ": cannot read: No such file or directory\n");
+  EXPECT_EQ(Tool({"extract", dll, "-1", out}).status, 2);
+  EXPECT_EQ(Tool({"extract", dll, "x", out}).status, 2);
+  EXPECT_EQ(Tool({"extract", dll, "0", folder.File("out.png")}).status, 2);
+  EXPECT_EQ(Tool({"extract", dll, "0"}).status, 2);
+  // Nothing was written by any failure.
+  EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"lib.dll", "text.txt", "walk.ani"}));
+  const std::string help = Tool({"--help"}).out;
+  EXPECT_NE(help.find("  count FILE..."), std::string::npos);
+  EXPECT_NE(help.find("  extract FILE INDEX OUT.ico"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace brindlex

@@ -1,0 +1,296 @@
+// The icons of programs, libraries, icon libraries and animated cursors: recognition by
+// content, the order of the group icons, the large-icon choice, the 32 x 32 result and
+// damaged files.
+#include "files/icon_library.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <chrono>
+
+#include "files/icon_library_group.h"
+#include "files/library_test_files.h"
+#include "picture.h"
+
+namespace brindlex {
+namespace {
+
+using testing::Bytes;
+using testing::LibraryGroup;
+using testing::SolidImage;
+using testing::StoredImage;
+
+constexpr Color kRed = 0x0000FF, kGreen = 0x00FF00, kBlue = 0xFF0000;
+
+Surface Solid(Color c) { return Surface(32, 32, c); }
+
+// Loads icon `icon` at `step` of the bytes; fails the test when it cannot.
+void ExpectIcon(const Bytes& bytes, int icon, int step, const Surface& mask, const Surface& color) {
+  IconLibrary library;
+  library.Open(bytes);
+  Surface m, c;
+  ASSERT_TRUE(library.LoadIcon(icon, step, m, c)) << "icon " << icon << " step " << step;
+  EXPECT_TRUE(testing::SamePixels(mask, m));
+  EXPECT_TRUE(testing::SamePixels(color, c));
+}
+
+int Count(const Bytes& bytes) {
+  IconLibrary library;
+  library.Open(bytes);
+  return library.IconCount();
+}
+
+TEST(LargeIconChoice, ExactSizeDeepestThenNearestLargerDeeperEarlier) {
+  using C = IconCandidate;
+  // 32 x 32 wins over everything, the deepest of them first.
+  EXPECT_EQ(ChooseLargeIcon({{16, 16, 32}, {32, 32, 4}, {32, 32, 24}, {32, 32, 8}, {48, 48, 32}}),
+            2);
+  EXPECT_EQ(ChooseLargeIcon({{32, 32, 1}, {32, 32, 32}, {32, 32, 24}}), 1);
+  // No 32 x 32: the nearest; 16 and 48 are both 32 away, the larger wins.
+  EXPECT_EQ(ChooseLargeIcon({{16, 16, 32}, {48, 48, 4}}), 1);
+  EXPECT_EQ(ChooseLargeIcon({{16, 16, 8}, {24, 24, 1}, {64, 64, 32}}), 1);
+  // Equal distance and area: the deeper, then the earlier.
+  EXPECT_EQ(ChooseLargeIcon({C{48, 48, 4}, C{48, 48, 8}, C{16, 16, 32}}), 1);
+  EXPECT_EQ(ChooseLargeIcon({C{48, 48, 8}, C{48, 48, 8}}), 0);
+  // A stored 0 means 256: far from 32.
+  EXPECT_EQ(ChooseLargeIcon({C{256, 256, 32}, C{16, 16, 1}}), 1);
+  EXPECT_EQ(ChooseLargeIcon({}), -1);
+}
+
+TEST(IconLibrary, PeGroupsCountNamedFirstThenNumberedAsStoredInBothWidths) {
+  for (const bool wide : {false, true}) {
+    SCOPED_TRACE(wide ? "PE32+" : "PE32");
+    const Bytes pe = testing::PeLibrary({{"ZETA", 0, {SolidImage(32, kRed)}},
+                                         {"", 2, {SolidImage(32, kGreen)}},
+                                         {"", 9, {SolidImage(32, kBlue)}}},
+                                        wide)
+                         .bytes;
+    IconLibrary library;
+    library.Open(pe);
+    EXPECT_EQ(library.Kind(), IconLibraryKind::kPe);
+    EXPECT_EQ(library.IconCount(), 3);
+    EXPECT_EQ(library.StepCount(2), 1);
+    EXPECT_EQ(library.StepCount(3), 0);
+    ExpectIcon(pe, 0, 0, Solid(kBlack), Solid(kRed));
+    ExpectIcon(pe, 1, 0, Solid(kBlack), Solid(kGreen));
+    ExpectIcon(pe, 2, 0, Solid(kBlack), Solid(kBlue));
+    Surface m, c;
+    EXPECT_FALSE(library.LoadIcon(3, 0, m, c));
+    EXPECT_FALSE(library.LoadIcon(0, 1, m, c));  // A still icon has one step only.
+  }
+}
+
+TEST(IconLibrary, TheLargeImageIsChosenAndScaledByNearestNeighbour) {
+  // A group of 16 x 16 (red) and 48 x 48 (black, 8 bits): the 48 wins and is scaled down.
+  // Target column x samples source column x * 48 / 32: 0, 1, 3, 4, 6, ...
+  StoredImage big = testing::UniformImage(48, 8, 0, 0);
+  const std::size_t top_colors = 40 + 1024 + 47 * 48;  // file row 47 is the top line
+  const std::size_t top_mask = 40 + 1024 + 48 * 48 + 47 * 8;
+  big.resource[top_colors + 1] = 200;  // source (1, 0): palette entry 200, grey 200
+  big.resource[top_mask] = 0x20;       // source (2, 0) transparent: never sampled
+  const Bytes pe = testing::PeLibrary({{"", 1, {SolidImage(16, kRed), big}}}, true).bytes;
+  Surface mask = Solid(kBlack), color = Solid(kBlack);
+  color.SetPixel(1, 0, 0xC8C8C8);
+  ExpectIcon(pe, 0, 0, mask, color);
+  big.resource[top_mask] = 0x10;  // source (3, 0) transparent: target (2, 0) shows it
+  const Bytes pe2 = testing::PeLibrary({{"", 1, {SolidImage(16, kRed), big}}}, false).bytes;
+  mask.SetPixel(2, 0, kWhite);
+  ExpectIcon(pe2, 0, 0, mask, color);
+
+  // A 16 x 16 icon alone is doubled: each pixel becomes a 2 x 2 block.
+  StoredImage small = SolidImage(16, kGreen);
+  small.resource[40 + 15 * 48] = 0xFF;  // top-left pixel: blue 255, green 255, red 0
+  const Bytes pe3 = testing::PeLibrary({{"", 1, {small}}}, true).bytes;
+  Surface doubled = Solid(kGreen);
+  for (int y = 0; y < 2; ++y)
+    for (int x = 0; x < 2; ++x) doubled.SetPixel(x, y, 0xFFFF00);
+  ExpectIcon(pe3, 0, 0, Solid(kBlack), doubled);
+}
+
+TEST(IconLibrary, PngAnd32BitImagesFollowTheAlphaRule) {
+  Bytes rgba;
+  for (int i = 0; i < 32 * 32; ++i) {
+    const bool opaque = i % 32 < 16;  // left half opaque red, right half almost transparent
+    rgba.insert(rgba.end(), {0xFF, 0x00, 0x00, std::uint8_t(opaque ? 200 : 100)});
+  }
+  StoredImage png;
+  png.resource = testing::PngRgba(32, 32, rgba);
+  png.width = png.height = 32;
+  png.bit_count = 32;
+  const Bytes pe = testing::PeLibrary({{"", 1, {SolidImage(32, kBlue), png}}}, true).bytes;
+  Surface mask = Solid(kWhite), color = Solid(kBlack);
+  for (int y = 0; y < 32; ++y)
+    for (int x = 0; x < 16; ++x) mask.SetPixel(x, y, kBlack), color.SetPixel(x, y, kRed);
+  ExpectIcon(pe, 0, 0, mask, color);  // the 32-bit PNG is deeper than the 24-bit image
+}
+
+TEST(IconLibrary, NeGroupsInTableOrderWithTheAlignmentShift) {
+  for (const int shift : {0, 4, 9}) {
+    SCOPED_TRACE(shift);
+    const testing::NeBuild ne = testing::NeLibrary(
+        {{"", 0, {SolidImage(16, kRed), SolidImage(32, kGreen)}}, {"", 0, {SolidImage(48, kBlue)}}},
+        shift);
+    IconLibrary library;
+    library.Open(ne.bytes);
+    EXPECT_EQ(library.Kind(), IconLibraryKind::kNe);
+    EXPECT_EQ(library.IconCount(), 2);
+    ExpectIcon(ne.bytes, 0, 0, Solid(kBlack), Solid(kGreen));
+    ExpectIcon(ne.bytes, 1, 0, Solid(kBlack), Solid(kBlue));
+  }
+}
+
+Bytes OneImageIcon(const StoredImage& image, std::uint16_t type = 1) {
+  return testing::IconFile({image}, type);
+}
+
+TEST(IconLibrary, AnimatedCursorStepsFollowTheSequenceAndStopAtTheFirstUnreadableFrame) {
+  const std::vector<Bytes> frames = {OneImageIcon(SolidImage(32, kRed), 2),
+                                     OneImageIcon(SolidImage(32, kGreen), 1),
+                                     OneImageIcon(SolidImage(16, kBlue), 2)};
+  // With a sequence: steps 0..4 show frames 2, 0, 0, 1, 2.
+  const Bytes ani = testing::AniFile(frames, {2, 0, 0, 1, 2}, 3);
+  IconLibrary library;
+  library.Open(ani);
+  EXPECT_EQ(library.Kind(), IconLibraryKind::kAnimatedCursor);
+  EXPECT_EQ(library.IconCount(), 1);
+  EXPECT_EQ(library.StepCount(0), 5);
+  ExpectIcon(ani, 0, 0, Solid(kBlack), Solid(kBlue));
+  ExpectIcon(ani, 0, 1, Solid(kBlack), Solid(kRed));
+  ExpectIcon(ani, 0, 3, Solid(kBlack), Solid(kGreen));
+
+  // Without a sequence, step n is frame n; a header claiming 40 frames changes nothing.
+  const Bytes plain = testing::AniFile(frames, {}, 40);
+  library.Open(plain);
+  EXPECT_EQ(library.StepCount(0), 3);
+  ExpectIcon(plain, 0, 2, Solid(kBlack), Solid(kBlue));
+
+  // A sequence naming a missing frame ends the steps there; so does a damaged frame.
+  library.Open(testing::AniFile(frames, {0, 1, 7, 2}, 3));
+  EXPECT_EQ(library.StepCount(0), 2);
+  std::vector<Bytes> damaged = frames;
+  damaged[1].resize(60);  // the image is cut short
+  const Bytes broken = testing::AniFile(damaged, {}, 3);
+  library.Open(broken);
+  EXPECT_EQ(library.StepCount(0), 1);
+  Surface m, c;
+  EXPECT_FALSE(library.LoadIcon(0, 1, m, c));
+  // No readable first step: no icon at all.
+  library.Open(testing::AniFile(damaged, {1, 0}, 3));
+  EXPECT_EQ(library.IconCount(), 0);
+}
+
+TEST(IconLibrary, IconFilesCountAsOneIconAndOtherBytesAsNone) {
+  const Bytes ico = testing::IconFile({SolidImage(16, kRed), SolidImage(32, kGreen)});
+  IconLibrary library;
+  library.Open(ico);
+  EXPECT_EQ(library.Kind(), IconLibraryKind::kIconFile);
+  EXPECT_EQ(library.IconCount(), 1);
+  ExpectIcon(ico, 0, 0, Solid(kBlack), Solid(kGreen));
+  // A cursor file: its entries hold the hot spot, the depth comes from the image.
+  const Bytes cur = testing::IconFile({SolidImage(48, kBlue)}, 2);
+  ExpectIcon(cur, 0, 0, Solid(kBlack), Solid(kBlue));
+  for (const Bytes& other : {Bytes{}, Bytes{'M', 'Z'}, Bytes(200, 0x41), Bytes{0, 0, 3, 0, 1, 0}}) {
+    library.Open(other);
+    EXPECT_EQ(library.Kind(), IconLibraryKind::kNone);
+    EXPECT_EQ(library.IconCount(), 0);
+  }
+}
+
+TEST(IconLibrary, FilesOnDiskReadThroughPagesAndFoldersHoldNone) {
+  testing::TempFolder folder;
+  // Big enough that its directory and data span many 4 KiB pages.
+  const Bytes pe = testing::NumberedPeLibrary(70, [](int k) { return 0x010203u * k; });
+  testing::WriteBytes(folder.File("lib.dll"), pe);
+  IconLibrary library;
+  ASSERT_TRUE(library.Open(folder.File("lib.dll")));
+  EXPECT_EQ(library.IconCount(), 70);
+  Surface m, c;
+  ASSERT_TRUE(library.LoadIcon(69, 0, m, c));
+  EXPECT_TRUE(testing::SamePixels(Solid(0x010203u * 69), c));
+  std::string error;
+  EXPECT_FALSE(library.Open(folder.Path(), &error));
+  EXPECT_EQ(error, "Is a directory");
+  EXPECT_EQ(library.IconCount(), 0);
+  EXPECT_FALSE(library.Open(folder.File("none.dll")));
+  // A named pipe is refused at once rather than waited on.
+  ASSERT_EQ(::mkfifo(folder.File("pipe.dll").c_str(), 0600), 0);
+  EXPECT_FALSE(library.Open(folder.File("pipe.dll"), &error));
+  EXPECT_EQ(error, "Invalid argument");
+  testing::WriteBytes(folder.File("empty.dll"), {});
+  EXPECT_TRUE(library.Open(folder.File("empty.dll")));
+  EXPECT_EQ(library.IconCount(), 0);
+}
+
+TEST(IconLibrary, DamagedPeFilesHaveFewerIconsNeverACrash) {
+  const testing::PeBuild build = testing::PeLibrary(
+      {{"", 1, {SolidImage(32, kRed)}}, {"", 2, {SolidImage(16, kGreen)}}}, false);
+  auto damaged = [&](auto change) {
+    Bytes b = build.bytes;
+    change(b);
+    return b;
+  };
+  using testing::PutAt;
+  // No resources at all.
+  EXPECT_EQ(Count(damaged([&](Bytes& b) { PutAt(b, build.resource_directory, 0, 8); })), 0);
+  // The root outside the file, or outside every section.
+  EXPECT_EQ(Count(damaged([&](Bytes& b) { PutAt(b, build.resource_directory, 0x7FFFFFF0, 4); })),
+            0);
+  // A group whose language points back to the root: the walk never loops, the group is
+  // dropped; the other one stays.
+  const Bytes loop =
+      damaged([&](Bytes& b) { PutAt(b, build.group_type + 16 + 4, 0x80000000u, 4); });
+  EXPECT_EQ(Count(loop), 1);
+  ExpectIcon(loop, 0, 0, Solid(kBlack), ScaleNearest(Surface(16, 16, kGreen), 32));
+  // The group directory claims 65535 + 65535 entries: they do not fit, no groups.
+  EXPECT_EQ(Count(damaged([&](Bytes& b) { PutAt(b, build.group_type + 12, 0xFFFFFFFFu, 4); })), 0);
+  // A group naming a missing image: counted, but it cannot be drawn.
+  const Bytes missing = damaged([&](Bytes& b) { PutAt(b, build.icon_type + 16, 77, 4); });
+  EXPECT_EQ(Count(missing), 2);
+  IconLibrary library;
+  library.Open(missing);
+  Surface m, c;
+  EXPECT_FALSE(library.LoadIcon(0, 0, m, c));
+  EXPECT_TRUE(library.LoadIcon(1, 0, m, c));
+  // The section claims more raw data than the file has: reads past the end are refused.
+  EXPECT_EQ(Count(damaged([&](Bytes& b) { PutAt(b, build.section_table + 20, 0x7FFF0000, 4); })),
+            0);
+  // Every truncation of the file: no crash, never more icons than the whole file.
+  const auto start = std::chrono::steady_clock::now();
+  for (std::size_t n = 0; n <= build.bytes.size(); n += 3) {
+    const Bytes cut(build.bytes.begin(), build.bytes.begin() + n);
+    IconLibrary cut_library;
+    cut_library.Open(cut);
+    EXPECT_LE(cut_library.IconCount(), 2);
+    for (int i = 0; i < cut_library.IconCount(); ++i) cut_library.LoadIcon(i, 0, m, c);
+  }
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20));
+}
+
+TEST(IconLibrary, DamagedNeAndAnimatedCursorsEndTheirListsWhereTheyBreak) {
+  const testing::NeBuild ne =
+      testing::NeLibrary({{"", 0, {SolidImage(32, kRed)}}, {"", 0, {SolidImage(32, kGreen)}}});
+  Bytes b = ne.bytes;
+  testing::PutAt(b, ne.table, 40, 2);  // an alignment shift no file can use
+  EXPECT_EQ(Count(b), 0);
+  b = ne.bytes;
+  // The image type claims 65535 entries: the table ends there, before the groups.
+  testing::PutAt(b, ne.table + 4, 0xFFFF, 2);
+  EXPECT_EQ(Count(b), 0);
+  for (std::size_t n = 0; n <= ne.bytes.size(); ++n) {
+    const Bytes cut(ne.bytes.begin(), ne.bytes.begin() + n);
+    EXPECT_LE(Count(cut), 2);
+  }
+  const Bytes ani = testing::AniFile({OneImageIcon(SolidImage(32, kRed))}, {0, 0}, 1);
+  for (std::size_t n = 0; n <= ani.size(); ++n) {
+    IconLibrary library;
+    library.Open(Bytes(ani.begin(), ani.begin() + n));
+    EXPECT_LE(library.StepCount(0), 2);
+  }
+  // A chunk size that lies (far past the end) ends the walk without reading it.
+  Bytes lying = ani;
+  testing::PutAt(lying, 16, 0xFFFFFFF0u, 4);
+  EXPECT_EQ(Count(lying), 0);
+}
+
+}  // namespace
+}  // namespace brindlex
