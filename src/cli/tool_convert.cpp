@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "cli/export_commands.h"
 #include "cli/tool_commands.h"
 #include "cli/tool_support.h"
 #include "files/atomic_file.h"
@@ -11,6 +12,7 @@
 namespace brindlex {
 
 int ConvertCommand(const std::string& input, const std::string& output, std::ostream& err) {
+  if (IsExportOutput(output)) return ConvertExport(input, output, std::nullopt, err);
   std::string path;
   int index = 0;
   ParseInput(input, path, index);

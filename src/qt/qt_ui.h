@@ -17,6 +17,9 @@ class QtUi : public Ui {
   FileDialogResult ShowFileDialog(const FileDialogSetup& setup, int& filter_index) override;
   // The dialog forms, each in its own window file.
   void ShowMultiIconDialog(FrmMultiIconDialog& dialog) override;
+  // In hot_spot_dialog.cpp and multi_icon_builder_window.cpp.
+  void ShowHotSpotDialog(FrmHotSpot& dialog) override;
+  void ShowMultiIconBuilder(FrmMir& dialog) override;
 
   void SetBusyPointer(BusyPointer pointer) override;
   void ShowMainWindow() override {
