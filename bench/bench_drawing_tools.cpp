@@ -2,28 +2,16 @@
 // release of a shape stroke, each through the main form's canvas events.
 #include <benchmark/benchmark.h>
 
-#include "app/frm_brindlex.h"
+#include "bench_editor.h"
 #include "document/tool_names.h"
-#include "platform/silent_ui.h"
 
 namespace {
 
 using namespace brindlex;
 
-class PlainScreen : public Screen {
- public:
-  int BitsPerPixel() const override { return 24; }
-  int Width() const override { return 1024; }
-  int Height() const override { return 768; }
-};
-
 // A loaded form with a blank 48 x 48 icon and the given tool.
-struct Editor {
-  explicit Editor(int tool) : form(ui, screen, StartupPaths{}) {
-    form.Form_Load();
-    form.MnuIconSize_Click(2);
-    form.OptTool_Click(tool);
-  }
+struct Editor : bench::LoadedForm {
+  explicit Editor(int tool) { form.OptTool_Click(tool); }
   // Keeps the undo history from growing without end across iterations.
   void TrimHistory() {
     if (form.History.UndoList.size() > 256) {
@@ -31,9 +19,6 @@ struct Editor {
       form.History.RecordSnapshot(form.Document);
     }
   }
-  SilentUi ui;
-  PlainScreen screen;
-  FrmBrindlex form;
 };
 
 // Canvas point at the centre of icon pixel p (8 canvas pixels per icon pixel).

@@ -3,49 +3,60 @@
 namespace brindlex {
 
 void UndoHistory::ClearHistory() {
-  UndoList.clear();
-  RedoList.clear();
+  UndoList = {};
+  RedoList = {};
 }
 
-void UndoHistory::ClearRedo() { RedoList.clear(); }
+void UndoHistory::ClearRedo() { RedoList = {}; }
 
 void UndoHistory::RecordSnapshot(IconDocument& document) {
   const int w = document.PicIcon.Width(), h = document.PicIcon.Height();
-  Surface& staging = document.PicCol;
-  staging.background = kWhite;
-  staging.Resize(2 * w, h);
-  staging.BitBlt(0, 0, w, h, document.PicMask, 0, 0);
-  staging.BitBlt(w, 0, w, h, document.PicImage, 0, 0);
-  Snapshot snapshot{Surface(w, h), Surface(w, h)};
-  snapshot.mask.BitBlt(0, 0, w, h, staging, 0, 0);
-  snapshot.image.BitBlt(0, 0, w, h, staging, w, 0);
-  UndoList.push_back(std::move(snapshot));
+  Snapshot snapshot{Surface(w, h, kWhite), Surface(w, h, kWhite)};
+  snapshot.mask.BitBlt(0, 0, w, h, document.PicMask, 0, 0);
+  snapshot.image.BitBlt(0, 0, w, h, document.PicImage, 0, 0);
+  if (UndoList.last) {
+    // The last undone state is held against the last state; recorded without ClearRedo, it
+    // is held against the new one from now on, so that a redo still gives it back whole.
+    if (!RedoList.empty()) {
+      Snapshot undone = *UndoList.last;
+      ApplyPatch(RedoList.back(), undone);
+      RedoList.back() = DiffPatch(undone, snapshot);
+    }
+    UndoList.earlier.push_back(DiffPatch(*UndoList.last, snapshot));
+  }
+  UndoList.last = std::move(snapshot);
 }
 
 void UndoHistory::UndoEdit(IconDocument& document) {
   if (UndoList.size() < 2) return;
-  RedoList.push_back(std::move(UndoList.back()));
-  UndoList.pop_back();
+  RedoList.push_back(ApplyPatch(UndoList.earlier.back(), *UndoList.last));
+  UndoList.earlier.pop_back();
   RestoreLast(document);
 }
 
 void UndoHistory::RedoEdit(IconDocument& document) {
-  if (RedoList.empty()) return;
-  UndoList.push_back(std::move(RedoList.back()));
+  if (RedoList.empty() || !UndoList.last) return;
+  UndoList.earlier.push_back(ApplyPatch(RedoList.back(), *UndoList.last));
   RedoList.pop_back();
   RestoreLast(document);
 }
 
 void UndoHistory::RestoreLast(IconDocument& document) {
-  const Snapshot& last = UndoList.back();
+  const Snapshot& last = *UndoList.last;
   const int w = last.mask.Width(), h = last.mask.Height();
-  Surface& staging = document.PicCol;
-  staging.Resize(2 * w, h);
-  staging.BitBlt(0, 0, w, h, last.mask, 0, 0);
-  staging.BitBlt(w, 0, w, h, last.image, 0, 0);
-  document.PicMask.BitBlt(0, 0, w, h, staging, 0, 0);
-  document.PicImage.BitBlt(0, 0, w, h, staging, w, 0);
+  document.PicMask.BitBlt(0, 0, w, h, last.mask, 0, 0);
+  document.PicImage.BitBlt(0, 0, w, h, last.image, 0, 0);
   document.DisplayResults();
+}
+
+std::size_t UndoHistory::BytesHeld() const {
+  std::size_t bytes = sizeof(*this);
+  if (UndoList.last)
+    bytes += (UndoList.last->mask.Pixels().capacity() + UndoList.last->image.Pixels().capacity()) *
+             sizeof(Color);
+  for (const PlanePatch& patch : UndoList.earlier) bytes += patch.BytesHeld();
+  for (const PlanePatch& patch : RedoList) bytes += patch.BytesHeld();
+  return bytes;
 }
 
 }  // namespace brindlex
