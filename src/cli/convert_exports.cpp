@@ -35,9 +35,9 @@ bool IsExportOutput(const std::string& output) {
 int ConvertExport(const std::string& input, const std::string& output,
                   const std::optional<std::string>& hot_spot, std::ostream& err) {
   const bool cursor = HasExtension(output, ".cur");
+  if (hot_spot && !cursor) return UsageError(err, "--hotspot applies to .cur outputs only");
   if (!cursor && !HasExtension(output, ".bmp"))
     return UsageError(err, "the output must be an .ico, .bmp or .cur file: " + output);
-  if (hot_spot && !cursor) return UsageError(err, "--hotspot applies to .cur outputs only");
   int hot_x = 0, hot_y = 0;
   if (hot_spot && !ParseHotSpot(*hot_spot, hot_x, hot_y))
     return UsageError(err, "--hotspot takes X,Y (two numbers): " + *hot_spot);

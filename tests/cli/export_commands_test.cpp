@@ -92,6 +92,9 @@ TEST_F(ExportCommandsTest, ConvertRefusesBadHotSpotsAndBadInputs) {
     EXPECT_EQ(run.status, 2) << args.back();
     EXPECT_NE(run.err.find("--help"), std::string::npos);
   }
+  const ToolResult icon = Tool({"convert", in, folder.File("a.ico"), "--hotspot", "1,2"});
+  EXPECT_EQ(icon.status, 2);
+  EXPECT_NE(icon.err.find("--hotspot applies to .cur outputs only"), std::string::npos);
   const ToolResult outside = Tool({"convert", in, folder.File("a.cur"), "--hotspot", "16,0"});
   EXPECT_NE(outside.err.find("lies outside the 16 x 16 image"), std::string::npos) << outside.err;
   testing::WriteBytes(folder.File("malo.ico"), {0, 0, 1, 0, 1, 0, 16, 16});
