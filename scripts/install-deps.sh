@@ -4,6 +4,8 @@ set -euo pipefail
 packages=(cmake ninja-build g++ clang pkg-config qt6-base-dev libx11-dev libgtest-dev libgmock-dev
   libbenchmark-dev libpng-dev xvfb xdotool x11-apps imagemagick icoutils fonts-dejavu-core
   fonts-liberation)
+# Qt's own Spanish texts for its standard buttons and dialogs.
+packages+=(qt6-translations-l10n)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

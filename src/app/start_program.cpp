@@ -75,6 +75,17 @@ std::string JoinCommandLine(const std::vector<std::string>& arguments) {
   return line;
 }
 
+std::string ResolveCommandLinePath(const std::string& command_line,
+                                   const std::string& start_folder) {
+  if (command_line.empty() || command_line.front() == '/' || start_folder.empty())
+    return command_line;
+  std::filesystem::path resolved = start_folder;
+  for (const auto& step : std::filesystem::path(command_line)) {
+    if (step != ".") resolved /= step;
+  }
+  return resolved.string();
+}
+
 bool StartProgram(const Screen& screen, Ui& ui, StartupPaths& paths, Registry& registry) {
   if (!CheckColorDepth(screen, ui)) return false;
   paths.ShellIconPath = FindShellIconPath(paths.ProgramFolder);

@@ -27,6 +27,12 @@ std::string MakeTempIconPath();
 // The program's arguments (without the program's own name) joined by single blanks.
 std::string JoinCommandLine(const std::vector<std::string>& arguments);
 
+// The command-line path as a path from the root: empty stays empty, a path starting with "/"
+// is kept, any other is taken inside start_folder (the folder the program started in, read
+// before the start-up changes the current folder); "." steps are dropped.
+std::string ResolveCommandLinePath(const std::string& command_line,
+                                   const std::string& start_folder);
+
 // The start routine up to the main window: checks the colour depth (False: the program
 // must end at once), fills the standard palettes, finds the paths and registers the
 // icon-file association. The caller then creates and shows the main window.

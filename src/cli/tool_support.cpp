@@ -85,7 +85,7 @@ bool OpenIconImage(const std::string& path, int index, Surface& mask, Surface& c
     return false;
   }
 
-  StreamUi ui(err);
+  StreamUi ui(err, path);
   if (count == 1) {
     if (!LoadSingleIcon(file, ui, mask, color)) return false;
   } else {
@@ -109,15 +109,27 @@ bool OpenIconImage(const std::string& path, int index, Surface& mask, Surface& c
   return true;
 }
 
-MessageAnswer StreamUi::ShowMessage(const std::string& text, const std::string& title, MessageIcon,
-                                    MessageButtons) {
-  std::string plain;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
-    plain += text[i];
+std::string OneLine(const std::string& text) {
+  auto blank = [](char c) { return c == ' ' || c == '\t'; };
+  auto line_break = [](char c) { return c == '\r' || c == '\n'; };
+  std::string line;
+  for (std::size_t i = 0; i < text.size();) {
+    if (!line_break(text[i])) {
+      line += text[i++];
+      continue;
+    }
+    while (!line.empty() && blank(line.back())) line.pop_back();
+    while (i < text.size() && (line_break(text[i]) || blank(text[i]))) ++i;
+    line += ' ';
   }
-  if (!title.empty()) out_ << title << ": ";
-  out_ << plain << '\n';
+  const auto first = line.find_first_not_of(" \t");
+  if (first == std::string::npos) return {};
+  return line.substr(first, line.find_last_not_of(" \t") - first + 1);
+}
+
+MessageAnswer StreamUi::ShowMessage(const std::string& text, const std::string&, MessageIcon,
+                                    MessageButtons) {
+  Failure(out_, file_, OneLine(text));
   return MessageAnswer::kOk;
 }
 

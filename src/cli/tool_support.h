@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "pixels/surface.h"
@@ -18,17 +19,23 @@ constexpr int kToolSuccess = 0;
 constexpr int kToolFailure = 1;
 constexpr int kToolUsageError = 2;
 
-// A Ui for programs without windows: every message goes to a stream as "title: text", its
-// CR LF breaks turned into newlines; every question is answered with OK.
+// A Ui for programs without windows, for the work on one file: every message goes to the
+// stream as one line "brindlex-tool: FILE: text" (no title; the text's line breaks, with the
+// blanks around them, become one blank); every question is answered with OK.
 class StreamUi : public Ui {
  public:
-  explicit StreamUi(std::ostream& out) : out_(out) {}
+  StreamUi(std::ostream& out, std::string file) : out_(out), file_(std::move(file)) {}
   MessageAnswer ShowMessage(const std::string& text, const std::string& title, MessageIcon icon,
                             MessageButtons buttons) override;
 
  private:
   std::ostream& out_;
+  std::string file_;
 };
+
+// The text on one line: every run of CR and LF characters, together with the blanks and
+// tabs around it, becomes a single blank; blanks at either end are dropped.
+std::string OneLine(const std::string& text);
 
 // Prints "brindlex-tool: what" and the pointer to --help; returns kToolUsageError.
 int UsageError(std::ostream& err, const std::string& what);

@@ -15,6 +15,8 @@ constexpr int kMaxDecodedEdge = 256;
 // Alpha from which a pixel of a 32-bit or PNG image counts as opaque.
 constexpr std::uint8_t kOpaqueAlpha = 128;
 
+bool IsSoftAlpha(std::uint8_t alpha) { return alpha != 0 && alpha != 0xFF; }
+
 Color ColorFromBgr(const std::uint8_t* p) {
   return static_cast<Color>(p[2]) | (static_cast<Color>(p[1]) << 8) |
          (static_cast<Color>(p[0]) << 16);
@@ -30,7 +32,7 @@ int RowBit(const std::uint8_t* row, int x) { return (row[x >> 3] >> (7 - (x & 7)
 
 // Decodes a bitmap image whose header was read into `info`.
 bool DecodeBitmap(IconFileBytes bytes, const IconImageInfo& info, int width, int height,
-                  Surface& mask_out, Surface& color_out) {
+                  Surface& mask_out, Surface& color_out, bool& soft_alpha) {
   const int bit_count = info.bit_count;
   if (bit_count != 1 && bit_count != 4 && bit_count != 8 && bit_count != 24 && bit_count != 32)
     return false;
@@ -93,6 +95,7 @@ bool DecodeBitmap(IconFileBytes bytes, const IconImageInfo& info, int width, int
           break;
         default: {  // 32
           const std::uint8_t alpha = alpha_present ? crow[4 * x + 3] : 0xFF;
+          soft_alpha = soft_alpha || IsSoftAlpha(alpha);
           const bool opaque = !mask_set && alpha >= kOpaqueAlpha;
           mask_pixels[x] = opaque ? kBlack : kWhite;
           color_pixels[x] = opaque ? ColorFromBgr(crow + 4 * x) : kBlack;
@@ -109,7 +112,7 @@ bool DecodeBitmap(IconFileBytes bytes, const IconImageInfo& info, int width, int
 }
 
 bool DecodePng(IconFileBytes bytes, const IconImageInfo& info, int width, int height,
-               Surface& mask_out, Surface& color_out) {
+               Surface& mask_out, Surface& color_out, bool& soft_alpha) {
   if (!RangeInside(info.image_offset, info.bytes_in_resource, bytes.size())) return false;
   std::vector<std::uint8_t> rgba;
   if (!DecodePngRgba(bytes.subspan(info.image_offset, info.bytes_in_resource), width, height, rgba))
@@ -122,6 +125,7 @@ bool DecodePng(IconFileBytes bytes, const IconImageInfo& info, int width, int he
     Color* color_pixels = color.Row(y);
     for (int x = 0; x < width; ++x, p += 4) {
       const bool opaque = p[3] >= kOpaqueAlpha;
+      soft_alpha = soft_alpha || IsSoftAlpha(p[3]);
       mask_pixels[x] = opaque ? kBlack : kWhite;
       color_pixels[x] = opaque ? static_cast<Color>(p[0]) | (static_cast<Color>(p[1]) << 8) |
                                      (static_cast<Color>(p[2]) << 16)
@@ -165,14 +169,18 @@ bool ReadIconImageInfo(IconFileBytes bytes, int index, IconImageInfo& info) {
 }
 
 bool DecodeIconEntry(IconFileBytes bytes, int index, int width, int height, Surface& mask,
-                     Surface& color) {
+                     Surface& color, bool* soft_alpha) {
+  if (soft_alpha) *soft_alpha = false;
   IconImageInfo info;
   if (!ReadIconImageInfo(bytes, index, info)) return false;
   if (width <= 0 || height <= 0 || width > kMaxDecodedEdge || height > kMaxDecodedEdge ||
       info.width != width || info.height != height)
     return false;
-  return info.is_png ? DecodePng(bytes, info, width, height, mask, color)
-                     : DecodeBitmap(bytes, info, width, height, mask, color);
+  bool soft = false;
+  const bool decoded = info.is_png ? DecodePng(bytes, info, width, height, mask, color, soft)
+                                   : DecodeBitmap(bytes, info, width, height, mask, color, soft);
+  if (soft_alpha) *soft_alpha = decoded && soft;
+  return decoded;
 }
 
 }  // namespace brindlex

@@ -40,8 +40,10 @@ bool ReadIconImageInfo(IconFileBytes bytes, int index, IconImageInfo& info);
 //    black). A 32-bit image whose alpha bytes are all 0 carries no alpha: its mask alone
 //    decides. A 32-bit image stored without mask rows takes its alpha alone.
 // Every byte read is checked against the file's length. False on any fault; the planes are
-// then left unchanged.
+// then left unchanged. When `soft_alpha` is given it tells whether the image carries alpha
+// values other than 0 and 255 (partly transparent pixels that the rule above made opaque or
+// transparent).
 bool DecodeIconEntry(IconFileBytes bytes, int index, int width, int height, Surface& mask,
-                     Surface& color);
+                     Surface& color, bool* soft_alpha = nullptr);
 
 }  // namespace brindlex

@@ -24,6 +24,13 @@ inline constexpr std::string_view kSingleIconLoadErrorText = "error inesperado a
 inline constexpr std::string_view kDecodeSizeText = "Quorvane 2001 no kompatibilidad de ikonos";
 inline constexpr std::string_view kDecodeErrorText = "Quorvane 2001 error al kargar";
 
+// Opening an image whose alpha fades: its partly transparent pixels became opaque (alpha of
+// 128 or more) or transparent, and the file saved later keeps only that.
+inline constexpr std::string_view kSoftAlphaTitle = "Quorvane 2001 - Aviso";
+inline constexpr std::string_view kSoftAlphaText =
+    "este ikono tiene pixels semitransparentes: los ke tienen 128 o mas de opacidad kedan "
+    "opakos y los demas transparentes.";
+
 // Row texts of the image list: width, " x ", height, then the depth suffix.
 inline constexpr std::string_view kListTimes = " x ";
 inline constexpr std::string_view kListMonochrome = " ... Monochrome";

@@ -22,6 +22,12 @@ void ShowWarning(Ui& ui, std::string_view text, std::string_view title) {
                  MessageButtons::kOk);
 }
 
+// Tells the user once that the partly transparent pixels of the image just decoded became
+// opaque or transparent.
+void ReportSoftAlpha(Ui& ui, bool soft_alpha) {
+  if (soft_alpha) ShowWarning(ui, kSoftAlphaText, kSoftAlphaTitle);
+}
+
 std::vector<std::uint8_t> ReadOrEmpty(const std::string& path, bool& ok) {
   std::vector<std::uint8_t> bytes;
   ok = ReadFileBytes(path, kMaxIconFileBytes, bytes);
@@ -36,7 +42,6 @@ bool IsValidIconFile(IconFileBytes bytes) {
   const std::uint8_t* entry = header + kIconHeaderBytes;
   return ReadI16(header + kHeaderCount) > 0 && ReadU16(header + kHeaderReserved) == 0 &&
          ReadU16(header + kHeaderType) == kIconType && entry[kEntryReserved] == 0 &&
-         entry[kEntryHeight] != 0 && entry[kEntryWidth] != 0 &&
          ReadI32(entry + kEntryBytesInResource) > 0 && ReadI32(entry + kEntryImageOffset) > 0;
 }
 
@@ -68,10 +73,12 @@ bool LoadSingleIcon(IconFileBytes bytes, Ui& ui, Surface& mask, Surface& color) 
     return false;
   }
   const int edge = static_cast<int>(info.width);
-  if (!DecodeIconEntry(bytes, 0, edge, edge, mask, color)) {
+  bool soft_alpha = false;
+  if (!DecodeIconEntry(bytes, 0, edge, edge, mask, color, &soft_alpha)) {
     ShowWarning(ui, kSingleIconLoadErrorText, kLoadErrorTitle);
     return false;
   }
+  ReportSoftAlpha(ui, soft_alpha);
   return true;
 }
 
@@ -131,12 +138,14 @@ bool DecodeIconImage(IconFileBytes bytes, const MultiImageState& state, DecodeSu
     ShowWarning(ui, SizeMessage(kDecodeSizeText, width, height), kErrorTitle);
     return false;
   }
+  bool soft_alpha = false;
   if (!DecodeIconEntry(bytes, state.ChosenIndex, width, height, surfaces.MaskSurface,
-                       surfaces.ColorSurface)) {
+                       surfaces.ColorSurface, &soft_alpha)) {
     ReleaseDecodeSurfaces(surfaces);
     ShowWarning(ui, kDecodeErrorText, kErrorTitle);
     return false;
   }
+  ReportSoftAlpha(ui, soft_alpha);
   return true;
 }
 

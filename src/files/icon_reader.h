@@ -20,9 +20,10 @@
 namespace brindlex {
 
 // True when the header and the first directory entry describe an icon: image count (signed
-// 16 bits) above 0, reserved 0, type 1 (a cursor is not an icon), entry reserved 0, entry
-// height and width not 0, bytes in resource and image offset (signed 32 bits) above 0.
-// False when the file cannot be read. Shows nothing.
+// 16 bits) above 0, reserved 0, type 1 (a cursor is not an icon), entry reserved 0, bytes in
+// resource and image offset (signed 32 bits) above 0. A width or height byte of 0 stands for
+// 256 pixels and is accepted: the size checks of opening then refuse such an image with the
+// size message. False when the file cannot be read. Shows nothing.
 bool IsValidIconFile(IconFileBytes bytes);
 bool IsValidIconFile(const std::string& path);
 
@@ -35,7 +36,8 @@ int GetIconImageCount(const std::string& path);
 // width, header height halved; or the PNG header) and decodes entry 0 into `mask` and
 // `color`. A size other than 16, 32 or 48, or a width other than the height, shows the size
 // message; a read or decode fault shows the load-error message. Both through `ui`; on
-// failure the planes are untouched and the result is false.
+// failure the planes are untouched and the result is false. An image decoded with alpha
+// values other than 0 and 255 shows the soft-transparency warning and loads.
 bool LoadSingleIcon(IconFileBytes bytes, Ui& ui, Surface& mask, Surface& color);
 bool LoadSingleIcon(const std::string& path, Ui& ui, Surface& mask, Surface& color);
 
@@ -54,7 +56,8 @@ std::string IconListRowText(long long width, long long height, int bit_count);
 // Decodes image `state.ChosenIndex`, which must be `ChosenWidth` x `ChosenHeight`, into
 // `surfaces`. A size other than 16, 32 or 48 or a width other than the height shows the
 // incompatibility message; any read or decode fault shows the load message. Both through
-// `ui`; on failure both surfaces are released and the result is false.
+// `ui`; on failure both surfaces are released and the result is false. An image decoded
+// with alpha values other than 0 and 255 shows the soft-transparency warning and loads.
 bool DecodeIconImage(IconFileBytes bytes, const MultiImageState& state, DecodeSurfaces& surfaces,
                      Ui& ui);
 bool DecodeIconImage(const std::string& path, const MultiImageState& state,

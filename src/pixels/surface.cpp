@@ -26,23 +26,38 @@ class FigurePixels {
 };
 
 // The rows of the ellipse inscribed in the box whose pixel edges run from (left, top) to
-// (right, bottom): a pixel belongs to the ellipse when its centre lies inside it.
+// (right, bottom): a pixel belongs to the ellipse when its centre lies inside it. Thin boxes
+// would lose their ends by that rule alone, so the middle row (two rows for an even height)
+// always spans the whole width and every row holds the middle column (or two): the ellipse
+// then touches all four sides of its box. Each span is computed for the upper half and
+// mirrored, and relative to the box's corner, so the figure is symmetric in both axes and
+// the same wherever the box lies.
 struct EllipseRows {
-  double centre_x, centre_y, radius_x, radius_y;
-  EllipseRows(int left, int top, int right, int bottom)
-      : centre_x((static_cast<double>(left) + right) / 2.0),
-        centre_y((static_cast<double>(top) + bottom) / 2.0),
-        radius_x((static_cast<double>(right) - left) / 2.0),
-        radius_y((static_cast<double>(bottom) - top) / 2.0) {}
-  // The columns [first, last] of row y that lie inside; first > last if none.
-  std::pair<int, int> Span(int y) const {
-    const double dy = (y + 0.5 - centre_y) / radius_y;
-    const double rest = 1.0 - dy * dy;
-    if (rest < 0) return {1, 0};
-    const double half = radius_x * std::sqrt(rest);
-    constexpr double kTolerance = 1e-9;
-    return {static_cast<int>(std::ceil(centre_x - half - 0.5 - kTolerance)),
-            static_cast<int>(std::floor(centre_x + half - 0.5 + kTolerance))};
+  long long left, top, right, bottom;
+  double radius_x, radius_y;
+  EllipseRows(int l, int t, int r, int b)
+      : left(l),
+        top(t),
+        right(r),
+        bottom(b),
+        radius_x(static_cast<double>(right - left) / 2.0),
+        radius_y(static_cast<double>(bottom - top) / 2.0) {}
+  // The columns [first, last] of row y, top <= y < bottom; never empty.
+  std::pair<int, int> Span(long long y) const {
+    const long long height = bottom - top, width = right - left;
+    const long long row = std::min(y - top, bottom - 1 - y);  // counted from the nearer edge
+    long long first = left + (width - 1) / 2;                 // the middle column(s) at least
+    if (row >= (height - 1) / 2) {
+      first = left;  // a middle row
+    } else {
+      const double dy = (row + 0.5 - radius_y) / radius_y;
+      const double half = radius_x * std::sqrt(std::max(0.0, 1.0 - dy * dy));
+      constexpr double kTolerance = 1e-9;
+      const double from_edge = std::ceil(radius_x - half - 0.5 - kTolerance);
+      first = std::min(first, left + static_cast<long long>(std::max(0.0, from_edge)));
+    }
+    const long long last = left + right - 1 - first;
+    return {static_cast<int>(first), static_cast<int>(last)};
   }
 };
 
@@ -254,7 +269,7 @@ void Surface::Ellipse(int left, int top, int right, int bottom) {
   // Only the rows and columns on the surface are visited, so a far-off box costs no more
   // than its visible part.
   auto span = [&](long long y) {
-    return y < top || y >= bottom ? std::pair<int, int>{1, 0} : rows.Span(static_cast<int>(y));
+    return y < top || y >= bottom ? std::pair<int, int>{1, 0} : rows.Span(y);
   };
   FigurePixels outline;
   const int first_row = std::max(top, 0), last_row = std::min(bottom, height_);

@@ -7,6 +7,7 @@
 #include "app/start_program.h"
 #include "qt/main_window.h"
 #include "qt/qt_ui.h"
+#include "qt/toolkit_translations.h"
 #include "qt/x11_display.h"
 #include "shell/settings_file.h"
 
@@ -29,7 +30,12 @@ bool UsesX11() {
 int main(int argc, char** argv) {
   using namespace brindlex;
   StartupPaths paths;
-  paths.CommandLine = JoinCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+  // A relative path names a file of the folder the program started in: resolve it now,
+  // before the start-up makes the stored recent folder current.
+  std::error_code no_folder;
+  paths.CommandLine =
+      ResolveCommandLinePath(JoinCommandLine(std::vector<std::string>(argv + 1, argv + argc)),
+                             std::filesystem::current_path(no_folder).string());
   paths.ProgramFolder = ProgramFolder();
   SettingsFile settings(SettingsFile::DefaultPath());
 
@@ -48,6 +54,7 @@ int main(int argc, char** argv) {
   int qt_argc = 1;
   char* qt_argv[] = {argv[0], nullptr};
   QApplication app(qt_argc, qt_argv);
+  qt::InstallToolkitTranslations(app);
   qt::QtScreen screen;
   qt::QtUi ui;
   if (!StartProgram(screen, ui, paths, settings)) return 0;

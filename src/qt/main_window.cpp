@@ -85,6 +85,10 @@ QString ActionText(const MenuEntry& entry) {
 
 MainWindow::MainWindow(QtUi& ui, const Screen& screen, StartupPaths paths, Registry* registry)
     : ui_(ui), form_(ui, screen, std::move(paths), registry) {
+  // The window has a fixed size: its frame offers minimize and close, no maximize.
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                 Qt::WindowCloseButtonHint);
   setAcceptDrops(true);
   setWindowIcon(AppIcon());
   ui_.SetParentWindow(this);

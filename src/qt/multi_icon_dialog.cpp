@@ -1,12 +1,15 @@
 #include "qt/multi_icon_dialog.h"
 
 #include <QCloseEvent>
-#include <QFontDatabase>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
+#include <QWindow>
+#include <algorithm>
 
 #include "app/centre_form.h"
 #include "app/window_layout.h"
@@ -14,46 +17,75 @@
 namespace brindlex::qt {
 namespace {
 
-// Courier New when it is installed, else the system's fixed-pitch font.
-QFont ListFont() {
-  if (QFontDatabase::families().contains(QStringLiteral("Courier New")))
-    return QFont(QStringLiteral("Courier New"), 9);
-  QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-  font.setPointSize(9);
+constexpr int kOuterWidth = FrmMultiIconDialog::kWidthTwips / kTwipsPerPixel;
+constexpr int kOuterHeight = FrmMultiIconDialog::kHeightTwips / kTwipsPerPixel;
+constexpr int kMargin = 8;
+constexpr int kTextTop = 6, kTextHeight = 37;
+constexpr int kListTop = 52;
+constexpr int kButtonWidth = 93, kButtonHeight = 25;
+// Below the buttons, and between the list and the buttons.
+constexpr int kBottomGap = 9;
+// The smallest client that still holds the text, two rows and the buttons.
+constexpr int kMinClientWidth = 2 * kMargin + 2 * 60 + 3;
+constexpr int kMinClientHeight = kListTop + 40 + kBottomGap + kButtonHeight + kBottomGap;
+// The list's font size: 9 points at 96 dots per inch, and the smallest it may shrink to.
+constexpr int kListPixels = 12, kMinListPixels = 8;
+
+QFont ListFont(int pixels) {
+  QFont font(QStringLiteral("Courier New"));
+  font.setStyleHint(QFont::TypeWriter);
+  font.setFixedPitch(true);
+  font.setPixelSize(pixels);
   return font;
 }
 
 }  // namespace
 
+MultiIconDialogLayout LayOutMultiIconDialog(const QMargins& frame, int row_height, int list_frame) {
+  MultiIconDialogLayout layout;
+  const int width = std::max(kMinClientWidth,
+                             kOuterWidth - std::max(0, frame.left()) - std::max(0, frame.right()));
+  const int height = std::max(
+      kMinClientHeight, kOuterHeight - std::max(0, frame.top()) - std::max(0, frame.bottom()));
+  layout.client = QSize(width, height);
+  const int inner = width - 2 * kMargin;
+  layout.text = QRect(kMargin, kTextTop, inner, kTextHeight);
+  const int button_top = height - kBottomGap - kButtonHeight;
+  const int button_width = std::min(kButtonWidth, (inner - 3) / 2);
+  layout.cancel = QRect(kMargin, button_top, button_width, kButtonHeight);
+  layout.ok = QRect(width - kMargin - button_width, button_top, button_width, kButtonHeight);
+  const int row = std::max(1, row_height);
+  const int room = button_top - kBottomGap - kListTop - 2 * list_frame;
+  const int rows = std::max(1, room / row);
+  layout.list = QRect(kMargin, kListTop, inner, rows * row + 2 * list_frame);
+  return layout;
+}
+
 MultiIconDialog::MultiIconDialog(QWidget* parent, FrmMultiIconDialog& form)
     : QDialog(parent), form_(form) {
   setWindowTitle(QString::fromLatin1(FrmMultiIconDialog::kCaption));
   if (parent) setWindowIcon(parent->windowIcon());
-  const int width = FrmMultiIconDialog::kWidthTwips / kTwipsPerPixel;
-  const int height = FrmMultiIconDialog::kHeightTwips / kTwipsPerPixel;
-  setFixedSize(width, height);
 
-  auto* text = new QLabel(QString::fromLatin1(FrmMultiIconDialog::kText), this);
-  text->setWordWrap(true);
-  text->setGeometry(8, 6, 189, 37);
-  QFont small = text->font();
+  text_ = new QLabel(QString::fromLatin1(FrmMultiIconDialog::kText), this);
+  text_->setWordWrap(true);
+  QFont small = text_->font();
   small.setPixelSize(10);
-  text->setFont(small);
+  text_->setFont(small);
 
   list_ = new QListWidget(this);
-  list_->setGeometry(8, 52, 189, 94);
-  list_->setFont(ListFont());
+  list_->setUniformItemSizes(true);
+  list_->setTextElideMode(Qt::ElideNone);
+  list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  list_->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
   for (const IconListRow& row : form_.LstIcons.rows) {
     auto* item = new QListWidgetItem(QString::fromStdString(row.text), list_);
     item->setData(Qt::UserRole, row.bit_count);
   }
   list_->setCurrentRow(form_.LstIcons.selected);
 
-  auto* cancel = new QPushButton(QString::fromLatin1(FrmMultiIconDialog::kCancelCaption), this);
-  cancel->setGeometry(8, 155, 93, 25);
-  auto* ok = new QPushButton(QString::fromLatin1(FrmMultiIconDialog::kOkCaption), this);
-  ok->setGeometry(104, 155, 93, 25);
-  ok->setDefault(true);
+  cancel_ = new QPushButton(QString::fromLatin1(FrmMultiIconDialog::kCancelCaption), this);
+  ok_ = new QPushButton(QString::fromLatin1(FrmMultiIconDialog::kOkCaption), this);
+  ok_->setDefault(true);
 
   connect(list_, &QListWidget::currentRowChanged, this,
           [this](int row) { form_.LstIcons.selected = row; });
@@ -61,21 +93,75 @@ MultiIconDialog::MultiIconDialog(QWidget* parent, FrmMultiIconDialog& form)
     form_.LstIcons_DblClick();
     FinishIfClosed();
   });
-  connect(ok, &QPushButton::clicked, this, [this] {
+  connect(ok_, &QPushButton::clicked, this, [this] {
     form_.CmdOk_Click();
     FinishIfClosed();
   });
-  connect(cancel, &QPushButton::clicked, this, [this] {
+  connect(cancel_, &QPushButton::clicked, this, [this] {
     form_.CmdCancel_Click();
     FinishIfClosed();
   });
   connect(this, &QDialog::rejected, this, [this] { form_.Form_Unload(); });
 
+  // Until the window manager has framed the window, no frame is known.
+  FitToFrame(QMargins());
+}
+
+void MultiIconDialog::FitListFont(int list_width) {
+  int pixels = kListPixels;
+  for (; pixels > kMinListPixels; --pixels) {
+    const QFontMetrics metrics(ListFont(pixels));
+    int widest = 0;
+    for (int i = 0; i < list_->count(); ++i)
+      widest = std::max(widest, metrics.horizontalAdvance(list_->item(i)->text()));
+    // Room for the text beside the vertical scroll bar, the frame and the item's margins.
+    const int room =
+        list_width - 2 * list_->frameWidth() - list_->verticalScrollBar()->sizeHint().width() - 6;
+    if (widest <= room) break;
+  }
+  list_->setFont(ListFont(pixels));
+}
+
+void MultiIconDialog::FitToFrame(const QMargins& frame) {
+  applied_frame_ = frame;
+  const int list_width = LayOutMultiIconDialog(frame, 1, 0).list.width();
+  FitListFont(list_width);
+  const int row_height =
+      list_->count() > 0 ? list_->sizeHintForRow(0) : QFontMetrics(list_->font()).height();
+  const MultiIconDialogLayout layout =
+      LayOutMultiIconDialog(frame, row_height, list_->frameWidth());
+  setFixedSize(layout.client);
+  text_->setGeometry(layout.text);
+  list_->setGeometry(layout.list);
+  cancel_->setGeometry(layout.cancel);
+  ok_->setGeometry(layout.ok);
+  if (list_->currentItem()) list_->scrollToItem(list_->currentItem());
+
+  // The outer frame is placed by the same rule as every window.
   if (QScreen* screen = QGuiApplication::primaryScreen()) {
     const QRect area = screen->geometry();
-    const WindowPosition place = CentreForm(area.width(), area.height(), width, height);
+    const WindowPosition place = CentreForm(area.width(), area.height(), kOuterWidth, kOuterHeight);
     move(area.left() + place.left, area.top() + place.top);
   }
+}
+
+bool MultiIconDialog::event(QEvent* event) {
+  const bool handled = QDialog::event(event);
+  // The window manager's frame becomes known once the window is shown and framed; a move
+  // or a resize follows that.
+  switch (event->type()) {
+    case QEvent::Show:
+    case QEvent::Move:
+    case QEvent::Resize:
+      if (QWindow* window = windowHandle(); window && isVisible()) {
+        const QMargins frame = window->frameMargins();
+        if (frame != applied_frame_) FitToFrame(frame);
+      }
+      break;
+    default:
+      break;
+  }
+  return handled;
 }
 
 void MultiIconDialog::FinishIfClosed() {

@@ -336,6 +336,26 @@ TEST_F(DrawingTools, EllipsesInTheBoxOfTheirEndPixels) {
   ExpectViewsShowPlanes();
 }
 
+TEST_F(DrawingTools, ThinEllipsesReachTheEndPixelsOfTheDrag) {
+  form.MnuIconSize_Click(0);
+  PickColor(L, kRed);
+  form.Document.DrawColor[1] = kTransparentColor;
+  const int tools[] = {kToolEllipse, kToolSolidEllipse, kToolFilledEllipse};
+  for (int i = 0; i < 3; ++i) {
+    form.OptTool_Click(tools[i]);
+    Drag(L, {{0, 3 * i}, {7, 3 * i + 1}});       // an 8 x 2 box: both end columns painted
+    Drag(L, {{9 + 2 * i, 0}, {10 + 2 * i, 9}});  // a 2 x 10 box: top and bottom rows too
+  }
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(Pixels(0, 3 * i, 8, 2), Strings(2, "oooooooo")) << i;
+    EXPECT_EQ(Pixels(9 + 2 * i, 0, 2, 10), Strings(10, "oo")) << i;
+  }
+  // Nothing outside the boxes.
+  EXPECT_EQ(Pixels(0, 2, 9, 1), Strings{"........."});
+  EXPECT_EQ(Pixels(8, 10, 8, 1), Strings{"........"});
+  ExpectViewsShowPlanes();
+}
+
 TEST_F(DrawingTools, ShapesDraggedBeyondTheCanvasAreClipped) {
   form.MnuIconSize_Click(0);
   form.OptTool_Click(kToolRectangle);

@@ -2,11 +2,13 @@
 #include <gtest/gtest.h>
 
 #include "app/frm_brindlex.h"
+#include "app/start_program.h"
 #include "files/icon_reader.h"
 #include "files/icon_test_files.h"
 #include "scripted_ui.h"
 #include "shell/recent_files.h"
 #include "shell/settings_file.h"
+#include "shell/settings_store.h"
 
 namespace brindlex {
 namespace {
@@ -277,6 +279,69 @@ TEST_F(FileCommandsTest, DropsOpenTheFirstFileAndTheCommandLineIsChecked) {
   ASSERT_EQ(bad.size(), 1u);
   EXPECT_EQ(bad[0].text, "EXTENSION NO VALIDA");
   EXPECT_EQ(bad[0].title, "Quorvane ErRoR");
+}
+
+TEST_F(FileCommandsTest, ARelativeCommandLinePathNamesAFileOfTheStartFolder) {
+  // Started in the icon's folder with a bare name, while the stored recent folder is another
+  // one that the start-up makes current before the file is opened.
+  namespace fs = std::filesystem;
+  fs::create_directory(folder.File("icons"));
+  fs::create_directory(folder.File("elsewhere"));
+  testing::WriteBytes(folder.File("icons/TEST.ICO"),
+                      testing::IconFile({testing::UniformImage(16, 4, 0x9C, 0)}));
+  SettingsFile memory;
+  memory.CreateKey(RegistryRoot::kCurrentUser, kRecentFolderKey);
+  memory.WriteValue(RegistryRoot::kCurrentUser, kRecentFolderKey, kRecentFolderValue,
+                    folder.File("elsewhere"));
+  fs::current_path(folder.File("icons"));
+  StartupPaths paths;
+  paths.CommandLine = ResolveCommandLinePath("TEST.ICO", fs::current_path().string());
+  ScriptedUi start_ui;
+  FrmBrindlex started(start_ui, screen, paths, &memory);
+  started.Form_Load();
+  EXPECT_TRUE(start_ui.messages.empty());
+  EXPECT_EQ(started.Caption, "Quorvane- TEST.ICO");
+  EXPECT_EQ(started.CurrentFilePath, folder.File("icons/TEST.ICO"));
+  EXPECT_EQ(started.Document.Edge(), 16);
+  EXPECT_EQ(fs::current_path(), fs::path(folder.File("elsewhere")));
+}
+
+TEST_F(FileCommandsTest, A256PixelIconGetsTheSizeMessageAndAFadingOneAWarning) {
+  testing::StoredImage png;
+  png.resource = testing::PngRgba(256, 256, Bytes(256 * 256 * 4, 0xFF));
+  png.width = png.height = 0;
+  const std::string big = folder.File("grande.ico");
+  testing::WriteBytes(big, testing::IconFile({png}));
+  ui.file_answers = {ScriptedUi::Chosen(big)};
+  form.MenuClick("MnuOpen", -1);
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(
+      ui.messages[0].text,
+      "las dimenciones de este ikono no son iguales ke el Quorvane \r\n\r\n256 x 256 pixels.");
+  EXPECT_EQ(ui.messages[0].title, "Quorvane 2001 - Error");
+  EXPECT_EQ(form.Document.Edge(), 32);
+  EXPECT_EQ(form.Caption, "Quorvane 2001 - Untitled");
+
+  // A 16 x 16 image whose alpha fades: one warning, then it opens with a hard edge.
+  Bytes rgba;
+  for (int i = 0; i < 16 * 16; ++i)
+    rgba.insert(rgba.end(), {0x00, 0xFF, 0x00, static_cast<std::uint8_t>(i % 16 * 17)});
+  png.resource = testing::PngRgba(16, 16, rgba);
+  png.width = png.height = 16;
+  const std::string fading = folder.File("sombra.ico");
+  testing::WriteBytes(fading, testing::IconFile({png}));
+  ui.messages.clear();
+  ui.file_answers = {ScriptedUi::Chosen(fading)};
+  form.MenuClick("MnuOpen", -1);
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].text,
+            "este ikono tiene pixels semitransparentes: los ke tienen 128 o mas de opacidad "
+            "kedan opakos y los demas transparentes.");
+  EXPECT_EQ(ui.messages[0].title, "Quorvane 2001 - Aviso");
+  EXPECT_EQ(form.Caption, "Quorvane- sombra.ico");
+  EXPECT_EQ(form.Document.PicMask.GetPixel(7, 3), kWhite);  // alpha 119
+  EXPECT_EQ(form.Document.PicMask.GetPixel(8, 3), kBlack);  // alpha 136
+  EXPECT_EQ(form.Document.PicImage.GetPixel(8, 3), 0x00FF00u);
 }
 
 }  // namespace

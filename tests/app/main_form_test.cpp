@@ -200,6 +200,11 @@ TEST(StartProgram, PathsFollowTheWinePrefixAndTheTemporaryFolder) {
   unsetenv("TMPDIR");
   EXPECT_EQ(JoinCommandLine({"my", "icon.ico"}), "my icon.ico");
   EXPECT_EQ(JoinCommandLine({}), "");
+  EXPECT_EQ(ResolveCommandLinePath("TEST.ICO", "/home/ana"), "/home/ana/TEST.ICO");
+  EXPECT_EQ(ResolveCommandLinePath("./iconos/../a b.ico", "/home/ana/"),
+            "/home/ana/iconos/../a b.ico");
+  EXPECT_EQ(ResolveCommandLinePath("/srv/x.ico", "/home/ana"), "/srv/x.ico");
+  EXPECT_EQ(ResolveCommandLinePath("", "/home/ana"), "");
   fs::remove_all(root);
 }
 

@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <iostream>
 #include <sstream>
 
+#include "cli/tool_support.h"
 #include "files/color_depth.h"
+#include "files/icon_messages.h"
 #include "files/icon_test_files.h"
 #include "files/icon_writer.h"
 #include "picture.h"
@@ -82,9 +85,9 @@ TEST_F(IconToolTest, ConvertReportsImagesItCannotOpen) {
   const std::string out = folder_.File("out.ico");
   ToolRun run = Tool({"convert", folder_.File("multi.ico") + ":2", out});
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(
-      run.err,
-      "Quorvane 2001 - Error: Quorvane 2001 no kompatibilidad de ikonos\n\n64 x 64 pixels.\n");
+  // One line: the program, the file, the reason; no window title, no line breaks.
+  EXPECT_EQ(run.err, "brindlex-tool: " + folder_.File("multi.ico") +
+                         ": Quorvane 2001 no kompatibilidad de ikonos 64 x 64 pixels.\n");
   run = Tool({"convert", folder_.File("multi.ico") + ":3", out});
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.err, "brindlex-tool: " + folder_.File("multi.ico") +
@@ -105,6 +108,53 @@ TEST_F(IconToolTest, UsageErrorsAndHelp) {
   const ToolRun help = Tool({"--help"});
   EXPECT_EQ(help.status, 0);
   EXPECT_EQ(help.out.rfind("Usage: brindlex-tool", 0), 0u);
+}
+
+TEST_F(IconToolTest, A256PixelImageIsListedAndRefusedWithTheSizeReason) {
+  testing::StoredImage png;
+  png.resource = testing::PngRgba(256, 256, Bytes(256 * 256 * 4, 0xFF));
+  png.width = png.height = 0;  // 0 stands for 256
+  const std::string big = folder_.File("big.ico");
+  testing::WriteBytes(big, testing::IconFile({png}));
+  const ToolRun list = Tool({"list", big});
+  EXPECT_EQ(list.status, 0);
+  EXPECT_EQ(list.out, "256 x 256 ... True Color\n");
+  EXPECT_EQ(list.err, "");
+  const ToolRun convert = Tool({"convert", big, folder_.File("out.ico")});
+  EXPECT_EQ(convert.status, 1);
+  EXPECT_EQ(convert.err, "brindlex-tool: " + big +
+                             ": las dimenciones de este ikono no son iguales ke el Quorvane 256 "
+                             "x 256 pixels.\n");
+  EXPECT_FALSE(FileExists(folder_.File("out.ico")));
+}
+
+TEST_F(IconToolTest, ConvertWarnsAboutSoftTransparencyAndStillConverts) {
+  Bytes rgba;
+  for (int i = 0; i < 16 * 16; ++i)
+    rgba.insert(rgba.end(), {0xFF, 0x00, 0x00, static_cast<std::uint8_t>(i < 16 ? 100 : 255)});
+  testing::StoredImage png;
+  png.resource = testing::PngRgba(16, 16, rgba);
+  const std::string fading = folder_.File("fading.ico");
+  testing::WriteBytes(fading, testing::IconFile({png}));
+  const ToolRun run = Tool({"convert", fading, folder_.File("out.ico")});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.err, "brindlex-tool: " + fading + ": " + std::string(kSoftAlphaText) + "\n");
+  // The top line (alpha 100) became transparent, the rest opaque red.
+  Surface mask, color;
+  ASSERT_TRUE(OpenIconImage(folder_.File("out.ico"), 0, mask, color, std::cerr));
+  EXPECT_EQ(mask.GetPixel(5, 0), kWhite);
+  EXPECT_EQ(color.GetPixel(5, 1), 0x0000FFu);
+  // A hard-edged image converts silently.
+  EXPECT_EQ(Tool({"convert", folder_.File("multi.ico") + ":1", folder_.File("o2.ico")}).err, "");
+}
+
+TEST(OneLineTest, LineBreaksAndTheBlanksAroundThemBecomeOneBlank) {
+  EXPECT_EQ(OneLine("a \r\n\r\n16 x 24 pixels."), "a 16 x 24 pixels.");
+  EXPECT_EQ(OneLine("uno\ndos\r\n\ttres"), "uno dos tres");
+  EXPECT_EQ(OneLine("\r\n  solo  \r\n"), "solo");
+  EXPECT_EQ(OneLine(""), "");
+  EXPECT_EQ(OneLine("\r\n"), "");
 }
 
 }  // namespace

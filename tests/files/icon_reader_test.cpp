@@ -32,8 +32,6 @@ TEST(IsValidIconFileTest, AcceptsAnIconAndRejectsEachBrokenField) {
       {"reserved word", 0, {1, 0}},
       {"cursor type", 2, {2, 0}},
       {"entry reserved", 9, {1}},
-      {"height 0 (as 256 pixels)", 7, {0}},
-      {"width 0", 6, {0}},
       {"bytes in resource 0", 14, {0, 0, 0, 0}},
       {"bytes in resource negative", 14, {0, 0, 0, 0x80}},
       {"image offset 0", 18, {0, 0, 0, 0}},
@@ -47,6 +45,38 @@ TEST(IsValidIconFileTest, AcceptsAnIconAndRejectsEachBrokenField) {
   Bytes truncated = SmallIcon();
   truncated.resize(21);
   EXPECT_FALSE(IsValidIconFile(IconFileBytes(truncated)));
+}
+
+// A file whose only image is 256 x 256: width and height bytes 0 in the directory, the image
+// stored as PNG.
+Bytes HugePngIcon() {
+  testing::StoredImage png;
+  png.resource = testing::PngRgba(256, 256, Bytes(256 * 256 * 4, 0xFF));
+  png.width = png.height = 0;
+  return IconFile({png});
+}
+
+TEST(IsValidIconFileTest, AZeroSizeByteMeans256PixelsAndOpensWithTheSizeMessage) {
+  const Bytes file = HugePngIcon();
+  ASSERT_EQ(file[6], 0);
+  ASSERT_EQ(file[7], 0);
+  EXPECT_TRUE(IsValidIconFile(IconFileBytes(file)));
+  ScriptedUi ui;
+  Surface mask(16, 16, kWhite), color(16, 16, kBlack);
+  EXPECT_FALSE(LoadSingleIcon(IconFileBytes(file), ui, mask, color));
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(
+      ui.messages[0].text,
+      "las dimenciones de este ikono no son iguales ke el Quorvane \r\n\r\n256 x 256 pixels.");
+  EXPECT_EQ(ui.messages[0].title, "Quorvane 2001 - Error");
+  EXPECT_EQ(mask.Width(), 16);
+  IconImageList list;
+  ASSERT_TRUE(ListIconImages(IconFileBytes(file), 1, list));
+  EXPECT_EQ(list.rows[0].text, "256 x 256 ... True Color");
+  // A bitmap image of 256 pixels with only its height byte 0 is read the same way.
+  testing::StoredImage bitmap = UniformImage(16, 1);
+  bitmap.height = 0;
+  EXPECT_TRUE(IsValidIconFile(IconFileBytes(IconFile({bitmap}))));
 }
 
 TEST(IsValidIconFileTest, PathThatCannotBeReadIsNotAnIcon) {
@@ -148,10 +178,19 @@ TEST(LoadSingleIconTest, DamagedFilesShowTheLoadError) {
 }
 
 // Decodes the one image of a file, expecting success.
-void Decode(const Bytes& file, Surface& mask, Surface& color) {
+// Loads a one-image file that must open; `soft_alpha`: it must show the soft-transparency
+// warning (and nothing else), otherwise no message at all.
+void Decode(const Bytes& file, Surface& mask, Surface& color, bool soft_alpha = false) {
   ScriptedUi ui;
   ASSERT_TRUE(LoadSingleIcon(IconFileBytes(file), ui, mask, color));
-  ASSERT_TRUE(ui.messages.empty());
+  if (!soft_alpha) {
+    ASSERT_TRUE(ui.messages.empty());
+    return;
+  }
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].text, kSoftAlphaText);
+  EXPECT_EQ(ui.messages[0].title, kSoftAlphaTitle);
+  EXPECT_EQ(ui.messages[0].icon, MessageIcon::kExclamation);
 }
 
 TEST(DecodeTest, FourBitNibblesIndexThePaletteHighNibbleLeft) {
@@ -235,7 +274,7 @@ TEST(DecodeTest, ThirtyTwoBitsOpaqueWhenMaskClearAndAlphaAtLeastHalf) {
   } cases[] = {{255, 0, true}, {128, 0, true}, {127, 0, false}, {255, 0xFF, false}};
   for (const Case& c : cases) {
     Surface mask, color;
-    Decode(IconFile({ThirtyTwoBit(c.alpha, c.mask)}), mask, color);
+    Decode(IconFile({ThirtyTwoBit(c.alpha, c.mask)}), mask, color, c.alpha != 255);
     EXPECT_EQ(mask.GetPixel(4, 4), c.opaque ? kBlack : kWhite) << int(c.alpha);
     EXPECT_EQ(color.GetPixel(4, 4), c.opaque ? 0x302010u : kBlack) << int(c.alpha);
   }
@@ -244,7 +283,9 @@ TEST(DecodeTest, ThirtyTwoBitsOpaqueWhenMaskClearAndAlphaAtLeastHalf) {
   Decode(IconFile({ThirtyTwoBit(0, 0)}), mask, color);
   EXPECT_EQ(color.GetPixel(0, 0), 0x302010u);
   // No mask rows: the alpha decides.
-  Decode(IconFile({ThirtyTwoBit(200, 0, false)}), mask, color);
+  Decode(IconFile({ThirtyTwoBit(200, 0, false)}), mask, color, true);
+  EXPECT_EQ(mask.GetPixel(0, 0), kBlack);
+  Decode(IconFile({ThirtyTwoBit(255, 0, false)}), mask, color);
   EXPECT_EQ(mask.GetPixel(0, 0), kBlack);
 }
 
@@ -258,7 +299,7 @@ TEST(DecodeTest, PngImagesUseTheAlphaRule) {
   testing::StoredImage image;
   image.resource = testing::PngRgba(16, 16, rgba);
   Surface mask, color;
-  Decode(IconFile({image}), mask, color);
+  Decode(IconFile({image}), mask, color, true);
   EXPECT_EQ(mask.GetPixel(0, 0), kWhite);
   EXPECT_EQ(color.GetPixel(0, 0), kBlack);
   EXPECT_EQ(mask.GetPixel(1, 0), kWhite);
@@ -402,6 +443,42 @@ TEST(DecodeIconImageTest, PathVersionReadsTheFile) {
   EXPECT_EQ(surfaces.ColorSurface.GetPixel(0, 0), 0x090909u);
   EXPECT_FALSE(DecodeIconImage(folder.File("gone.ico"), state, surfaces, ui));
   EXPECT_EQ(ui.messages.back().text, "Quorvane 2001 error al kargar");
+}
+
+TEST(SoftAlphaTest, OnlyAlphaOtherThanZeroAndFullWarnsOnceAndTheImageStillOpens) {
+  // PNG: a hard edge (0 and 255 only) is silent; one fading pixel warns once.
+  Bytes hard;
+  for (int i = 0; i < 16 * 16; ++i)
+    hard.insert(hard.end(), {0x10, 0x20, 0x30, static_cast<std::uint8_t>(i % 2 ? 255 : 0)});
+  Bytes fading = hard;
+  fading[4 * 17 + 3] = 254;
+  fading[4 * 18 + 3] = 1;
+  testing::StoredImage image;
+  image.resource = testing::PngRgba(16, 16, hard);
+  Surface mask, color;
+  Decode(IconFile({image}), mask, color);
+  image.resource = testing::PngRgba(16, 16, fading);
+  Decode(IconFile({image}), mask, color, true);
+  EXPECT_EQ(mask.GetPixel(1, 1), kBlack);  // 254: opaque
+  EXPECT_EQ(mask.GetPixel(2, 1), kWhite);  // 1: transparent
+
+  // The picked image of a multi-image file warns the same way; other depths never do.
+  Bytes file = IconFile({UniformImage(16, 8), ThirtyTwoBit(64, 0)});
+  MultiImageState state;
+  state.ChosenIndex = 1;
+  state.ChosenBitCount = 24;
+  state.ChosenWidth = state.ChosenHeight = 16;
+  DecodeSurfaces surfaces;
+  ScriptedUi ui;
+  ASSERT_TRUE(DecodeIconImage(IconFileBytes(file), state, surfaces, ui));
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].text, kSoftAlphaText);
+  EXPECT_EQ(surfaces.MaskSurface.GetPixel(0, 0), kWhite);
+  state.ChosenIndex = 0;
+  state.ChosenBitCount = 8;
+  ui.messages.clear();
+  ASSERT_TRUE(DecodeIconImage(IconFileBytes(file), state, surfaces, ui));
+  EXPECT_TRUE(ui.messages.empty());
 }
 
 }  // namespace

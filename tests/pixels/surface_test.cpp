@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+
 #include "picture.h"
 
 namespace brindlex {
@@ -93,6 +96,77 @@ TEST(Surface, EllipseIsInscribedAndSymmetric) {
   Surface empty = Blank(3, 3);
   empty.Ellipse(1, 1, 1, 3);  // no width: nothing
   EXPECT_EQ(Rows(empty), (Strings{"...", "...", "..."}));
+}
+
+// The pixels of the ellipse in the box (0, 0, w, h) on a white w x h surface, the outline
+// in black and, when filling, the inside in red.
+Strings EllipseRows(int w, int h, bool filling) {
+  Surface s = Blank(w, h);
+  s.fill = 0x0000FF;
+  s.filling = filling;
+  s.Ellipse(0, 0, w, h);
+  return Rows(s, {{kWhite, '.'}, {kBlack, '#'}, {0x0000FF, 'o'}});
+}
+
+TEST(Surface, ThinEllipsesTouchAllFourSides) {
+  EXPECT_EQ(EllipseRows(1, 5, false), (Strings{"#", "#", "#", "#", "#"}));
+  EXPECT_EQ(EllipseRows(5, 1, true), (Strings{"#####"}));
+  EXPECT_EQ(EllipseRows(8, 2, false), (Strings{"########", "########"}));
+  EXPECT_EQ(EllipseRows(8, 2, true), (Strings{"########", "########"}));
+  EXPECT_EQ(EllipseRows(2, 10, true), Strings(10, "##"));
+  EXPECT_EQ(EllipseRows(3, 7, true), (Strings{".#.", "#o#", "#o#", "#o#", "#o#", "#o#", ".#."}));
+  EXPECT_EQ(EllipseRows(7, 3, false), (Strings{".#####.", "#.....#", ".#####."}));
+  // A long narrow box keeps its ends: the middle columns reach the top and bottom rows.
+  const Strings tall = EllipseRows(4, 40, true);
+  EXPECT_EQ(tall.front(), ".##.");
+  EXPECT_EQ(tall.back(), ".##.");
+  EXPECT_EQ(tall[20], "#oo#");
+}
+
+TEST(Surface, UsualEllipsesKeepTheirShape) {
+  EXPECT_EQ(EllipseRows(6, 6, true),
+            (Strings{".####.", "#oooo#", "#oooo#", "#oooo#", "#oooo#", ".####."}));
+  EXPECT_EQ(EllipseRows(7, 7, false),
+            (Strings{"..###..", ".#...#.", "#.....#", "#.....#", "#.....#", ".#...#.", "..###.."}));
+  EXPECT_EQ(EllipseRows(2, 2, false), (Strings{"##", "##"}));
+  EXPECT_EQ(EllipseRows(3, 3, true), (Strings{"###", "#o#", "###"}));
+}
+
+TEST(Surface, EveryEllipseIsSymmetricTouchesItsBoxAndInvertsEachPixelOnce) {
+  for (int w = 1; w <= 40; ++w) {
+    for (int h = 1; h <= 40; ++h) {
+      SCOPED_TRACE(std::to_string(w) + " x " + std::to_string(h));
+      const Strings solid = EllipseRows(w, h, true);
+      Strings mirrored = solid;
+      std::reverse(mirrored.begin(), mirrored.end());
+      EXPECT_EQ(mirrored, solid);
+      for (auto& row : mirrored) std::reverse(row.begin(), row.end());
+      EXPECT_EQ(mirrored, solid);
+      bool left = false, right = false;
+      for (const auto& row : solid) {
+        left = left || row.front() != '.';
+        right = right || row.back() != '.';
+      }
+      EXPECT_TRUE(left && right);
+      EXPECT_NE(solid.front(), std::string(w, '.'));
+      EXPECT_NE(solid.back(), std::string(w, '.'));
+      // The outline alone is the solid figure's border: the same set without the inside.
+      const Strings outline = EllipseRows(w, h, false);
+      for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+          EXPECT_EQ(outline[y][x] == '#', solid[y][x] == '#') << x << ", " << y;
+      // Inverting a white surface once blackens exactly the solid figure: no pixel is
+      // complemented twice.
+      Surface inverted = Blank(w, h);
+      inverted.draw_mode = DrawMode::kInvert;
+      inverted.filling = true;
+      inverted.Ellipse(0, 0, w, h);
+      Strings expected = solid;
+      for (auto& row : expected)
+        for (char& c : row) c = c == '.' ? '.' : '#';
+      EXPECT_EQ(Rows(inverted), expected);
+    }
+  }
 }
 
 TEST(Surface, BlocksCombineAndClip) {

@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QListWidget>
 #include <QMimeData>
+#include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QUrl>
 
@@ -50,6 +52,56 @@ TEST(MultiIconDialog, DoubleClickPicksTheRowAndTheCloseBoxCancels) {
   closing.close();
   EXPECT_TRUE(other.Closed);
   EXPECT_EQ(cancelled.ChosenWidth, 0);
+}
+
+TEST(MultiIconDialog, LayoutKeepsTheOuterSizeAndWholeRows) {
+  // The classic frame (3-pixel borders, 21-pixel caption): the stated places.
+  MultiIconDialogLayout classic = LayOutMultiIconDialog(QMargins(3, 21, 3, 3), 14, 1);
+  EXPECT_EQ(classic.client, QSize(205, 189));
+  EXPECT_EQ(classic.text, QRect(8, 6, 189, 37));
+  EXPECT_EQ(classic.cancel, QRect(8, 155, 93, 25));
+  EXPECT_EQ(classic.ok, QRect(104, 155, 93, 25));
+  EXPECT_EQ(classic.list, QRect(8, 52, 189, 6 * 14 + 2));
+  // A tall caption: the buttons move up with the bottom edge, the list loses whole rows.
+  MultiIconDialogLayout tall = LayOutMultiIconDialog(QMargins(1, 37, 1, 1), 17, 1);
+  EXPECT_EQ(tall.client, QSize(209, 175));
+  EXPECT_EQ(tall.ok.bottom() + 1 + 9, 175);
+  EXPECT_EQ(tall.ok.right() + 1 + 8, 209);
+  EXPECT_EQ((tall.list.height() - 2) % 17, 0);
+  EXPECT_LE(tall.list.bottom() + 1 + 9, tall.cancel.top());
+  EXPECT_GT(tall.list.bottom() + 1 + 9 + 17, tall.cancel.top()) << "no room for another row";
+  // No frame known: the client is the whole outer size.
+  EXPECT_EQ(LayOutMultiIconDialog(QMargins(), 14, 1).client, QSize(211, 213));
+}
+
+TEST(MultiIconDialog, RowsAreWholeAndTheWidestRowFitsWithoutAHorizontalBar) {
+  MultiImageState state;
+  FrmMultiIconDialog form(state);
+  form.Form_Load();
+  form.LstIcons.rows = {{"16 x 16 ... Monochrome", 1},    {"32 x 32 ... 16 Color", 4},
+                        {"48 x 48 ... 256 Color", 8},     {"64 x 64 ... True Color", 24},
+                        {"128 x 128 ... True Color", 24}, {"256 x 256 ... True Color", 24},
+                        {"16 x 16 ... 256 Color", 8},     {"32 x 32 ... True Color", 24},
+                        {"48 x 48 ... True Color", 24},   {"16 x 16 ... 16 Color", 4},
+                        {"24 x 24 ... 256 Color", 8},     {"20 x 20 ... True Color", 24}};
+  form.LstIcons.selected = 0;
+  MultiIconDialog dialog(nullptr, form);
+  dialog.show();
+  QTest::qWait(20);
+  // Whatever frame the platform gives the window, the outer size is the stated one.
+  EXPECT_EQ(dialog.frameGeometry().size(), QSize(211, 213));
+  QListWidget* list = dialog.List();
+  EXPECT_EQ(list->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+  const int viewport = list->viewport()->height();
+  const int row = list->sizeHintForRow(0);
+  EXPECT_EQ(viewport % row, 0) << "a row is cut";
+  EXPECT_GE(viewport / row, 4);
+  EXPECT_LT(viewport / row, 12) << "twelve rows need the vertical bar";
+  EXPECT_TRUE(list->verticalScrollBar()->isVisible());
+  const QFontMetrics metrics(list->font());
+  EXPECT_LE(metrics.horizontalAdvance("256 x 256 ... True Color"), list->viewport()->width() - 4);
+  // The buttons sit 9 pixels above the bottom edge: no blank band under them.
+  EXPECT_EQ(dialog.OkButton()->geometry().bottom() + 1 + 9, dialog.height());
 }
 
 TEST(MainWindow, DroppedFilesOpenTheFirstAndOtherDataIsIgnored) {

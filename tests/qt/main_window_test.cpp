@@ -60,6 +60,20 @@ TEST(MainWindow, ControlsStandAtTheirPlacesAndToolButtonsTakeNoFocus) {
   EXPECT_EQ(window.width(), 574);
 }
 
+TEST(MainWindow, FrameOffersMinimizeAndCloseButNoMaximize) {
+  QtUi ui;
+  testing::FixedScreen screen;
+  MainWindow window(ui, screen, StartupPaths{});
+  window.Start();
+  const Qt::WindowFlags flags = window.windowFlags();
+  EXPECT_TRUE(flags.testFlag(Qt::WindowMinimizeButtonHint));
+  EXPECT_TRUE(flags.testFlag(Qt::WindowCloseButtonHint));
+  EXPECT_TRUE(flags.testFlag(Qt::WindowTitleHint));
+  EXPECT_FALSE(flags.testFlag(Qt::WindowMaximizeButtonHint));
+  EXPECT_TRUE(flags.testFlag(Qt::CustomizeWindowHint));
+  EXPECT_EQ(window.minimumSize(), window.maximumSize());
+}
+
 TEST(MainWindow, UndoShortcutRefreshesItsEnablingBeforeActing) {
   QtUi ui;
   testing::FixedScreen screen;
