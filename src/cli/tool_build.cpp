@@ -39,7 +39,7 @@ int BuildCommand(const std::string& output, const std::vector<std::string>& inpu
     return UsageError(err, "the output must be an .ico file: " + output);
 
   // The window's own form does the loading, so the slots fill exactly as they do there.
-  StreamUi ui(err);
+  StreamUi ui(err, output);
   FrmMir builder(ui);
   builder.Form_Load();
   for (const std::string& input : inputs) {

@@ -1,13 +1,10 @@
 #include "qt/hot_spot_dialog.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 
-#include "app/centre_form.h"
 #include "app/window_layout.h"
 #include "qt/qt_ui.h"
 #include "qt/surface_view.h"
@@ -30,9 +27,6 @@ void PrintAt(QPainter& painter, int x, int y, const std::string& text) {
 HotSpotDialog::HotSpotDialog(QWidget* parent, FrmHotSpot& form) : QDialog(parent), form_(form) {
   setWindowTitle(QString::fromLatin1(FrmHotSpot::kCaption));
   if (parent) setWindowIcon(parent->windowIcon());
-  const int width = FrmHotSpot::kWidthTwips / kTwipsPerPixel;
-  const int height = FrmHotSpot::kHeightTwips / kTwipsPerPixel;
-  setFixedSize(width, height);
   QPalette face = palette();
   face.setColor(QPalette::Window, ToQColor(kButtonFace));
   face.setColor(QPalette::Button, ToQColor(kButtonFace));
@@ -72,11 +66,18 @@ HotSpotDialog::HotSpotDialog(QWidget* parent, FrmHotSpot& form) : QDialog(parent
   });
   connect(this, &QDialog::rejected, this, [this] { form_.Form_Unload(); });
 
-  if (QScreen* screen = QGuiApplication::primaryScreen()) {
-    const QRect area = screen->geometry();
-    const WindowPosition place = CentreForm(area.width(), area.height(), width, height);
-    move(area.left() + place.left, area.top() + place.top);
-  }
+  // The controls at their stated places need 402 x 466 pixels; the classic frame leaves
+  // 407 x 470 inside the stated outer size.
+  outer_size_ = std::make_unique<OuterSizeKeeper>(
+      *this,
+      QSize(FrmHotSpot::kWidthTwips / kTwipsPerPixel, FrmHotSpot::kHeightTwips / kTwipsPerPixel),
+      QSize(402, 466));
+}
+
+bool HotSpotDialog::event(QEvent* event) {
+  const bool handled = QDialog::event(event);
+  if (outer_size_) outer_size_->Watch(event);
+  return handled;
 }
 
 void HotSpotDialog::paintEvent(QPaintEvent*) {

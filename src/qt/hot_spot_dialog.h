@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QDialog>
+#include <memory>
 
 #include "forms/frm_hot_spot.h"
+#include "qt/outer_size.h"
 
 class QLabel;
 
@@ -22,6 +24,7 @@ class HotSpotDialog : public QDialog {
   QLabel* HotYLabel() { return hot_y_; }
 
  protected:
+  bool event(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
@@ -32,6 +35,7 @@ class HotSpotDialog : public QDialog {
   SurfaceView* picture_;
   QLabel* hot_x_;
   QLabel* hot_y_;
+  std::unique_ptr<OuterSizeKeeper> outer_size_;
 };
 
 }  // namespace brindlex::qt

@@ -2,13 +2,10 @@
 
 #include <QCloseEvent>
 #include <QCursor>
-#include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
-#include <QScreen>
 
-#include "app/centre_form.h"
 #include "app/window_layout.h"
 #include "qt/qt_ui.h"
 #include "qt/surface_view.h"
@@ -49,9 +46,6 @@ MultiIconBuilderWindow::MultiIconBuilderWindow(QWidget* parent, FrmMir& form)
     : QDialog(parent), form_(form) {
   setWindowTitle(QString::fromLatin1(FrmMir::kCaption));
   if (parent) setWindowIcon(parent->windowIcon());
-  const int width = FrmMir::kWidthTwips / kTwipsPerPixel;
-  const int height = FrmMir::kHeightTwips / kTwipsPerPixel;
-  setFixedSize(width, height);
   QPalette face = palette();
   face.setColor(QPalette::Window, ToQColor(kButtonFace));
   setPalette(face);
@@ -63,7 +57,6 @@ MultiIconBuilderWindow::MultiIconBuilderWindow(QWidget* parent, FrmMir& form)
   file_menu_->addSeparator();
   exit_ = file_menu_->addAction(QString::fromLatin1(FrmMir::kExitCaption));
   const int menu_height = menu_bar_->sizeHint().height();
-  menu_bar_->setGeometry(0, 0, width, menu_height);
   connect(file_menu_, &QMenu::aboutToShow, this, [this] {
     form_.MnuFile_Click();
     create_->setEnabled(form_.MnuCreateEnabled);
@@ -84,7 +77,6 @@ MultiIconBuilderWindow::MultiIconBuilderWindow(QWidget* parent, FrmMir& form)
   });
 
   client_ = new BuilderClient(this, form_);
-  client_->setGeometry(0, menu_height, width, height - menu_height);
   for (int slot = 0; slot < kBuilderSlotCount; ++slot) {
     auto* view = new SurfaceView(client_, &form_.PicIco[slot], 0);
     view->setGeometry(FrmMir::SlotLeft(slot), FrmMir::SlotTop(slot), SlotEdge(slot),
@@ -96,11 +88,28 @@ MultiIconBuilderWindow::MultiIconBuilderWindow(QWidget* parent, FrmMir& form)
   }
   connect(this, &QDialog::rejected, this, [this] { form_.Form_Unload(); });
 
-  if (QScreen* screen = QGuiApplication::primaryScreen()) {
-    const QRect area = screen->geometry();
-    const WindowPosition place = CentreForm(area.width(), area.height(), width, height);
-    move(area.left() + place.left, area.top() + place.top);
-  }
+  // The frames and slots need 320 x 158 pixels below the menu bar.
+  outer_size_ = std::make_unique<OuterSizeKeeper>(
+      *this, QSize(FrmMir::kWidthTwips / kTwipsPerPixel, FrmMir::kHeightTwips / kTwipsPerPixel),
+      QSize(320, menu_height + 158));
+  LayOutClient();
+}
+
+bool MultiIconBuilderWindow::event(QEvent* event) {
+  const bool handled = QDialog::event(event);
+  if (outer_size_) outer_size_->Watch(event);
+  return handled;
+}
+
+void MultiIconBuilderWindow::resizeEvent(QResizeEvent* event) {
+  QDialog::resizeEvent(event);
+  LayOutClient();
+}
+
+void MultiIconBuilderWindow::LayOutClient() {
+  const int menu_height = menu_bar_->sizeHint().height();
+  menu_bar_->setGeometry(0, 0, width(), menu_height);
+  client_->setGeometry(0, menu_height, width(), height() - menu_height);
 }
 
 void MultiIconBuilderWindow::SlotReleased(int slot, int button, int shift, double x, double y) {

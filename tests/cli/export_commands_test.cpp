@@ -122,8 +122,8 @@ TEST_F(ExportCommandsTest, BuildOfTenWorksAndAnEleventhOrABadInputWritesNothing)
   std::vector<std::string> inputs;
   const int depths[] = {1, 4, 8, 24};
   for (int slot = 0; slot < 11; ++slot)
-    inputs.push_back(
-        Icon("s" + std::to_string(slot) + ".ico", 16 * (slot % 3 + 1), depths[slot / 3]));
+    inputs.push_back(Icon(std::string(1, static_cast<char>('a' + slot)) + ".ico",
+                          16 * (slot % 3 + 1), depths[slot / 3]));
   const std::string out = folder.File("diez.ico");
   std::vector<std::string> args = {"build", out};
   args.insert(args.end(), inputs.begin(), inputs.begin() + 10);

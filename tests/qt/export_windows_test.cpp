@@ -3,16 +3,20 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
+#include "app/centre_form.h"
 #include "files/icon_test_files.h"
 #include "qt/hot_spot_dialog.h"
 #include "qt/multi_icon_builder_window.h"
+#include "qt/outer_size.h"
 #include "qt/qt_ui.h"
 #include "qt/surface_view.h"
 #include "scripted_ui.h"
@@ -58,6 +62,28 @@ TEST_F(HotSpotDialogTest, LayoutCaptionsAndTheCanvasCopy) {
   EXPECT_EQ(shot.pixelColor(8, 36), QColor(0x80, 0x80, 0x80));  // the sunken edge
   EXPECT_EQ(shot.pixelColor(303, 10), QColor(Qt::black));       // ImgXY
   EXPECT_EQ(shot.pixelColor(397, 25), ToQColor(kButtonFace));   // the blanked readout box
+}
+
+TEST(OuterSize, TheClientIsTheStatedOuterSizeLessTheFrameButHoldsTheControls) {
+  // The classic frame: 3-pixel borders and a 21-pixel caption.
+  EXPECT_EQ(ClientForOuterSize(QSize(413, 494), QMargins(3, 21, 3, 3), QSize(402, 466)),
+            QSize(407, 470));
+  EXPECT_EQ(ClientForOuterSize(QSize(413, 494), QMargins(), QSize(402, 466)), QSize(413, 494));
+  // A heavy frame never squeezes the controls off the window.
+  EXPECT_EQ(ClientForOuterSize(QSize(413, 494), QMargins(8, 40, 8, 8), QSize(402, 466)),
+            QSize(402, 466));
+  EXPECT_EQ(ClientForOuterSize(QSize(329, 206), QMargins(-2, 21, 3, 3), QSize(320, 180)),
+            QSize(326, 182));
+}
+
+TEST_F(HotSpotDialogTest, ShownItKeepsItsOuterSizeAndPlace) {
+  HotSpotDialog dialog(nullptr, form);
+  dialog.show();
+  QTest::qWait(20);
+  EXPECT_EQ(dialog.frameGeometry().size(), QSize(413, 494));
+  const QRect screen = QGuiApplication::primaryScreen()->geometry();
+  const WindowPosition place = CentreForm(screen.width(), screen.height(), 413, 494);
+  EXPECT_EQ(dialog.frameGeometry().topLeft(), screen.topLeft() + QPoint(place.left, place.top));
 }
 
 TEST_F(HotSpotDialogTest, ClicksPickMovesTrackAndOkAccepts) {
@@ -148,6 +174,7 @@ TEST_F(BuilderWindowTest, CaptionMenusAndSlotPlaces) {
   EXPECT_EQ(window.Slot(0)->geometry(), QRect(19, 29, 16, 16));
   EXPECT_EQ(window.Slot(4)->geometry(), QRect(98, 54, 32, 32));
   EXPECT_EQ(window.Slot(11)->geometry(), QRect(256, 95, 48, 48));
+  EXPECT_EQ(window.Client()->geometry(), QRect(0, top, 329, 206 - top));
   const QImage client = window.Client()->grab().toImage();
   EXPECT_EQ(client.pixelColor(8, 100), QColor(0x80, 0x80, 0x80));  // a group frame
   EXPECT_EQ(client.pixelColor(18, 28), QColor(0x80, 0x80, 0x80));  // a slot's edge
