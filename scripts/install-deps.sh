@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ clang pkg-config qt6-base-dev libx11-dev libgtest-dev libgmock-dev
   libbenchmark-dev libpng-dev xvfb xdotool x11-apps imagemagick icoutils fonts-dejavu-core
-  fonts-liberation)
+  fonts-liberation desktop-file-utils dpkg-dev file)
 # Qt's own Spanish texts for its standard buttons and dialogs.
 packages+=(qt6-translations-l10n)
 missing=()

@@ -26,8 +26,8 @@ FrmBrindlex::~FrmBrindlex() = default;
 
 void FrmBrindlex::Form_Load() {
   RecentMenu recent = RecentMenu::Of(Menus);
-  LoadRecentFiles(*registry_, recent);
-  RestoreRecentFolder(*registry_, paths_.ProgramFolder);
+  recent_as_loaded_ = LoadRecentFiles(*registry_, recent);
+  RestoreRecentFolder(*registry_, HomeFolder());
   ExtractFilterIndex = 4;
   CreatePatternDC(Resources);
   CreateGridDCs(Resources);
@@ -51,7 +51,7 @@ bool FrmBrindlex::Form_QueryUnload() {
   History.ClearHistory();
   ToolButtonsFiltered = false;
   const RecentMenu recent = RecentMenu::Of(Menus);
-  SaveRecentFiles(*registry_, recent);
+  SaveRecentFiles(*registry_, recent, &recent_as_loaded_);
   SaveRecentFolder(*registry_);
   Unloaded = true;
   return false;

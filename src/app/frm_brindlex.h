@@ -1,7 +1,9 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -213,6 +215,11 @@ class FrmBrindlex {
   StartupPaths paths_;
   std::unique_ptr<Registry> own_registry_;
   Registry* registry_;
+  // The recent-file values as the load found them: the exit leaves a list it did not
+  // change as stored, which may by then be another copy's.
+  // (A StoredRecentFiles; the shell header is not included here, as the Qt layer includes
+  // this one and the recent-menu header uses the name "slots".)
+  std::array<std::optional<std::string>, 4> recent_as_loaded_;
   Surface window_background_;
 };
 

@@ -113,9 +113,13 @@ void FrmBrindlex::FinishOpen() {
 }
 
 void FrmBrindlex::MnuRecent_Click(int index) {
-  if (index < 1 || index > 4 || !ReadyToReplaceDocument()) return;
+  if (index < 1 || index > 4) return;
+  // The path is taken before the save prompt: saving under a new name there moves the
+  // entries, and the slot clicked would then name another file.
   RecentMenu recent = RecentMenu::Of(Menus);
-  OpenFilePath = recent.slots[index]->tag;
+  const std::string path = recent.slots[index]->tag;
+  if (path.empty() || !ReadyToReplaceDocument()) return;
+  OpenFilePath = path;
   OpenFileTitle = FileTitleOf(OpenFilePath);
   if (FileExists(OpenFilePath)) {
     OpenAccepted = false;
@@ -127,7 +131,9 @@ void FrmBrindlex::MnuRecent_Click(int index) {
     ui_.ShowMessage(app_text::kRecentMissingStart + OpenFileTitle, app_text::kFileErrorTitle,
                     MessageIcon::kExclamation, MessageButtons::kOk);
   }
-  recent.slots[index]->tag.clear();
+  // The entry of that file is dropped, wherever the prompt's save has moved it.
+  for (int i = 1; i <= 4; ++i)
+    if (recent.slots[i]->tag == path) recent.slots[i]->tag.clear();
   CompactRecentFiles(recent);
 }
 

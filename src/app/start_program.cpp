@@ -90,7 +90,8 @@ bool StartProgram(const Screen& screen, Ui& ui, StartupPaths& paths, Registry& r
   if (!CheckColorDepth(screen, ui)) return false;
   paths.ShellIconPath = FindShellIconPath(paths.ProgramFolder);
   paths.TempIconPath = MakeTempIconPath();
-  RegisterIconFileType(registry, paths.ProgramFolder, DataHomeFolder(), ConfigHomeFolder());
+  RegisterIconFileType(registry, paths.ProgramFolder, RunningProgramPath(paths.ProgramFolder),
+                       DesktopFolders::OfUser());
   return true;
 }
 

@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "cli/convert_png.h"
 #include "cli/export_commands.h"
 #include "cli/tool_commands.h"
 #include "cli/tool_support.h"
@@ -12,6 +13,10 @@
 namespace brindlex {
 
 int ConvertCommand(const std::string& input, const std::string& output, std::ostream& err) {
+  // A PNG picture on either side.
+  if (HasExtension(input, ".png")) return ConvertPngToIcon(input, output, err);
+  if (HasExtension(output, ".png")) return ConvertIconToPng(input, output, err);
+  // The bitmap and cursor exports.
   if (IsExportOutput(output)) return ConvertExport(input, output, std::nullopt, err);
   std::string path;
   int index = 0;

@@ -14,6 +14,8 @@ namespace brindlex {
 
 namespace {
 
+constexpr std::size_t kRandomLetters = 12;
+
 bool Fail(std::string* error, int error_number) {
   if (error) *error = std::strerror(error_number);
   return false;
@@ -44,13 +46,30 @@ std::string NameOf(const std::string& path) {
   return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
+// The longest file name the target's folder takes; 255 where the system cannot say.
+std::size_t NameLimitOf(const std::string& folder) {
+  const long limit = ::pathconf(folder.c_str(), _PC_NAME_MAX);
+  return limit > 0 ? static_cast<std::size_t>(limit) : 255;
+}
+
+// The start of the temporary file's name: "." and the target's name and "." in its folder,
+// so that a left-over file shows what it belonged to; a short fixed stem when that name
+// would be too long for the folder.
+std::string TemporaryStem(const std::string& target) {
+  constexpr std::size_t kAddedBytes = 1 + 1 + kRandomLetters + 4;  // ".", ".", letters, ".tmp"
+  const std::string folder = FolderOf(target);
+  const std::string name = NameOf(target);
+  if (name.size() + kAddedBytes <= NameLimitOf(folder)) return folder + "/." + name + ".";
+  return folder + "/.brindlex-";
+}
+
 // Creates a new file with an unguessable name beside the target; the process's file-mode
 // mask applies to it as to any new file. Returns the descriptor, or -1 with errno set.
 int CreateUniqueFile(const std::string& target, std::string& temp_path) {
   static constexpr char kDigits[] = "0123456789abcdefghijklmnopqrstuvwxyz";
-  const std::string stem = FolderOf(target) + "/." + NameOf(target) + ".";
+  const std::string stem = TemporaryStem(target);
   for (int attempt = 0; attempt < 100; ++attempt) {
-    unsigned char random[12];
+    unsigned char random[kRandomLetters];
     if (::getrandom(random, sizeof random, 0) != static_cast<ssize_t>(sizeof random)) {
       if (errno == EINTR) continue;
       return -1;
@@ -78,6 +97,66 @@ bool WriteAll(int fd, std::span<const std::uint8_t> bytes) {
   return true;
 }
 
+// True for the errors of a folder that will not take a new file or a rename, while a file
+// already in it may still be writable.
+bool FolderRefuses(int error_number) {
+  return error_number == EACCES || error_number == EPERM || error_number == EROFS;
+}
+
+// Writes the bytes over the existing file itself: space is reserved first where the file
+// system can (so a full disk fails before anything is overwritten), then the bytes go from
+// the start and the file is cut to their length. Returns 0 or the errno of the failure.
+int WriteInPlace(const std::string& target, std::span<const std::uint8_t> bytes) {
+  const int fd = ::open(target.c_str(), O_WRONLY | O_CLOEXEC | O_NOFOLLOW);
+  if (fd < 0) return errno;
+  int failure = 0;
+  struct stat info {};
+  if (::fstat(fd, &info) != 0) {
+    failure = errno;
+  } else if (!S_ISREG(info.st_mode)) {
+    failure = EINVAL;
+  } else if (!bytes.empty() &&
+             ::fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, static_cast<off_t>(bytes.size())) != 0 &&
+             errno != EOPNOTSUPP && errno != ENOSYS) {
+    failure = errno;
+  }
+  if (!failure && !WriteAll(fd, bytes)) failure = errno;
+  if (!failure && ::ftruncate(fd, static_cast<off_t>(bytes.size())) != 0) failure = errno;
+  if (!failure && ::fsync(fd) != 0) failure = errno;
+  if (::close(fd) != 0 && !failure) failure = errno;
+  return failure;
+}
+
+// Writes the bytes to a new temporary file beside the target and renames it over the
+// target. Returns 0 or the errno of the failure; `refused` tells that the folder would not
+// take the temporary file or the rename, with the target untouched.
+int WriteThroughTemporary(const std::string& target, const struct stat* existing,
+                          std::span<const std::uint8_t> bytes, bool& refused) {
+  refused = false;
+  std::string temp_path;
+  const int fd = CreateUniqueFile(target, temp_path);
+  if (fd < 0) {
+    refused = FolderRefuses(errno);
+    return errno;
+  }
+  int failure = 0;
+  if (!WriteAll(fd, bytes)) failure = errno;
+  if (!failure && existing) {
+    if (::fchmod(fd, existing->st_mode & 07777) != 0) failure = errno;
+    // Keeping the owner only succeeds for a privileged user; otherwise the file is ours.
+    if (!failure && (existing->st_uid != ::geteuid() || existing->st_gid != ::getegid()))
+      (void)!::fchown(fd, existing->st_uid, existing->st_gid);
+  }
+  if (!failure && ::fsync(fd) != 0) failure = errno;
+  if (::close(fd) != 0 && !failure) failure = errno;
+  if (!failure && ::rename(temp_path.c_str(), target.c_str()) != 0) {
+    failure = errno;
+    refused = FolderRefuses(failure);
+  }
+  if (failure) ::unlink(temp_path.c_str());
+  return failure;
+}
+
 }  // namespace
 
 bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes,
@@ -98,26 +177,12 @@ bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> 
       return Fail(error, EACCES);
   }
 
-  std::string temp_path;
-  const int fd = CreateUniqueFile(target, temp_path);
-  if (fd < 0) return Fail(error, errno);
-
-  int failure = 0;
-  if (!WriteAll(fd, bytes)) failure = errno;
-  if (!failure && exists) {
-    if (::fchmod(fd, existing.st_mode & 07777) != 0) failure = errno;
-    // Keeping the owner only succeeds for a privileged user; otherwise the file is ours.
-    if (!failure && (existing.st_uid != ::geteuid() || existing.st_gid != ::getegid()))
-      (void)!::fchown(fd, existing.st_uid, existing.st_gid);
-  }
-  if (!failure && ::fsync(fd) != 0) failure = errno;
-  if (::close(fd) != 0 && !failure) failure = errno;
-  if (!failure && ::rename(temp_path.c_str(), target.c_str()) != 0) failure = errno;
-  if (failure) {
-    ::unlink(temp_path.c_str());
-    return Fail(error, failure);
-  }
-  return true;
+  bool refused = false;
+  int failure = WriteThroughTemporary(target, exists ? &existing : nullptr, bytes, refused);
+  // A writable file in a folder that takes no new files (or no renames) is written in place:
+  // the whole content is in memory already, so only the write itself can still fail.
+  if (failure && refused && exists) failure = WriteInPlace(target, bytes);
+  return failure ? Fail(error, failure) : true;
 }
 
 }  // namespace brindlex

@@ -41,6 +41,10 @@ bool ReadRgba(png_structp png, png_infop info, int width, int height, png_bytep*
   if (setjmp(png_jmpbuf(png))) return false;
   png_set_user_limits(png, static_cast<png_uint_32>(width), static_cast<png_uint_32>(height));
   png_set_chunk_malloc_max(png, kMaxChunkBytes);
+  // Only the header, palette, transparency and image data chunks make the pixels; every
+  // other chunk is skipped unread. An oversized ancillary chunk is only a warning to libpng,
+  // which would otherwise allocate its whole declared length.
+  png_set_keep_unknown_chunks(png, PNG_HANDLE_CHUNK_NEVER, nullptr, -1);
   png_read_info(png, info);
   if (png_get_image_width(png, info) != static_cast<png_uint_32>(width) ||
       png_get_image_height(png, info) != static_cast<png_uint_32>(height))

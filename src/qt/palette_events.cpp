@@ -35,6 +35,7 @@ void Connect(FrmBrindlex& form, SurfaceView* view, const PaletteHandlers& handle
   view->on_release = [&form, handlers, after_event](int b, int s, double x, double y) {
     (form.*handlers.up)(b, s, x, y);
     after_event();
+    DisplayNotices().ShowDue(form.UiRef());  // a confinement the display could not give
   };
 }
 

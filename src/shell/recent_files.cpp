@@ -69,8 +69,7 @@ void CompactRecentFiles(RecentMenu& menu) {
 
 void RefreshRecentCaptions(RecentMenu& menu) {
   for (int j = 1; j <= 4; ++j)
-    if (!menu.slots[j]->tag.empty())
-      menu.slots[j]->caption = RecentCaption(j, menu.slots[j]->tag);
+    if (!menu.slots[j]->tag.empty()) menu.slots[j]->caption = RecentCaption(j, menu.slots[j]->tag);
 }
 
 }  // namespace brindlex

@@ -1,13 +1,15 @@
 #include "shell/settings_file.h"
 
-#include <algorithm>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-#include <vector>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
-#include "files/atomic_file.h"
+#include <algorithm>
+#include <cerrno>
+#include <filesystem>
+#include <sstream>
+
+#include "shell/text_file.h"
 #include "shell/xdg_folders.h"
 
 namespace brindlex {
@@ -82,6 +84,25 @@ bool Unquote(const std::string& line, std::size_t& pos, std::string& text) {
   return false;
 }
 
+// Holds an exclusive advisory lock on a lock file while it lives. Without a lock file (a
+// folder that cannot take one) the store goes on unlocked: it could not write anyway.
+class FileLock {
+ public:
+  explicit FileLock(const std::string& path)
+      : fd_(::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600)) {
+    while (fd_ >= 0 && ::flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
+    }
+  }
+  ~FileLock() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  FileLock(const FileLock&) = delete;
+  FileLock& operator=(const FileLock&) = delete;
+
+ private:
+  int fd_;
+};
+
 const char* RootName(RegistryRoot root) {
   return root == RegistryRoot::kCurrentUser ? "HKEY_CURRENT_USER" : "HKEY_CLASSES_ROOT";
 }
@@ -99,13 +120,8 @@ std::string SettingsFile::FullKey(RegistryRoot root, const std::string& key) {
 }
 
 void SettingsFile::Load() {
-  std::error_code error;
-  const auto size = std::filesystem::file_size(path_, error);
-  if (error || size > kMaxSettingsBytes) return;
-  std::ifstream in(path_, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  Parse(text.str());
+  std::string text;
+  if (ReadWholeText(path_, kMaxSettingsBytes, text) == TextFileState::kRead) Parse(text);
 }
 
 void SettingsFile::Parse(const std::string& text) {
@@ -152,23 +168,46 @@ std::string SettingsFile::Text() const {
   return out.str();
 }
 
+void SettingsFile::Apply(const Change& change) {
+  Key& key = keys_[Lower(change.key)];
+  if (key.spelling.empty()) key.spelling = change.key;
+  if (!change.name) return;
+  if (change.text) {
+    key.values[*change.name] = *change.text;
+  } else {
+    key.values.erase(*change.name);
+  }
+}
+
+void SettingsFile::Record(Change change) {
+  Apply(change);
+  pending_.push_back(std::move(change));
+  Save();
+}
+
 void SettingsFile::Save() {
-  if (path_.empty()) return;
+  if (path_.empty()) {
+    pending_.clear();
+    return;
+  }
   std::error_code error;
   std::filesystem::create_directories(std::filesystem::path(path_).parent_path(), error);
+  const FileLock lock(path_ + ".lock");
+  std::string stored;
+  const TextFileState state = ReadWholeText(path_, kMaxSettingsBytes, stored);
+  if (state == TextFileState::kUnreadable) return;
+  keys_.clear();
+  Parse(stored);
+  for (const Change& change : pending_) Apply(change);
   const std::string text = Text();
-  WriteFileAtomically(path_,
-                      std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
+  const bool unchanged = state == TextFileState::kRead ? text == stored : keys_.empty();
+  if (unchanged || WriteTextFile(path_, text)) pending_.clear();
 }
 
 bool SettingsFile::CreateKey(RegistryRoot root, const std::string& key) {
   if (key.empty() || key.find_first_of("\r\n[]") != std::string::npos) return false;
   const std::string full = FullKey(root, key);
-  Key& entry = keys_[Lower(full)];
-  if (entry.spelling.empty()) {
-    entry.spelling = full;
-    Save();
-  }
+  if (keys_.count(Lower(full)) == 0) Record({full, std::nullopt, std::nullopt});
   return true;
 }
 
@@ -185,22 +224,19 @@ std::optional<std::string> SettingsFile::ReadValue(RegistryRoot root, const std:
   return value->second;
 }
 
+// A value is written even when this copy already holds the same text: another copy may have
+// stored a different one since.
 bool SettingsFile::WriteValue(RegistryRoot root, const std::string& key, const std::string& name,
                               const std::string& text) {
   auto it = keys_.find(Lower(FullKey(root, key)));
   if (it == keys_.end()) return false;
-  auto [value, added] = it->second.values.try_emplace(name, text);
-  if (added || value->second != text) {
-    value->second = text;
-    Save();
-  }
+  Record({it->second.spelling, name, text});
   return true;
 }
 
 void SettingsFile::DeleteValue(RegistryRoot root, const std::string& key, const std::string& name) {
   auto it = keys_.find(Lower(FullKey(root, key)));
-  if (it == keys_.end() || it->second.values.erase(name) == 0) return;
-  Save();
+  if (it != keys_.end()) Record({it->second.spelling, name, std::nullopt});
 }
 
 }  // namespace brindlex

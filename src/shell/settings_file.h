@@ -1,7 +1,9 @@
 #pragma once
 
 #include <map>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/registry.h"
 
@@ -17,9 +19,17 @@ namespace brindlex {
 //   @="icofile"
 //
 // Texts are quoted with \\, \", \n, \r and \t escaped. The file is read whole when the store
-// is made and written again (through a unique temporary file and a rename) after every
-// change. Lines that cannot be understood are skipped, so a damaged file gives at worst
-// fewer keys and values; a file that cannot be written leaves the values in memory only.
+// is made. Several copies of the editor may share it, so every change is written as a
+// change, not as this copy's whole view: holding an advisory lock (flock on
+// "registry.reg.lock" beside the file), the store reads the file again, applies the keys it
+// created and the values it set or deleted since its last successful write, and writes the
+// result through a unique temporary file and a rename (only when it differs from what was
+// read). Values another copy wrote and this one did not touch stay as that copy left them.
+//
+// Lines that cannot be understood are skipped, so a damaged file gives at worst fewer keys
+// and values. A file that cannot be read whole (too large to be the editor's, a read error)
+// is never replaced, and a file that cannot be written leaves the changes in memory, to be
+// written with the next change.
 class SettingsFile : public Registry {
  public:
   // A store on the given file; with an empty path the store lives in memory only.
@@ -44,8 +54,18 @@ class SettingsFile : public Registry {
 
  private:
   using Values = std::map<std::string, std::string>;
+  // One change made by this copy: a key created (no name), a value set (a text) or a value
+  // deleted (a name without a text). The key is its full path as spelt by the caller.
+  struct Change {
+    std::string key;
+    std::optional<std::string> name;
+    std::optional<std::string> text;
+  };
   static std::string FullKey(RegistryRoot root, const std::string& key);
   void Load();
+  void Apply(const Change& change);
+  // Applies the change here and writes it to the file with any still unwritten.
+  void Record(Change change);
   void Save();
 
   std::string path_;
@@ -56,6 +76,8 @@ class SettingsFile : public Registry {
     Values values;
   };
   std::map<std::string, Key> keys_;
+  // Changes not yet in the file.
+  std::vector<Change> pending_;
 };
 
 }  // namespace brindlex

@@ -1,115 +1,49 @@
 #include "shell/settings_store.h"
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
-#include <vector>
-
-#include "files/atomic_file.h"
 
 namespace brindlex {
 namespace {
 
 namespace fs = std::filesystem;
 
-constexpr char kDesktopFileName[] = "brindlex.desktop";
-constexpr const char* kIconMimeTypes[] = {"image/vnd.microsoft.icon", "image/x-icon"};
-
 std::optional<std::string> ReadStored(const Registry& registry, RegistryRoot root,
                                       const std::string& key, const std::string& name) {
   // Texts too long for the editor's buffers, or holding control characters that no path
   // the editor wrote contains, count as absent.
   auto text = registry.ReadValue(root, key, name);
-  if (!text || text->size() >= kMaxStoredText) return std::nullopt;
+  if (!text || CharacterCount(*text) >= kMaxStoredText) return std::nullopt;
   for (unsigned char c : *text)
     if (c < 0x20 || c == 0x7F) return std::nullopt;
   return text;
 }
 
-bool WriteText(const std::string& path, const std::string& text) {
-  std::error_code error;
-  fs::create_directories(fs::path(path).parent_path(), error);
-  return WriteFileAtomically(
-      path, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
-}
-
-std::string ReadText(const std::string& path) {
-  std::error_code error;
-  if (fs::file_size(path, error) > (1u << 20) || error) return {};
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-// A path as a desktop entry's Exec line quotes it.
-std::string QuoteExec(const std::string& path) {
-  std::string out = "\"";
-  for (char c : path) {
-    if (c == '"' || c == '`' || c == '$' || c == '\\') out += '\\';
-    out += c;
-  }
-  return out + "\"";
-}
-
-std::string DesktopEntry(const std::string& program_folder) {
-  std::string text =
-      "[Desktop Entry]\n"
-      "Type=Application\n"
-      "Name=Brindlex\n"
-      "Comment=Editor de ikonos\n"
-      "Exec=" +
-      QuoteExec((fs::path(program_folder) / "brindlex").string()) +
-      " %f\n"
-      "Terminal=false\n"
-      "Categories=Graphics;2DGraphics;\n"
-      "MimeType=";
-  for (const char* type : kIconMimeTypes) text += std::string(type) + ";";
-  return text + "\n";
-}
-
-// mimeapps.list with the editor as the default for the icon types; every other line kept.
-std::string WithIconDefaults(const std::string& old_text) {
-  std::vector<std::string> lines;
-  std::istringstream in(old_text);
-  for (std::string line; std::getline(in, line);) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(line);
-  }
-  auto is_ours = [](const std::string& line) {
-    for (const char* type : kIconMimeTypes)
-      if (line.rfind(std::string(type) + "=", 0) == 0) return true;
-    return false;
-  };
-  std::vector<std::string> out;
-  bool in_defaults = false, placed = false;
-  auto place = [&] {
-    for (const char* type : kIconMimeTypes)
-      out.push_back(std::string(type) + "=" + kDesktopFileName);
-    placed = true;
-  };
-  for (const std::string& line : lines) {
-    if (!line.empty() && line.front() == '[') {
-      in_defaults = line == "[Default Applications]";
-      out.push_back(line);
-      if (in_defaults && !placed) place();
-      continue;
-    }
-    if (in_defaults && is_ours(line)) continue;
-    out.push_back(line);
-  }
-  if (!placed) {
-    if (!out.empty() && !out.back().empty()) out.push_back("");
-    out.push_back("[Default Applications]");
-    place();
-  }
-  std::string text;
-  for (const std::string& line : out) text += line + "\n";
-  return text;
+// The length of the well-formed UTF-8 sequence starting at text[i], or 0.
+std::size_t SequenceLength(const std::string& text, std::size_t i) {
+  const unsigned char c = static_cast<unsigned char>(text[i]);
+  std::size_t length = c >= 0xF0 && c <= 0xF4 ? 4 : c >= 0xE0 ? 3 : c >= 0xC2 ? 2 : 0;
+  if (c >= 0xF5 || length == 0 || i + length > text.size()) return 0;
+  for (std::size_t k = 1; k < length; ++k)
+    if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return 0;
+  const unsigned char second = static_cast<unsigned char>(text[i + 1]);
+  // Overlong forms, surrogates and values past U+10FFFF are not well formed.
+  if ((c == 0xE0 && second < 0xA0) || (c == 0xED && second >= 0xA0) ||
+      (c == 0xF0 && second < 0x90) || (c == 0xF4 && second >= 0x90))
+    return 0;
+  return length;
 }
 
 }  // namespace
+
+std::size_t CharacterCount(const std::string& text) {
+  std::size_t count = 0;
+  for (std::size_t i = 0; i < text.size(); ++count) {
+    const unsigned char c = static_cast<unsigned char>(text[i]);
+    const std::size_t length = c < 0x80 ? 1 : SequenceLength(text, i);
+    i += length == 0 ? 1 : length;
+  }
+  return count;
+}
 
 std::string IconOpenCommand(const std::string& program_folder) {
   if (!program_folder.empty() && program_folder.back() == '/')
@@ -118,7 +52,7 @@ std::string IconOpenCommand(const std::string& program_folder) {
 }
 
 void RegisterIconFileType(Registry& registry, const std::string& program_folder,
-                          const std::string& data_home, const std::string& config_home) {
+                          const std::string& program_path, const DesktopFolders& folders) {
   const std::pair<const char*, std::string> association[] = {
       {".ico", "icofile"},
       {"icofile", "Windows Icon"},
@@ -128,22 +62,16 @@ void RegisterIconFileType(Registry& registry, const std::string& program_folder,
   for (const auto& [key, text] : association)
     if (registry.CreateKey(RegistryRoot::kClassesRoot, key))
       registry.WriteValue(RegistryRoot::kClassesRoot, key, "", text);
-
-  const std::string applications = data_home + "/applications";
-  const std::string entry_path = applications + "/" + kDesktopFileName;
-  const std::string entry = DesktopEntry(program_folder);
-  if (ReadText(entry_path) != entry) WriteText(entry_path, entry);
-  const std::string list_path = config_home + "/mimeapps.list";
-  const std::string old_list = ReadText(list_path);
-  const std::string new_list = WithIconDefaults(old_list);
-  if (new_list != old_list) WriteText(list_path, new_list);
+  RegisterDesktopEntry(program_path, folders);
 }
 
-void LoadRecentFiles(Registry& registry, RecentMenu& menu) {
-  if (!registry.KeyExists(RegistryRoot::kCurrentUser, kRecentFilesKey)) return;
+StoredRecentFiles LoadRecentFiles(Registry& registry, RecentMenu& menu) {
+  StoredRecentFiles stored;
+  if (!registry.KeyExists(RegistryRoot::kCurrentUser, kRecentFilesKey)) return stored;
   int next = 1;
   for (int n = 1; n <= 4; ++n) {
     const std::string name = std::to_string(n) + ".";
+    stored[n - 1] = registry.ReadValue(RegistryRoot::kCurrentUser, kRecentFilesKey, name);
     if (auto path = ReadStored(registry, RegistryRoot::kCurrentUser, kRecentFilesKey, name);
         path && !path->empty()) {
       menu.slots[0]->visible = true;
@@ -153,13 +81,13 @@ void LoadRecentFiles(Registry& registry, RecentMenu& menu) {
       slot->visible = true;
       ++next;
     }
-    registry.DeleteValue(RegistryRoot::kCurrentUser, kRecentFilesKey, name);
   }
+  return stored;
 }
 
-void RestoreRecentFolder(Registry& registry, const std::string& program_folder) {
+void RestoreRecentFolder(Registry& registry, const std::string& start_folder) {
   std::error_code error;
-  fs::current_path(program_folder, error);
+  fs::current_path(start_folder, error);
   if (!registry.KeyExists(RegistryRoot::kCurrentUser, kRecentFolderKey)) return;
   if (auto folder =
           ReadStored(registry, RegistryRoot::kCurrentUser, kRecentFolderKey, kRecentFolderValue);
@@ -168,12 +96,23 @@ void RestoreRecentFolder(Registry& registry, const std::string& program_folder) 
   registry.DeleteValue(RegistryRoot::kCurrentUser, kRecentFolderKey, kRecentFolderValue);
 }
 
-void SaveRecentFiles(Registry& registry, const RecentMenu& menu) {
+void SaveRecentFiles(Registry& registry, const RecentMenu& menu,
+                     const StoredRecentFiles* as_loaded) {
   if (!registry.CreateKey(RegistryRoot::kCurrentUser, kRecentFilesKey)) return;
+  std::array<std::string, 4> held;
+  for (int n = 1; n <= 4 && !menu.slots[n]->tag.empty(); ++n) held[n - 1] = menu.slots[n]->tag;
+  if (as_loaded) {
+    bool unchanged = true;
+    for (int n = 0; n < 4; ++n) unchanged = unchanged && (*as_loaded)[n].value_or("") == held[n];
+    if (unchanged) return;
+  }
   for (int n = 1; n <= 4; ++n) {
-    const std::string& path = menu.slots[n]->tag;
-    if (path.empty()) break;
-    registry.WriteValue(RegistryRoot::kCurrentUser, kRecentFilesKey, std::to_string(n) + ".", path);
+    const std::string name = std::to_string(n) + ".";
+    if (held[n - 1].empty()) {
+      registry.DeleteValue(RegistryRoot::kCurrentUser, kRecentFilesKey, name);
+    } else {
+      registry.WriteValue(RegistryRoot::kCurrentUser, kRecentFilesKey, name, held[n - 1]);
+    }
   }
 }
 

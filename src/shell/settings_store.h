@@ -1,8 +1,11 @@
 #pragma once
 
+#include <array>
+#include <optional>
 #include <string>
 
 #include "platform/registry.h"
+#include "shell/desktop_registration.h"
 #include "shell/recent_files.h"
 #include "shell/xdg_folders.h"
 
@@ -11,26 +14,38 @@ namespace brindlex {
 inline constexpr char kRecentFilesKey[] = "Software\\Marrowfield\\Brindlex\\Recent Files";
 inline constexpr char kRecentFolderKey[] = "Software\\Marrowfield\\Brindlex\\Recent Folder";
 inline constexpr char kRecentFolderValue[] = "Folder";
-// A stored text of this many characters or more counts as absent.
+// A stored text of this many characters or more counts as absent. Characters, not bytes:
+// a path with accented letters is as long as it looks.
 constexpr std::size_t kMaxStoredText = 260;
 
+// The number of characters of a UTF-8 text; a byte that does not start a well-formed
+// sequence counts as one character.
+std::size_t CharacterCount(const std::string& text);
+
 // Writes the four values that make the editor the handler of icon files, and, so that the
-// association is real on a Linux desktop, a desktop entry for the editor in
-// data_home/applications declaring the icon types, and the editor as their default in
-// config_home/mimeapps.list. Failures are skipped silently.
+// association is real on a Linux desktop, registers the running program with the desktop
+// (RegisterDesktopEntry). Failures are skipped silently.
 void RegisterIconFileType(Registry& registry, const std::string& program_folder,
-                          const std::string& data_home, const std::string& config_home);
+                          const std::string& program_path, const DesktopFolders& folders);
 // The command the association runs: the program folder, "/", "brindlex %1".
 std::string IconOpenCommand(const std::string& program_folder);
 
-// Fills the recent-file entries from the stored values "1." to "4." (absent ones leave no
-// gap) and deletes the values.
-void LoadRecentFiles(Registry& registry, RecentMenu& menu);
-// Makes the program folder current, then the stored folder when it still exists; deletes
-// the stored value.
-void RestoreRecentFolder(Registry& registry, const std::string& program_folder);
-// Stores the filled recent-file entries as "1.", "2.", ...
-void SaveRecentFiles(Registry& registry, const RecentMenu& menu);
+// The recent-file values "1." to "4." as they were stored (nothing for an absent one).
+using StoredRecentFiles = std::array<std::optional<std::string>, 4>;
+
+// Fills the recent-file entries from the stored values "1." to "4." (absent and unusable
+// ones leave no gap). The values stay stored, so a copy of the editor that is killed keeps
+// the list; returns them as they were read.
+StoredRecentFiles LoadRecentFiles(Registry& registry, RecentMenu& menu);
+// Makes the start folder (the user's home) current, then the stored folder when it still
+// exists; deletes the stored value.
+void RestoreRecentFolder(Registry& registry, const std::string& start_folder);
+// Creates the Recent Files key and stores the filled recent-file entries as "1.", "2.", ...,
+// deleting the numbered values beyond them. When `as_loaded` is given and the entries are
+// exactly those values (the list was not changed in this run), nothing is written, so that
+// a list stored meanwhile by another copy of the editor stays.
+void SaveRecentFiles(Registry& registry, const RecentMenu& menu,
+                     const StoredRecentFiles* as_loaded = nullptr);
 // Stores the current folder.
 void SaveRecentFolder(Registry& registry);
 

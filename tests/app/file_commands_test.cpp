@@ -5,6 +5,7 @@
 #include "app/start_program.h"
 #include "files/icon_reader.h"
 #include "files/icon_test_files.h"
+#include "run_unprivileged.h"
 #include "scripted_ui.h"
 #include "shell/recent_files.h"
 #include "shell/settings_file.h"
@@ -246,6 +247,84 @@ TEST_F(FileCommandsTest, RecentEntriesOpenOrAreDroppedWhenTheirFileFails) {
   form.MenuClick("MnuRecent", 1);
   EXPECT_EQ(form.Document.Edge(), 16);
   EXPECT_EQ(Recent(), std::vector<std::string>{c});
+}
+
+TEST_F(FileCommandsTest, ARecentEntryOpensItsOwnFileWhenThePromptSavesUnderANewName) {
+  const std::string a = SingleImageFile("a.ico", 16), b = SingleImageFile("b.ico", 32);
+  const std::string c = SingleImageFile("c.ico", 48);
+  for (const std::string& path : {a, b, c}) form.OpenDroppedFile({path});
+  form.MenuClick("MnuIconSize", 1);
+  Edit(0x0000FF);
+  // Clicking b; the prompt's Save As puts the new file on top, so slot 2 then names c.
+  const std::string saved = folder.File("nuevo.ico");
+  ui.answers = {MessageAnswer::kYes};
+  ui.file_answers = {ScriptedUi::Chosen(saved)};
+  form.MenuClick("MnuRecent", 2);
+  EXPECT_EQ(ui.messages.back().text, "salvar kambios??");
+  EXPECT_EQ(form.CurrentFilePath, b);
+  EXPECT_EQ(form.Document.Edge(), 32);
+  EXPECT_EQ(Recent(), (std::vector<std::string>{b, saved, c, a}));
+
+  // A file that fails to open after such a save loses its own entry, not its neighbour's.
+  testing::WriteBytes(a, Bytes{'n', 'o'});
+  form.MenuClick("MnuIconSize", 1);
+  Edit(0x00FF00);
+  const std::string other = folder.File("otro.ico");
+  ui.answers = {MessageAnswer::kYes};
+  ui.file_answers = {ScriptedUi::Chosen(other)};
+  form.MenuClick("MnuRecent", 4);  // a; Save As pushes the list, dropping a from it...
+  EXPECT_EQ(ui.messages.back().text, "a.ico inono no valido");  // ...yet a is what opens
+  EXPECT_EQ(Recent(), (std::vector<std::string>{other, b, saved, c}));
+}
+
+TEST_F(FileCommandsTest, FileNamesOfUpTo255BytesAreSaved) {
+  for (std::size_t length : {238u, 240u, 247u, 255u}) {
+    std::string name(length - 4, 'l');
+    name.replace(0, 6, "\xC3\xB1and\xC3\xBA");  // accented letters count as bytes here
+    name += ".ico";
+    Edit(0x0000FF);
+    ui.file_answers = {ScriptedUi::Chosen(folder.File(name))};
+    form.MenuClick("MnuSaveAs", -1);
+    EXPECT_TRUE(form.SaveSucceeded) << length;
+    EXPECT_TRUE(ui.messages.empty()) << length;
+    EXPECT_EQ(form.CurrentFileTitle, name);
+    EXPECT_EQ(GetIconImageCount(folder.File(name)), 1);
+    Edit(0x00FF00);
+    form.MenuClick("MnuSave", -1);  // and saved again over itself
+    EXPECT_TRUE(form.SaveSucceeded) << length;
+  }
+  EXPECT_EQ(folder.Entries().size(), 4u);  // no temporary file left behind
+}
+
+TEST_F(FileCommandsTest, AWritableFileInAReadOnlyFolderIsSavedInPlace) {
+  ::chmod(folder.Path().c_str(), 0755);
+  const std::string locked = folder.File("solo-lectura");
+  std::filesystem::create_directories(locked);
+  const std::string path = locked + "/icono.ico", fixed = locked + "/fijo.ico";
+  testing::WriteBytes(path, Bytes(5000, 0xAA));
+  testing::WriteBytes(fixed, Bytes{1});
+  ::chmod(path.c_str(), 0666);
+  ::chmod(fixed.c_str(), 0444);
+  ::chmod(locked.c_str(), 0555);
+  form.CurrentFilePath = path;
+  form.CurrentFileTitle = "icono.ico";
+  Edit(0x0000FF);
+  EXPECT_EQ(testing::RunUnprivileged([&] {
+              form.MenuClick("MnuSave", -1);
+              if (!form.SaveSucceeded || !ui.messages.empty()) return 1;
+              form.CurrentFilePath = fixed;
+              form.CurrentFileTitle = "fijo.ico";
+              form.MenuClick("MnuSave", -1);
+              if (form.SaveSucceeded || ui.messages.size() != 1) return 2;
+              return ui.messages[0].text == "no se puede salvar Quorvane lo sentimos fijo.ico" ? 0
+                                                                                               : 3;
+            }),
+            0);
+  // The file holds the icon alone, cut to its length: a 4-bit 32 x 32 icon.
+  EXPECT_EQ(testing::ReadBytes(path).size(), 22u + 744u);
+  EXPECT_EQ(GetIconImageCount(path), 1);
+  EXPECT_EQ(testing::ReadBytes(fixed), Bytes{1});
+  ::chmod(locked.c_str(), 0755);
 }
 
 TEST_F(FileCommandsTest, DropsOpenTheFirstFileAndTheCommandLineIsChecked) {

@@ -106,7 +106,7 @@ TEST_F(RecentMenuTest, CompactingClosesGapsAndHidesTheRest) {
   EXPECT_FALSE(menu.slots[0]->visible);
 }
 
-TEST_F(RecentMenuTest, LoadingFillsSlotsWithoutGapsAndSavingWritesThemBack) {
+TEST_F(RecentMenuTest, LoadingFillsSlotsWithoutGapsAndKeepsTheValuesUntilTheExit) {
   SettingsFile store;
   LoadRecentFiles(store, menu);  // no key: nothing shown, nothing created
   EXPECT_FALSE(menu.slots[0]->visible);
@@ -116,15 +116,47 @@ TEST_F(RecentMenuTest, LoadingFillsSlotsWithoutGapsAndSavingWritesThemBack) {
   store.WriteValue(kUser, kRecentFilesKey, "3.", "/tres.ico");
   store.WriteValue(kUser, kRecentFilesKey, "2.", "/a\nb.ico");                  // absurd
   store.WriteValue(kUser, kRecentFilesKey, "4.", "/" + std::string(259, 'x'));  // too long
-  LoadRecentFiles(store, menu);
+  const StoredRecentFiles loaded = LoadRecentFiles(store, menu);
   EXPECT_EQ(Listed(), (std::vector<std::string>{"/uno.ico", "/tres.ico"}));
   EXPECT_EQ(menu.slots[2]->caption, "&2 tres.ico");
   EXPECT_TRUE(menu.slots[0]->visible);
-  for (const char* name : {"1.", "2.", "3.", "4."})
-    EXPECT_FALSE(store.ReadValue(kUser, kRecentFilesKey, name).has_value());
-  SaveRecentFiles(store, menu);
+  // Loading deletes nothing: an editor killed now leaves the list as it found it.
+  EXPECT_EQ(store.ReadValue(kUser, kRecentFilesKey, "3."), "/tres.ico");
+  EXPECT_EQ(loaded[1], "/a\nb.ico");
+  // The exit stores the list held, numbered from 1, and deletes the other numbers.
+  SaveRecentFiles(store, menu, &loaded);
+  EXPECT_EQ(store.ReadValue(kUser, kRecentFilesKey, "1."), "/uno.ico");
   EXPECT_EQ(store.ReadValue(kUser, kRecentFilesKey, "2."), "/tres.ico");
   EXPECT_FALSE(store.ReadValue(kUser, kRecentFilesKey, "3.").has_value());
+  EXPECT_FALSE(store.ReadValue(kUser, kRecentFilesKey, "4.").has_value());
+  // A list left as loaded is not written again: what another copy stored meanwhile stays.
+  const StoredRecentFiles now = {"/uno.ico", "/tres.ico", std::nullopt, std::nullopt};
+  store.WriteValue(kUser, kRecentFilesKey, "1.", "/otra.ico");
+  SaveRecentFiles(store, menu, &now);
+  EXPECT_EQ(store.ReadValue(kUser, kRecentFilesKey, "1."), "/otra.ico");
+  SaveRecentFiles(store, menu);  // without the loaded values: always written
+  EXPECT_EQ(store.ReadValue(kUser, kRecentFilesKey, "1."), "/uno.ico");
+}
+
+TEST_F(RecentMenuTest, TheLengthLimitCountsCharactersNotBytes) {
+  SettingsFile store;
+  store.CreateKey(kUser, kRecentFilesKey);
+  std::string accented = "/";
+  for (int i = 0; i < 64; ++i) accented += "\xC3\xB1\xC3\xA1";  // "ñá": 2 characters, 4 bytes
+  accented += "/icono.ico";  // 1 + 128 + 10 = 139 characters in 267 bytes
+  std::string at_limit = "/";
+  for (int i = 0; i < 259; ++i) at_limit += "\xC3\xA9";  // 260 characters
+  std::string just_under = at_limit.substr(0, at_limit.size() - 2);
+  store.WriteValue(kUser, kRecentFilesKey, "1.", accented);
+  store.WriteValue(kUser, kRecentFilesKey, "2.", at_limit);
+  store.WriteValue(kUser, kRecentFilesKey, "3.", just_under);
+  LoadRecentFiles(store, menu);
+  EXPECT_EQ(Listed(), (std::vector<std::string>{accented, just_under}));
+  EXPECT_EQ(CharacterCount(accented), 139u);
+  EXPECT_EQ(CharacterCount("a\xE2\x82\xAC\xF0\x9F\x98\x80z"), 4u);  // a € 😀 z
+  // Bytes that are not UTF-8 count one each.
+  EXPECT_EQ(CharacterCount("\xE9t\xE9\xC3"), 4u);
+  EXPECT_EQ(CharacterCount("\xC0\x80\xED\xA0\x80"), 5u);  // overlong, surrogate
 }
 
 TEST(SettingsStore, TheFolderIsRestoredOnlyWhenItStillExists) {
@@ -132,28 +164,25 @@ TEST(SettingsStore, TheFolderIsRestoredOnlyWhenItStillExists) {
   const auto before = std::filesystem::current_path();
   SettingsFile store;
   std::filesystem::create_directories(folder.File("ultima"));
+  std::filesystem::create_directories(folder.File("casa"));
   std::filesystem::current_path(folder.File("ultima"));
   SaveRecentFolder(store);
   EXPECT_EQ(store.ReadValue(kUser, kRecentFolderKey, "Folder"), folder.File("ultima"));
-  RestoreRecentFolder(store, folder.Path());
+  RestoreRecentFolder(store, folder.File("casa"));
   EXPECT_EQ(std::filesystem::current_path(), folder.File("ultima"));
   EXPECT_FALSE(store.ReadValue(kUser, kRecentFolderKey, "Folder").has_value());
   store.WriteValue(kUser, kRecentFolderKey, "Folder", folder.File("borrada"));
-  RestoreRecentFolder(store, folder.Path());
-  EXPECT_EQ(std::filesystem::current_path(), folder.Path());
+  RestoreRecentFolder(store, folder.File("casa"));
+  EXPECT_EQ(std::filesystem::current_path(), folder.File("casa"));
   EXPECT_FALSE(store.ReadValue(kUser, kRecentFolderKey, "Folder").has_value());
   std::filesystem::current_path(before);
 }
 
-TEST(SettingsStore, RegisteringWritesTheAssociationTheDesktopEntryAndTheDefaults) {
+TEST(SettingsStore, RegisteringWritesTheAssociationAndTheDesktopEntry) {
   TempFolder folder;
   SettingsFile store;
-  const std::string data = folder.File("data"), config = folder.File("config");
-  std::filesystem::create_directories(config);
-  std::ofstream(config + "/mimeapps.list")
-      << "[Added Associations]\ntext/plain=gedit.desktop;\n\n[Default Applications]\n"
-         "image/x-icon=gimp.desktop\nimage/png=eog.desktop\n";
-  RegisterIconFileType(store, "/opt/brindlex", data, config);
+  DesktopFolders desktop{folder.File("data"), folder.File("config"), {folder.File("system")}};
+  RegisterIconFileType(store, "/opt/brindlex", "/opt/brindlex/brindlex", desktop);
   constexpr RegistryRoot kClasses = RegistryRoot::kClassesRoot;
   EXPECT_EQ(store.ReadValue(kClasses, ".ico", ""), "icofile");
   EXPECT_EQ(store.ReadValue(kClasses, "icofile", ""), "Windows Icon");
@@ -161,18 +190,54 @@ TEST(SettingsStore, RegisteringWritesTheAssociationTheDesktopEntryAndTheDefaults
   EXPECT_EQ(store.ReadValue(kClasses, "icofile\\Shell\\Open\\Command", ""),
             "/opt/brindlex/brindlex %1");
   EXPECT_EQ(IconOpenCommand("/"), "/brindlex %1");
-  EXPECT_EQ(ReadText(data + "/applications/brindlex.desktop"),
-            "[Desktop Entry]\nType=Application\nName=Brindlex\nComment=Editor de ikonos\n"
-            "Exec=\"/opt/brindlex/brindlex\" %f\nTerminal=false\n"
-            "Categories=Graphics;2DGraphics;\n"
-            "MimeType=image/vnd.microsoft.icon;image/x-icon;\n");
-  const std::string expected_list =
-      "[Added Associations]\ntext/plain=gedit.desktop;\n\n[Default Applications]\n"
-      "image/vnd.microsoft.icon=brindlex.desktop\nimage/x-icon=brindlex.desktop\n"
-      "image/png=eog.desktop\n";
-  EXPECT_EQ(ReadText(config + "/mimeapps.list"), expected_list);
-  RegisterIconFileType(store, "/opt/brindlex", data, config);  // every start: same result
-  EXPECT_EQ(ReadText(config + "/mimeapps.list"), expected_list);
+  EXPECT_EQ(ReadText(desktop.data_home + "/applications/brindlex.desktop"),
+            DesktopEntryText("/opt/brindlex/brindlex"));
+  EXPECT_EQ(ReadText(desktop.config_home + "/mimeapps.list"),
+            "[Default Applications]\nimage/vnd.microsoft.icon=brindlex.desktop\n"
+            "image/x-icon=brindlex.desktop\n");
+}
+
+TEST(SettingsFile, TwoCopiesOnOneFileKeepEachOthersValues) {
+  TempFolder folder;
+  const std::string path = folder.File("cfg/registry.reg");
+  SettingsFile first(path), second(path);
+  ASSERT_TRUE(first.CreateKey(kUser, "Software\\A"));
+  first.WriteValue(kUser, "Software\\A", "uno", "1");
+  first.WriteValue(kUser, "Software\\A", "dos", "2");
+  // The second copy read the file before the first wrote: it knows no key yet.
+  EXPECT_FALSE(second.KeyExists(kUser, "Software\\A"));
+  ASSERT_TRUE(second.CreateKey(kUser, "Software\\A"));
+  second.WriteValue(kUser, "Software\\A", "tres", "3");
+  second.DeleteValue(kUser, "Software\\A", "dos");  // not in its view: deleted from the file
+  EXPECT_EQ(second.ReadValue(kUser, "Software\\A", "uno"), "1");  // read back with the write
+  first.WriteValue(kUser, "Software\\A", "uno", "1");             // same text here, yet written
+  SettingsFile third(path);
+  EXPECT_EQ(third.ReadValue(kUser, "Software\\A", "uno"), "1");
+  EXPECT_FALSE(third.ReadValue(kUser, "Software\\A", "dos").has_value());
+  EXPECT_EQ(third.ReadValue(kUser, "Software\\A", "tres"), "3");
+  // The second copy changes "uno"; the first, writing something else afterwards, leaves it.
+  second.WriteValue(kUser, "Software\\A", "uno", "one");
+  first.CreateKey(kUser, "Software\\B");
+  EXPECT_EQ(SettingsFile(path).ReadValue(kUser, "Software\\A", "uno"), "one");
+  EXPECT_EQ(SettingsFile(path).ReadValue(kUser, "Software\\A", "tres"), "3");
+  EXPECT_TRUE(std::filesystem::exists(path + ".lock"));
+}
+
+TEST(SettingsFile, AFileThatCannotBeReadWholeIsNeverReplaced) {
+  TempFolder folder;
+  const std::string path = folder.File("registry.reg");
+  std::ofstream(path) << std::string((1 << 20) + 1, '#');
+  SettingsFile store(path);
+  ASSERT_TRUE(store.CreateKey(kUser, "Software\\A"));
+  EXPECT_TRUE(store.WriteValue(kUser, "Software\\A", "x", "y"));
+  EXPECT_EQ(store.ReadValue(kUser, "Software\\A", "x"), "y");  // kept in memory
+  EXPECT_EQ(std::filesystem::file_size(path), (1u << 20) + 1);
+  // Changes that could not be written go with the next write that can.
+  std::filesystem::remove(path);
+  store.WriteValue(kUser, "Software\\A", "z", "w");
+  SettingsFile again(path);
+  EXPECT_EQ(again.ReadValue(kUser, "Software\\A", "x"), "y");
+  EXPECT_EQ(again.ReadValue(kUser, "Software\\A", "z"), "w");
 }
 
 }  // namespace

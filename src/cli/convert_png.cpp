@@ -1,0 +1,77 @@
+#include "cli/convert_png.h"
+
+#include <cstdint>
+#include <vector>
+
+#include "cli/tool_support.h"
+#include "files/atomic_file.h"
+#include "files/color_depth.h"
+#include "files/file_bytes.h"
+#include "files/icon_writer.h"
+#include "files/png_export.h"
+#include "files/png_import.h"
+
+namespace brindlex {
+
+namespace {
+
+int WriteOutput(const std::string& output, const std::vector<std::uint8_t>& bytes,
+                std::ostream& err) {
+  std::string error;
+  if (!WriteFileAtomically(output, bytes, &error))
+    return Failure(err, output, "cannot write: " + error);
+  return kToolSuccess;
+}
+
+}  // namespace
+
+int ConvertPngToIcon(const std::string& input, const std::string& output, std::ostream& err) {
+  if (!HasExtension(output, ".ico"))
+    return UsageError(err, "a PNG picture converts to an .ico file only: " + output);
+
+  std::vector<std::uint8_t> bytes;
+  std::string error;
+  if (!ReadFileBytes(input, kMaxPngFileBytes, bytes, &error))
+    return Failure(err, input, "cannot read: " + error);
+  Surface mask, color;
+  const PngImportResult result = ImportPngIcon(bytes, mask, color);
+  switch (result.status) {
+    case PngImportStatus::kOk:
+      break;
+    case PngImportStatus::kNotPng:
+      return Failure(err, input, "not a PNG picture");
+    case PngImportStatus::kUnsupportedSize:
+      return Failure(err, input,
+                     "the picture is " + std::to_string(result.width) + " x " +
+                         std::to_string(result.height) +
+                         " pixels; only 16 x 16, 32 x 32 and 48 x 48 pictures can be converted");
+    case PngImportStatus::kDamaged:
+      return Failure(err, input, "the PNG picture is damaged and cannot be decoded");
+  }
+
+  std::vector<std::uint8_t> written;
+  if (!BuildIconFileBytes(mask, color, ChooseColorDepth(color, true), written))
+    return Failure(err, output, "the image cannot be encoded");
+  return WriteOutput(output, written, err);
+}
+
+int ConvertIconToPng(const std::string& input, const std::string& output, std::ostream& err) {
+  std::string path;
+  int index = 0;
+  ParseInput(input, path, index);
+  Surface mask, color;
+  if (!OpenIconImage(path, index, mask, color, err)) return kToolFailure;
+
+  std::vector<std::uint8_t> rgba, written;
+  const int inverting = RgbaFromPlanes(mask, color, rgba);
+  if (!EncodePngRgba(color.Width(), color.Height(), rgba, written))
+    return Failure(err, output, "the image cannot be encoded");
+  const int status = WriteOutput(output, written, err);
+  if (status == kToolSuccess && inverting > 0)
+    err << "brindlex-tool: warning: " << inverting
+        << (inverting == 1 ? " inverting pixel" : " inverting pixels")
+        << " cannot be shown in a PNG picture; written transparent\n";
+  return status;
+}
+
+}  // namespace brindlex
