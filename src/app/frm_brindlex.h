@@ -16,8 +16,10 @@
 #include "edit/undo_history.h"
 #include "files/decode_surfaces.h"
 #include "files/multi_image_state.h"
+#include "platform/font_renderer.h"
 #include "platform/registry.h"
 #include "platform/screen.h"
+#include "platform/screen_grab.h"
 #include "platform/ui.h"
 
 namespace brindlex {
@@ -73,8 +75,14 @@ class FrmBrindlex {
   // Colour menu (frm_brindlex_color.cpp).
   void MnuColorAction_Click(int index);
 
-  // Effects menu (frm_brindlex_effects.cpp).
+  // Effects menu (frm_brindlex_effects.cpp): the text stamp, the button bevel and the screen
+  // capture, with the system's fonts and screen grab they use (none until they are set).
   void MnuFxAction_Click(int index);
+  void AddTextToIcon();
+  void MakeButton();
+  void CaptureScreen();
+  void SetFontRenderer(const FontRenderer& fonts) { font_renderer_ = &fonts; }
+  void SetScreenGrab(ScreenGrab& grab) { screen_grab_ = &grab; }
 
   // Exports and the multi-icon builder of the File menu (frm_brindlex_exports.cpp).
   void MnuSaveAsBitmap_Click();
@@ -221,6 +229,10 @@ class FrmBrindlex {
   // this one and the recent-menu header uses the name "slots".)
   std::array<std::optional<std::string>, 4> recent_as_loaded_;
   Surface window_background_;
+  NoFonts no_fonts_;
+  NoScreenGrab no_screen_grab_;
+  const FontRenderer* font_renderer_ = &no_fonts_;
+  ScreenGrab* screen_grab_ = &no_screen_grab_;
 };
 
 }  // namespace brindlex

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <string>
 #include <utility>
 #include <vector>
@@ -98,6 +100,23 @@ class Ui {
   virtual void ShowMainWindow() {}
   // Sets the pointer of the main window.
   virtual void SetBusyPointer(BusyPointer /*pointer*/) {}
+
+  // The colour dialog, opened with its custom-colour part and without alpha, starting on
+  // initial (0x00BBGGRR). The 16 custom colours are shown and read back whatever the
+  // answer. Answers whether the user accepted and the colour chosen.
+  struct ColorChoice {
+    bool Accepted = false;
+    std::uint32_t Color = 0;
+  };
+  virtual ColorChoice ChooseColor(std::uint32_t initial,
+                                  std::array<std::uint32_t, 16>& /*custom_colors*/) {
+    return {false, initial};
+  }
+  // Repaints the visible windows now without running user input, for long loops that let
+  // the screen follow their work.
+  virtual void RepaintCanvas() {}
+  // Hides or shows the main window again where it was.
+  virtual void SetMainWindowVisible(bool /*visible*/) {}
 };
 
 }  // namespace brindlex

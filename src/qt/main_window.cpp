@@ -19,6 +19,8 @@
 #include "app/window_layout.h"
 #include "document/tool_names.h"
 #include "qt/palette_events.h"
+#include "qt/qt_fonts.h"
+#include "qt/qt_screen_grab.h"
 #include "qt/tool_box.h"
 
 namespace brindlex::qt {
@@ -91,6 +93,8 @@ MainWindow::MainWindow(QtUi& ui, const Screen& screen, StartupPaths paths, Regis
                  Qt::WindowCloseButtonHint);
   setAcceptDrops(true);
   setWindowIcon(AppIcon());
+  form_.SetFontRenderer(QtFontRenderer::Instance());
+  form_.SetScreenGrab(QtScreenGrab::Instance());
   ui_.SetParentWindow(this);
   QPalette window_palette = palette();
   window_palette.setColor(QPalette::Window, ToQColor(kButtonFace));

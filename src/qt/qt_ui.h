@@ -21,6 +21,16 @@ class QtUi : public Ui {
   void ShowHotSpotDialog(FrmHotSpot& dialog) override;
   void ShowMultiIconBuilder(FrmMir& dialog) override;
 
+  // The effects' windows (text_dialog.cpp, capture_window.cpp, credits_window.cpp) and the
+  // colour dialog and repaint hooks (qt_ui_hooks.cpp).
+  void ShowTextDialog(FrmTxt& dialog) override;
+  void ShowCaptureWindow(FrmSnap& window) override;
+  void ShowCreditsWindow(Form1& window) override;
+  ColorChoice ChooseColor(std::uint32_t initial,
+                          std::array<std::uint32_t, 16>& custom_colors) override;
+  void RepaintCanvas() override;
+  void SetMainWindowVisible(bool visible) override;
+
   void SetBusyPointer(BusyPointer pointer) override;
   void ShowMainWindow() override {
     if (on_show_main_window) on_show_main_window();

@@ -2,6 +2,8 @@
 
 #include <filesystem>
 
+#include "platform/utf8_text.h"
+
 namespace brindlex {
 namespace {
 
@@ -18,32 +20,7 @@ std::optional<std::string> ReadStored(const Registry& registry, RegistryRoot roo
   return text;
 }
 
-// The length of the well-formed UTF-8 sequence starting at text[i], or 0.
-std::size_t SequenceLength(const std::string& text, std::size_t i) {
-  const unsigned char c = static_cast<unsigned char>(text[i]);
-  std::size_t length = c >= 0xF0 && c <= 0xF4 ? 4 : c >= 0xE0 ? 3 : c >= 0xC2 ? 2 : 0;
-  if (c >= 0xF5 || length == 0 || i + length > text.size()) return 0;
-  for (std::size_t k = 1; k < length; ++k)
-    if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return 0;
-  const unsigned char second = static_cast<unsigned char>(text[i + 1]);
-  // Overlong forms, surrogates and values past U+10FFFF are not well formed.
-  if ((c == 0xE0 && second < 0xA0) || (c == 0xED && second >= 0xA0) ||
-      (c == 0xF0 && second < 0x90) || (c == 0xF4 && second >= 0x90))
-    return 0;
-  return length;
-}
-
 }  // namespace
-
-std::size_t CharacterCount(const std::string& text) {
-  std::size_t count = 0;
-  for (std::size_t i = 0; i < text.size(); ++count) {
-    const unsigned char c = static_cast<unsigned char>(text[i]);
-    const std::size_t length = c < 0x80 ? 1 : SequenceLength(text, i);
-    i += length == 0 ? 1 : length;
-  }
-  return count;
-}
 
 std::string IconOpenCommand(const std::string& program_folder) {
   if (!program_folder.empty() && program_folder.back() == '/')

@@ -18,10 +18,6 @@ inline constexpr char kRecentFolderValue[] = "Folder";
 // a path with accented letters is as long as it looks.
 constexpr std::size_t kMaxStoredText = 260;
 
-// The number of characters of a UTF-8 text; a byte that does not start a well-formed
-// sequence counts as one character.
-std::size_t CharacterCount(const std::string& text);
-
 // Writes the four values that make the editor the handler of icon files, and, so that the
 // association is real on a Linux desktop, registers the running program with the desktop
 // (RegisterDesktopEntry). Failures are skipped silently.

@@ -7,6 +7,7 @@
 
 #include "app/menu_tree.h"
 #include "files/icon_test_files.h"
+#include "platform/utf8_text.h"
 #include "shell/recent_files.h"
 #include "shell/settings_file.h"
 
