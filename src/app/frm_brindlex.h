@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -203,6 +204,10 @@ class FrmBrindlex {
   bool SaveSucceeded = false;
   // The icon-extraction dialog's remembered filter.
   int ExtractFilterIndex = 4;
+  // The cursor export's hot spot, in icon pixels from the top-left corner: set by Ok in the
+  // hot spot dialog and kept until the next Ok.
+  std::uint16_t HotSpotX = 0;
+  std::uint16_t HotSpotY = 0;
 
   // Canvas input and the re-enable timer.
   bool PicMainEnabled = true;

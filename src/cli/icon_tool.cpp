@@ -1,5 +1,6 @@
 #include "cli/icon_tool.h"
 
+#include "cli/export_commands.h"
 #include "cli/tool_commands.h"
 #include "cli/tool_support.h"
 
@@ -24,6 +25,17 @@ constexpr const char* kUsage =
     "                             write image INDEX of IN.ico as an RGBA PNG picture;\n"
     "                             inverting pixels are written transparent, with a\n"
     "                             warning naming how many\n"
+    "  convert IN.ico[:INDEX] OUT.bmp\n"
+    "                             export the image as the editor's bitmap export does:\n"
+    "                             transparent pixels white, no mask\n"
+    "  convert IN.ico[:INDEX] OUT.cur [--hotspot X,Y]\n"
+    "                             export the image as the editor's cursor export does,\n"
+    "                             with the hot spot at pixel X,Y (0,0 when left out)\n"
+    "  build OUT.ico IN.ico...    build one multi-image icon file from two or more\n"
+    "                             single-image icon files (at most ten images, one per\n"
+    "                             size and depth; a later input of the same size and\n"
+    "                             depth replaces an earlier one), as the editor's\n"
+    "                             multi-icon builder does\n"
     "  count FILE...              print the number of icons the extraction dialog shows\n"
     "                             for each program, library, icon library, animated\n"
     "                             cursor or icon file (the steps of the animation for a\n"
@@ -50,6 +62,12 @@ int RunIconTool(const std::vector<std::string>& args, std::ostream& out, std::os
   if (command == "list") {
     if (args.size() < 2) return UsageError(err, "list: no file given");
     return ListCommand({args.begin() + 1, args.end()}, out, err);
+  }
+  if (command == "convert" && args.size() == 5 && args[3] == "--hotspot")
+    return ConvertExport(args[1], args[2], args[4], err);
+  if (command == "build") {
+    if (args.size() < 2) return UsageError(err, "build: no output file given");
+    return BuildCommand(args[1], {args.begin() + 2, args.end()}, err);
   }
   if (command == "convert") {
     if (args.size() != 3) return UsageError(err, "convert takes an input and an output file");

@@ -25,6 +25,9 @@ class QtUi : public Ui {
     if (on_repaint_canvas) on_repaint_canvas();
   }
   std::function<void()> on_repaint_canvas;
+  // In hot_spot_dialog.cpp and multi_icon_builder_window.cpp.
+  void ShowHotSpotDialog(FrmHotSpot& dialog) override;
+  void ShowMultiIconBuilder(FrmMir& dialog) override;
 
   // The effects' windows (text_dialog.cpp, capture_window.cpp, credits_window.cpp) and the
   // colour dialog (qt_ui_hooks.cpp).

@@ -1,0 +1,72 @@
+// brindlex-tool convert to a bitmap or a cursor: the File menu's exports without a window.
+#include <charconv>
+#include <cstdint>
+#include <vector>
+
+#include "cli/export_commands.h"
+#include "cli/tool_support.h"
+#include "files/atomic_file.h"
+#include "files/bitmap_writer.h"
+#include "files/color_depth.h"
+#include "files/cursor_writer.h"
+
+namespace brindlex {
+namespace {
+
+// Reads "X,Y" (two decimal numbers, nothing else) into x and y.
+bool ParseHotSpot(const std::string& text, int& x, int& y) {
+  const auto comma = text.find(',');
+  if (comma == std::string::npos) return false;
+  auto number = [](const char* first, const char* last, int& value) {
+    if (first == last || *first < '0' || *first > '9') return false;
+    const auto [end, error] = std::from_chars(first, last, value);
+    return error == std::errc() && end == last;
+  };
+  const char* begin = text.data();
+  return number(begin, begin + comma, x) && number(begin + comma + 1, begin + text.size(), y);
+}
+
+}  // namespace
+
+bool IsExportOutput(const std::string& output) {
+  return HasExtension(output, ".bmp") || HasExtension(output, ".cur");
+}
+
+int ConvertExport(const std::string& input, const std::string& output,
+                  const std::optional<std::string>& hot_spot, std::ostream& err) {
+  const bool cursor = HasExtension(output, ".cur");
+  if (hot_spot && !cursor) return UsageError(err, "--hotspot applies to .cur outputs only");
+  if (!cursor && !HasExtension(output, ".bmp"))
+    return UsageError(err, "the output must be an .ico, .bmp or .cur file: " + output);
+  int hot_x = 0, hot_y = 0;
+  if (hot_spot && !ParseHotSpot(*hot_spot, hot_x, hot_y))
+    return UsageError(err, "--hotspot takes X,Y (two numbers): " + *hot_spot);
+
+  std::string path;
+  int index = 0;
+  ParseInput(input, path, index);
+  Surface mask, color;
+  if (!OpenIconImage(path, index, mask, color, err)) return kToolFailure;
+
+  std::vector<std::uint8_t> written;
+  if (cursor) {
+    const int edge = color.Width();
+    if (hot_x >= edge || hot_y >= edge)
+      return UsageError(err, "the hot spot " + *hot_spot + " lies outside the " +
+                                 std::to_string(edge) + " x " + std::to_string(edge) + " image");
+    if (!BuildCursorFileBytes(mask, color, ChooseColorDepth(color, true),
+                              static_cast<std::uint16_t>(hot_x), static_cast<std::uint16_t>(hot_y),
+                              written))
+      return Failure(err, output, "the image cannot be encoded");
+  } else {
+    const Surface picture = ComposeOverWhite(mask, color);
+    if (!BuildBitmapFileBytes(picture, ChooseColorDepth(picture, false), written))
+      return Failure(err, output, "the image cannot be encoded");
+  }
+  std::string error;
+  if (!WriteFileAtomically(output, written, &error))
+    return Failure(err, output, "cannot write: " + error);
+  return kToolSuccess;
+}
+
+}  // namespace brindlex
