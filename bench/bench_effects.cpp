@@ -45,16 +45,16 @@ BENCHMARK(BM_MakeButton48);
 class FixedFont : public FontRenderer {
  public:
   std::vector<std::string> FontFamilies() const override { return {"Fixed"}; }
-  int TextWidth(const FontSpec&, const std::string& text) const override {
+  int TextWidth(const FontChoice&, const std::string& text) const override {
     return 3 * static_cast<int>(CharacterCount(text));
   }
-  void DrawText(Surface&, const FontSpec&, const std::string&, Color) const override {}
+  void DrawText(Surface&, const FontChoice&, const std::string&, Color) const override {}
 };
 
 void BM_FitPastedText(benchmark::State& state) {
   const FixedFont font;
   const std::string pasted(static_cast<std::size_t>(state.range(0)), 'W');
-  for (auto _ : state) benchmark::DoNotOptimize(FitTextToWidth(font, FontSpec{}, pasted, 48));
+  for (auto _ : state) benchmark::DoNotOptimize(FitTextToWidth(font, FontChoice{}, pasted, 48));
 }
 BENCHMARK(BM_FitPastedText)->Arg(100)->Arg(10000);
 

@@ -17,8 +17,9 @@ constexpr std::size_t kExactTail = 64;
 
 int PointsToPixels(int points) { return static_cast<int>(std::nearbyint(points * 96.0 / 72.0)); }
 
-std::string FitTextToWidth(const FontRenderer& fonts, const FontSpec& font, const std::string& text,
-                           int width, const std::function<void()>& each_step) {
+std::string FitTextToWidth(const FontRenderer& fonts, const FontChoice& font,
+                           const std::string& text, int width,
+                           const std::function<void()>& each_step) {
   const std::vector<std::size_t> bounds = CharacterBounds(text);
   const std::size_t count = bounds.size() - 1;
   auto fits = [&](std::size_t characters) {

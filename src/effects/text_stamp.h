@@ -19,8 +19,9 @@ int PointsToPixels(int points);
 // little, which a search within a few characters of the boundary covers), so a text of
 // thousands of characters needs only a few dozen measurements. each_step runs before each
 // measurement after the first.
-std::string FitTextToWidth(const FontRenderer& fonts, const FontSpec& font, const std::string& text,
-                           int width, const std::function<void()>& each_step = {});
+std::string FitTextToWidth(const FontRenderer& fonts, const FontChoice& font,
+                           const std::string& text, int width,
+                           const std::function<void()>& each_step = {});
 
 // Makes every pixel of the text mask that is neither black nor white (the smoothed edge of
 // a glyph) black, row by row from the top.

@@ -33,7 +33,7 @@ void FrmTxt::Form_Load() {
   const int edge = Edge();
   Txt.clear();
   TxtSelStart = 0;
-  TextFont = FontSpec{};
+  TextFont = FontChoice{};
   FontPoints = 6;
   TextFont.pixel_size = PointsToPixels(FontPoints);
   TextColor = kBlack;

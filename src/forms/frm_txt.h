@@ -60,7 +60,7 @@ class FrmTxt {
   ComboList CboFonts, CboSize, CboStyle;
   // The font of the text box and of both pictures, its size in points and the text colour
   // (of the text box and the colour picture; the mask always draws black).
-  FontSpec TextFont;
+  FontChoice TextFont;
   int FontPoints = 6;
   Color TextColor = kBlack;
   // S x S work pictures: the mask (white, text black) and the colours (black, text coloured).

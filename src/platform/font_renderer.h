@@ -9,7 +9,7 @@ namespace brindlex {
 
 // A font as the text stamp asks for it: a family name, a size in pixels (at 96 dots per
 // inch, so the result does not depend on the display's own resolution) and the style.
-struct FontSpec {
+struct FontChoice {
   std::string family;
   int pixel_size = 8;
   bool bold = false;
@@ -24,10 +24,10 @@ class FontRenderer {
   // The installed font families, one name each.
   virtual std::vector<std::string> FontFamilies() const = 0;
   // The width in pixels of text drawn in font.
-  virtual int TextWidth(const FontSpec& font, const std::string& text) const = 0;
+  virtual int TextWidth(const FontChoice& font, const std::string& text) const = 0;
   // Draws text in font and colour with its top-left corner at (0, 0), clipped to the
   // surface, without sub-pixel smoothing; only the glyphs' pixels change.
-  virtual void DrawText(Surface& target, const FontSpec& font, const std::string& text,
+  virtual void DrawText(Surface& target, const FontChoice& font, const std::string& text,
                         Color color) const = 0;
 };
 
@@ -36,8 +36,8 @@ class FontRenderer {
 class NoFonts : public FontRenderer {
  public:
   std::vector<std::string> FontFamilies() const override { return {}; }
-  int TextWidth(const FontSpec&, const std::string&) const override { return 0; }
-  void DrawText(Surface&, const FontSpec&, const std::string&, Color) const override {}
+  int TextWidth(const FontChoice&, const std::string&) const override { return 0; }
+  void DrawText(Surface&, const FontChoice&, const std::string&, Color) const override {}
 };
 
 }  // namespace brindlex

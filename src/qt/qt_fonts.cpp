@@ -20,7 +20,7 @@ QString FromUtf8(const std::string& text) {
 
 }  // namespace
 
-QFont ToQFont(const FontSpec& font) {
+QFont ToQFont(const FontChoice& font) {
   QFont q;
   if (!font.family.empty()) q.setFamily(FromUtf8(font.family));
   q.setPixelSize(std::max(font.pixel_size, 1));
@@ -39,14 +39,14 @@ std::vector<std::string> QtFontRenderer::FontFamilies() const {
   return names;
 }
 
-int QtFontRenderer::TextWidth(const FontSpec& font, const std::string& text) const {
+int QtFontRenderer::TextWidth(const FontChoice& font, const std::string& text) const {
   // Measured on an image like the one drawn into, so both agree on the glyphs.
   QImage device(1, 1, QImage::Format_RGBX8888);
   const QFontMetrics metrics(ToQFont(font), &device);
   return metrics.size(kTextFlags, FromUtf8(text)).width();
 }
 
-void QtFontRenderer::DrawText(Surface& target, const FontSpec& font, const std::string& text,
+void QtFontRenderer::DrawText(Surface& target, const FontChoice& font, const std::string& text,
                               Color color) const {
   if (target.Width() <= 0 || target.Height() <= 0 || text.empty()) return;
   QImage image = WrapSurface(target).copy();

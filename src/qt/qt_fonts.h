@@ -11,15 +11,15 @@ namespace brindlex::qt {
 class QtFontRenderer : public FontRenderer {
  public:
   std::vector<std::string> FontFamilies() const override;
-  int TextWidth(const FontSpec& font, const std::string& text) const override;
-  void DrawText(Surface& target, const FontSpec& font, const std::string& text,
+  int TextWidth(const FontChoice& font, const std::string& text) const override;
+  void DrawText(Surface& target, const FontChoice& font, const std::string& text,
                 Color color) const override;
 
   // The one renderer of the program.
   static const QtFontRenderer& Instance();
 };
 
-// The Qt font of a font spec, at its pixel size, without smoothing.
-QFont ToQFont(const FontSpec& font);
+// The Qt font of a font choice, at its pixel size, without smoothing.
+QFont ToQFont(const FontChoice& font);
 
 }  // namespace brindlex::qt

@@ -25,7 +25,7 @@ class GlyphFont : public FontRenderer {
 
   std::vector<std::string> FontFamilies() const override { return families; }
 
-  int TextWidth(const FontSpec& font, const std::string& text) const override {
+  int TextWidth(const FontChoice& font, const std::string& text) const override {
     ++measures;
     last_font = font;
     int width = 0;
@@ -33,7 +33,7 @@ class GlyphFont : public FontRenderer {
     return width;
   }
 
-  void DrawText(Surface& target, const FontSpec& font, const std::string& text,
+  void DrawText(Surface& target, const FontChoice& font, const std::string& text,
                 Color color) const override {
     last_font = font;
     drawn.push_back(text);
@@ -64,7 +64,7 @@ class GlyphFont : public FontRenderer {
   }
 
   mutable int measures = 0;
-  mutable FontSpec last_font;
+  mutable FontChoice last_font;
   mutable std::vector<std::string> drawn;
 
  private:

@@ -28,17 +28,17 @@ TEST(TextStamp, CountsCharactersNotBytes) {
 
 TEST(TextStamp, FitDropsWholeCharactersFromTheEnd) {
   GlyphFont font;
-  const FontSpec spec{"Glyphic", 8, false, false};
+  const FontChoice font_choice{"Glyphic", 8, false, false};
   // A is 3 + 1 wide, I 1 + 1, é 2 + 1.
-  EXPECT_EQ(FitTextToWidth(font, spec, "AAAA", 16), "AAAA");
-  EXPECT_EQ(FitTextToWidth(font, spec, "AAAAA", 16), "AAAA");
-  EXPECT_EQ(FitTextToWidth(font, spec, "AAAI", 13), "AAA");
-  EXPECT_EQ(FitTextToWidth(font, spec, "AAAI", 14), "AAAI");
+  EXPECT_EQ(FitTextToWidth(font, font_choice, "AAAA", 16), "AAAA");
+  EXPECT_EQ(FitTextToWidth(font, font_choice, "AAAAA", 16), "AAAA");
+  EXPECT_EQ(FitTextToWidth(font, font_choice, "AAAI", 13), "AAA");
+  EXPECT_EQ(FitTextToWidth(font, font_choice, "AAAI", 14), "AAAI");
   // é must never be cut in half: "IIIIIé" is 13 wide, the é goes whole.
-  EXPECT_EQ(FitTextToWidth(font, spec, "IIIII\xC3\xA9", 12), "IIIII");
-  EXPECT_EQ(FitTextToWidth(font, spec, "\xC3\xA9\xC3\xA9\xC3\xA9", 7), "\xC3\xA9\xC3\xA9");
-  EXPECT_EQ(FitTextToWidth(font, spec, "A", 2), "");
-  EXPECT_EQ(FitTextToWidth(font, spec, "", 16), "");
+  EXPECT_EQ(FitTextToWidth(font, font_choice, "IIIII\xC3\xA9", 12), "IIIII");
+  EXPECT_EQ(FitTextToWidth(font, font_choice, "\xC3\xA9\xC3\xA9\xC3\xA9", 7), "\xC3\xA9\xC3\xA9");
+  EXPECT_EQ(FitTextToWidth(font, font_choice, "A", 2), "");
+  EXPECT_EQ(FitTextToWidth(font, font_choice, "", 16), "");
   EXPECT_EQ(font.last_font.family, "Glyphic");
 }
 
@@ -46,7 +46,7 @@ TEST(TextStamp, TenThousandCharactersNeedFewMeasurements) {
   GlyphFont font;
   const std::string pasted(10000, 'I');
   int steps = 0;
-  const std::string fitted = FitTextToWidth(font, FontSpec{}, pasted, 48, [&] { ++steps; });
+  const std::string fitted = FitTextToWidth(font, FontChoice{}, pasted, 48, [&] { ++steps; });
   EXPECT_EQ(fitted, std::string(24, 'I'));
   EXPECT_LT(font.measures, 100);
   EXPECT_EQ(steps, font.measures - 1);
@@ -56,7 +56,7 @@ TEST(TextStamp, TenThousandCharactersNeedFewMeasurements) {
 // longest start that fits wins, as dropping one character at a time finds it.
 class KernedFont : public GlyphFont {
  public:
-  int TextWidth(const FontSpec& font, const std::string& text) const override {
+  int TextWidth(const FontChoice& font, const std::string& text) const override {
     int width = GlyphFont::TextWidth(font, text);
     if (text.size() >= 2 && text.back() == 'k') width -= 6;
     return width;
@@ -66,7 +66,7 @@ class KernedFont : public GlyphFont {
 TEST(TextStamp, FitFindsTheLongestStartEvenWhenKerningShrinksIt) {
   KernedFont font;
   // "AAAAX" is 20 wide, "AAAAXk" 24 − 6 = 18 ≤ 18.
-  EXPECT_EQ(FitTextToWidth(font, FontSpec{}, "AAAAXkAAAA", 18), "AAAAXk");
+  EXPECT_EQ(FitTextToWidth(font, FontChoice{}, "AAAAXkAAAA", 18), "AAAAXk");
 }
 
 TEST(TextStamp, SolidifyMakesEveryShadeBlackAndKeepsWhite) {

@@ -13,7 +13,7 @@ namespace {
 
 using testing::Bytes;
 using testing::EncodePng;
-using testing::PngSpec;
+using testing::PngPicture;
 using testing::SamePixels;
 
 constexpr Color kRed = 0x0000FF, kBlue = 0xFF0000, kTeal = 0x563412;
@@ -68,18 +68,18 @@ TEST(PngImportTest, RgbaAlphaFromOneHundredTwentyEightIsOpaque) {
 TEST(PngImportTest, PaletteImagesWithTransparencyChunk) {
   // 4-bit palette, 32 x 32: entry 0 fully transparent red, 1 opaque blue, 2 half-opaque
   // (128) white, 3 with alpha 100 and 4 without an alpha entry (opaque) green.
-  PngSpec spec;
-  spec.width = spec.height = 32;
-  spec.bit_depth = 4;
-  spec.color_type = PNG_COLOR_TYPE_PALETTE;
-  spec.palette = {0xFF, 0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF, 9, 9, 9, 0, 0xFF, 0};
-  spec.trns = {0, 255, 128, 100};
-  spec.rows.assign(spec.RowBytes() * 32, 0x00);
-  spec.rows[0] = 0x12;                          // (0, 0) entry 1, (1, 0) entry 2
-  spec.rows[1] = 0x34;                          // (2, 0) entry 3, (3, 0) entry 4
-  spec.rows[31 * spec.RowBytes() + 15] = 0x01;  // (31, 31) entry 1
+  PngPicture picture;
+  picture.width = picture.height = 32;
+  picture.bit_depth = 4;
+  picture.color_type = PNG_COLOR_TYPE_PALETTE;
+  picture.palette = {0xFF, 0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF, 9, 9, 9, 0, 0xFF, 0};
+  picture.trns = {0, 255, 128, 100};
+  picture.rows.assign(picture.RowBytes() * 32, 0x00);
+  picture.rows[0] = 0x12;                             // (0, 0) entry 1, (1, 0) entry 2
+  picture.rows[1] = 0x34;                             // (2, 0) entry 3, (3, 0) entry 4
+  picture.rows[31 * picture.RowBytes() + 15] = 0x01;  // (31, 31) entry 1
   Surface mask, color;
-  MustImport(EncodePng(spec), mask, color);
+  MustImport(EncodePng(picture), mask, color);
   ExpectedPlanes expected(32);
   expected.Opaque(0, 0, kBlue);
   expected.Opaque(1, 0, kWhite);
@@ -91,7 +91,7 @@ TEST(PngImportTest, PaletteImagesWithTransparencyChunk) {
 
 TEST(PngImportTest, GreyImagesAtEveryDepthAndWithAlpha) {
   // 1-bit grey, 48 x 48: the first pixel of every row white, the rest black, all opaque.
-  PngSpec mono;
+  PngPicture mono;
   mono.width = mono.height = 48;
   mono.bit_depth = 1;
   mono.color_type = PNG_COLOR_TYPE_GRAY;
@@ -106,7 +106,7 @@ TEST(PngImportTest, GreyImagesAtEveryDepthAndWithAlpha) {
 
   // 16-bit grey with a transparent sample value: 0xFFFF white, 0x8080 rounds to 0x80,
   // 0x1234 is the transparent value.
-  PngSpec deep;
+  PngPicture deep;
   deep.bit_depth = 16;
   deep.color_type = PNG_COLOR_TYPE_GRAY;
   deep.trns = {0x1234};
@@ -123,7 +123,7 @@ TEST(PngImportTest, GreyImagesAtEveryDepthAndWithAlpha) {
   EXPECT_TRUE(SamePixels(expected.color, color));
 
   // 8-bit grey with alpha: grey 0x40 at alpha 200 opaque, at alpha 20 transparent.
-  PngSpec grey_alpha;
+  PngPicture grey_alpha;
   grey_alpha.color_type = PNG_COLOR_TYPE_GRAY_ALPHA;
   grey_alpha.rows.assign(grey_alpha.RowBytes() * 16, 0);
   grey_alpha.rows[0] = 0x40, grey_alpha.rows[1] = 200;
@@ -136,27 +136,27 @@ TEST(PngImportTest, GreyImagesAtEveryDepthAndWithAlpha) {
 }
 
 TEST(PngImportTest, InterlacedSixteenBitRgbMatchesTheSameImageNotInterlaced) {
-  PngSpec spec;
-  spec.width = spec.height = 32;
-  spec.bit_depth = 16;
-  spec.color_type = PNG_COLOR_TYPE_RGB;
-  spec.trns = {0, 0, 0};  // black is the transparent colour
-  spec.rows.resize(spec.RowBytes() * 32);
-  for (std::size_t i = 0; i < spec.rows.size(); ++i)
-    spec.rows[i] = static_cast<std::uint8_t>(i * 7 + (i >> 5));
-  const std::size_t black_at = 5 * spec.RowBytes() + 6 * 6;  // pixel (6, 5)
-  std::fill_n(spec.rows.begin() + black_at, 6, 0);
+  PngPicture picture;
+  picture.width = picture.height = 32;
+  picture.bit_depth = 16;
+  picture.color_type = PNG_COLOR_TYPE_RGB;
+  picture.trns = {0, 0, 0};  // black is the transparent colour
+  picture.rows.resize(picture.RowBytes() * 32);
+  for (std::size_t i = 0; i < picture.rows.size(); ++i)
+    picture.rows[i] = static_cast<std::uint8_t>(i * 7 + (i >> 5));
+  const std::size_t black_at = 5 * picture.RowBytes() + 6 * 6;  // pixel (6, 5)
+  std::fill_n(picture.rows.begin() + black_at, 6, 0);
   Surface mask, color;
-  MustImport(EncodePng(spec), mask, color);
-  spec.interlaced = true;
+  MustImport(EncodePng(picture), mask, color);
+  picture.interlaced = true;
   Surface interlaced_mask, interlaced_color;
-  MustImport(EncodePng(spec), interlaced_mask, interlaced_color);
+  MustImport(EncodePng(picture), interlaced_mask, interlaced_color);
   EXPECT_TRUE(SamePixels(mask, interlaced_mask));
   EXPECT_TRUE(SamePixels(color, interlaced_color));
   EXPECT_EQ(mask.GetPixel(6, 5), kWhite);
   EXPECT_EQ(mask.GetPixel(7, 5), kBlack);
   // Pixel (1, 0): samples 6..11 of row 0; each 16-bit sample keeps its rounded high byte.
-  const std::uint8_t* p = spec.rows.data() + 6;
+  const std::uint8_t* p = picture.rows.data() + 6;
   auto scaled = [](std::uint8_t hi, std::uint8_t lo) {
     return static_cast<Color>(std::lround((hi << 8 | lo) * 255.0 / 65535.0));
   };

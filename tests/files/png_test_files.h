@@ -13,7 +13,7 @@
 
 namespace brindlex::testing {
 
-struct PngSpec {
+struct PngPicture {
   int width = 16;
   int height = 16;
   int bit_depth = 8;
@@ -36,7 +36,7 @@ struct PngSpec {
   }
 };
 
-inline Bytes EncodePng(const PngSpec& spec) {
+inline Bytes EncodePng(const PngPicture& picture) {
   Bytes out;
   png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
   png_infop info = png_create_info_struct(png);
@@ -47,32 +47,32 @@ inline Bytes EncodePng(const PngSpec& spec) {
         o->insert(o->end(), data, data + length);
       },
       nullptr);
-  png_set_IHDR(png, info, spec.width, spec.height, spec.bit_depth, spec.color_type,
-               spec.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE,
+  png_set_IHDR(png, info, picture.width, picture.height, picture.bit_depth, picture.color_type,
+               picture.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE,
                PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
   std::vector<png_color> palette;
-  for (std::size_t i = 0; i + 2 < spec.palette.size(); i += 3)
-    palette.push_back({spec.palette[i], spec.palette[i + 1], spec.palette[i + 2]});
+  for (std::size_t i = 0; i + 2 < picture.palette.size(); i += 3)
+    palette.push_back({picture.palette[i], picture.palette[i + 1], picture.palette[i + 2]});
   if (!palette.empty()) png_set_PLTE(png, info, palette.data(), static_cast<int>(palette.size()));
-  if (!spec.trns.empty()) {
-    if (spec.color_type == PNG_COLOR_TYPE_PALETTE) {
-      std::vector<png_byte> alpha(spec.trns.begin(), spec.trns.end());
+  if (!picture.trns.empty()) {
+    if (picture.color_type == PNG_COLOR_TYPE_PALETTE) {
+      std::vector<png_byte> alpha(picture.trns.begin(), picture.trns.end());
       png_set_tRNS(png, info, alpha.data(), static_cast<int>(alpha.size()), nullptr);
     } else {
       png_color_16 value{};
-      value.gray = spec.trns[0];
-      if (spec.trns.size() == 3) {
-        value.red = spec.trns[0];
-        value.green = spec.trns[1];
-        value.blue = spec.trns[2];
+      value.gray = picture.trns[0];
+      if (picture.trns.size() == 3) {
+        value.red = picture.trns[0];
+        value.green = picture.trns[1];
+        value.blue = picture.trns[2];
       }
       png_set_tRNS(png, info, nullptr, 0, &value);
     }
   }
   png_write_info(png, info);
   std::vector<png_bytep> rows;
-  for (int y = 0; y < spec.height; ++y)
-    rows.push_back(const_cast<png_bytep>(spec.rows.data() + y * spec.RowBytes()));
+  for (int y = 0; y < picture.height; ++y)
+    rows.push_back(const_cast<png_bytep>(picture.rows.data() + y * picture.RowBytes()));
   png_write_image(png, rows.data());
   png_write_end(png, nullptr);
   png_destroy_write_struct(&png, &info);
@@ -82,9 +82,9 @@ inline Bytes EncodePng(const PngSpec& spec) {
 // The signature and a header chunk claiming width x height (8-bit RGBA), with a correct
 // checksum, and nothing after it.
 inline Bytes PngHeaderOnly(std::uint32_t width, std::uint32_t height) {
-  PngSpec spec;
-  spec.rows.assign(spec.RowBytes() * spec.height, 0);
-  Bytes png = EncodePng(spec);
+  PngPicture picture;
+  picture.rows.assign(picture.RowBytes() * picture.height, 0);
+  Bytes png = EncodePng(picture);
   png.resize(8 + 25);  // signature, IHDR length, type, 13 data bytes, CRC
   auto put_be = [&](std::size_t at, std::uint32_t v) {
     for (int i = 0; i < 4; ++i) png[at + i] = static_cast<std::uint8_t>(v >> (24 - 8 * i));

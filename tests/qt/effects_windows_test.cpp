@@ -23,7 +23,7 @@
 namespace brindlex::qt {
 namespace {
 
-const FontSpec kDejaVu{"DejaVu Sans", 13, false, false};
+const FontChoice kDejaVu{"DejaVu Sans", 13, false, false};
 
 // The set of pixels of a surface that differ from a colour.
 std::set<std::pair<int, int>> Marked(const Surface& s, Color background) {
@@ -42,11 +42,11 @@ TEST(QtFonts, ListsTheInstalledFamilies) {
 TEST(QtFonts, DrawsWithoutSmoothingTheSameGlyphsInEveryColour) {
   const QtFontRenderer& fonts = QtFontRenderer::Instance();
   for (bool bold : {false, true}) {
-    FontSpec spec = kDejaVu;
-    spec.bold = bold;
+    FontChoice font_choice = kDejaVu;
+    font_choice.bold = bold;
     Surface mask(48, 48, kWhite), image(48, 48, kBlack);
-    fonts.DrawText(mask, spec, "Wg&", kBlack);
-    fonts.DrawText(image, spec, "Wg&", 0x3366CC);
+    fonts.DrawText(mask, font_choice, "Wg&", kBlack);
+    fonts.DrawText(image, font_choice, "Wg&", 0x3366CC);
     const auto glyphs = Marked(mask, kWhite);
     EXPECT_GT(glyphs.size(), 30u);
     EXPECT_EQ(glyphs, Marked(image, kBlack));
@@ -86,7 +86,7 @@ TEST(QtFonts, AmpersandIsACharacterAndSizesArePixels) {
   EXPECT_EQ(fonts.TextWidth(kDejaVu, "&a"),
             fonts.TextWidth(kDejaVu, "&") + fonts.TextWidth(kDejaVu, "a"));
   // A capital at 8 pixels is smaller than at 13.
-  FontSpec small = kDejaVu;
+  FontChoice small = kDejaVu;
   small.pixel_size = 8;
   Surface h8(20, 20, kWhite), h13(20, 20, kWhite);
   fonts.DrawText(h8, small, "H", kBlack);
