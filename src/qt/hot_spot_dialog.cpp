@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "app/window_layout.h"
+#include "qt/dialog_placement.h"
 #include "qt/qt_ui.h"
 #include "qt/surface_view.h"
 
@@ -68,16 +69,10 @@ HotSpotDialog::HotSpotDialog(QWidget* parent, FrmHotSpot& form) : QDialog(parent
 
   // The controls at their stated places need 402 x 466 pixels; the classic frame leaves
   // 407 x 470 inside the stated outer size.
-  outer_size_ = std::make_unique<OuterSizeKeeper>(
-      *this,
+  new DialogPlacement(
+      this,
       QSize(FrmHotSpot::kWidthTwips / kTwipsPerPixel, FrmHotSpot::kHeightTwips / kTwipsPerPixel),
       QSize(402, 466));
-}
-
-bool HotSpotDialog::event(QEvent* event) {
-  const bool handled = QDialog::event(event);
-  if (outer_size_) outer_size_->Watch(event);
-  return handled;
 }
 
 void HotSpotDialog::paintEvent(QPaintEvent*) {

@@ -4,7 +4,6 @@
 #include <memory>
 
 #include "forms/frm_hot_spot.h"
-#include "qt/outer_size.h"
 
 class QLabel;
 
@@ -24,7 +23,6 @@ class HotSpotDialog : public QDialog {
   QLabel* HotYLabel() { return hot_y_; }
 
  protected:
-  bool event(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
@@ -35,7 +33,6 @@ class HotSpotDialog : public QDialog {
   SurfaceView* picture_;
   QLabel* hot_x_;
   QLabel* hot_y_;
-  std::unique_ptr<OuterSizeKeeper> outer_size_;
 };
 
 }  // namespace brindlex::qt

@@ -7,6 +7,7 @@
 #include <QPainter>
 
 #include "app/window_layout.h"
+#include "qt/dialog_placement.h"
 #include "qt/qt_ui.h"
 #include "qt/surface_view.h"
 
@@ -89,16 +90,10 @@ MultiIconBuilderWindow::MultiIconBuilderWindow(QWidget* parent, FrmMir& form)
   connect(this, &QDialog::rejected, this, [this] { form_.Form_Unload(); });
 
   // The frames and slots need 320 x 158 pixels below the menu bar.
-  outer_size_ = std::make_unique<OuterSizeKeeper>(
-      *this, QSize(FrmMir::kWidthTwips / kTwipsPerPixel, FrmMir::kHeightTwips / kTwipsPerPixel),
+  new DialogPlacement(
+      this, QSize(FrmMir::kWidthTwips / kTwipsPerPixel, FrmMir::kHeightTwips / kTwipsPerPixel),
       QSize(320, menu_height + 158));
   LayOutClient();
-}
-
-bool MultiIconBuilderWindow::event(QEvent* event) {
-  const bool handled = QDialog::event(event);
-  if (outer_size_) outer_size_->Watch(event);
-  return handled;
 }
 
 void MultiIconBuilderWindow::resizeEvent(QResizeEvent* event) {

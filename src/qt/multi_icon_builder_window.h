@@ -5,7 +5,6 @@
 #include <memory>
 
 #include "forms/frm_mir.h"
-#include "qt/outer_size.h"
 
 class QAction;
 class QMenu;
@@ -34,7 +33,6 @@ class MultiIconBuilderWindow : public QDialog {
   QMenu* DeleteMenu() { return delete_menu_; }
 
  protected:
-  bool event(QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
@@ -53,7 +51,6 @@ class MultiIconBuilderWindow : public QDialog {
   QWidget* client_;
   std::array<SurfaceView*, kBuilderSlotCount> slots_{};
   QMenu* delete_menu_ = nullptr;
-  std::unique_ptr<OuterSizeKeeper> outer_size_;
 };
 
 }  // namespace brindlex::qt

@@ -2,17 +2,14 @@
 
 #include <QCloseEvent>
 #include <QFontMetrics>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollBar>
-#include <QWindow>
 #include <algorithm>
 
-#include "app/centre_form.h"
 #include "app/window_layout.h"
+#include "qt/dialog_placement.h"
 
 namespace brindlex::qt {
 namespace {
@@ -104,8 +101,11 @@ MultiIconDialog::MultiIconDialog(QWidget* parent, FrmMultiIconDialog& form)
   connect(this, &QDialog::rejected, this, [this] { form_.Form_Unload(); });
 
   // Until the window manager has framed the window, no frame is known.
-  FitToFrame(QMargins());
+  placement_ = new DialogPlacement(this, QSize(kOuterWidth, kOuterHeight), QSize(),
+                                   [this](const QMargins& frame) { return LayOut(frame); });
 }
+
+void MultiIconDialog::FitToFrame(const QMargins& frame) { placement_->FitToFrame(frame); }
 
 void MultiIconDialog::FitListFont(int list_width) {
   int pixels = kListPixels;
@@ -122,46 +122,19 @@ void MultiIconDialog::FitListFont(int list_width) {
   list_->setFont(ListFont(pixels));
 }
 
-void MultiIconDialog::FitToFrame(const QMargins& frame) {
-  applied_frame_ = frame;
+QSize MultiIconDialog::LayOut(const QMargins& frame) {
   const int list_width = LayOutMultiIconDialog(frame, 1, 0).list.width();
   FitListFont(list_width);
   const int row_height =
       list_->count() > 0 ? list_->sizeHintForRow(0) : QFontMetrics(list_->font()).height();
   const MultiIconDialogLayout layout =
       LayOutMultiIconDialog(frame, row_height, list_->frameWidth());
-  setFixedSize(layout.client);
   text_->setGeometry(layout.text);
   list_->setGeometry(layout.list);
   cancel_->setGeometry(layout.cancel);
   ok_->setGeometry(layout.ok);
   if (list_->currentItem()) list_->scrollToItem(list_->currentItem());
-
-  // The outer frame is placed by the same rule as every window.
-  if (QScreen* screen = QGuiApplication::primaryScreen()) {
-    const QRect area = screen->geometry();
-    const WindowPosition place = CentreForm(area.width(), area.height(), kOuterWidth, kOuterHeight);
-    move(area.left() + place.left, area.top() + place.top);
-  }
-}
-
-bool MultiIconDialog::event(QEvent* event) {
-  const bool handled = QDialog::event(event);
-  // The window manager's frame becomes known once the window is shown and framed; a move
-  // or a resize follows that.
-  switch (event->type()) {
-    case QEvent::Show:
-    case QEvent::Move:
-    case QEvent::Resize:
-      if (QWindow* window = windowHandle(); window && isVisible()) {
-        const QMargins frame = window->frameMargins();
-        if (frame != applied_frame_) FitToFrame(frame);
-      }
-      break;
-    default:
-      break;
-  }
-  return handled;
+  return layout.client;
 }
 
 void MultiIconDialog::FinishIfClosed() {

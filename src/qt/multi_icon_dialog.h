@@ -13,6 +13,8 @@ class QPushButton;
 
 namespace brindlex::qt {
 
+class DialogPlacement;
+
 // Where the choice window's controls stand inside its frame.
 struct MultiIconDialogLayout {
   QSize client;
@@ -42,20 +44,21 @@ class MultiIconDialog : public QDialog {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
-  bool event(QEvent* event) override;
 
  private:
   void FinishIfClosed();
   // Picks the list's font: Courier New (or its metric twin) at 12 pixels, smaller only when
   // the widest row would not fit beside the vertical scroll bar.
   void FitListFont(int list_width);
+  // Lays the controls out for a frame of these margins and answers the client size.
+  QSize LayOut(const QMargins& frame);
 
   FrmMultiIconDialog& form_;
   QLabel* text_;
   QListWidget* list_;
   QPushButton* cancel_;
   QPushButton* ok_;
-  QMargins applied_frame_{-1, -1, -1, -1};
+  DialogPlacement* placement_ = nullptr;
 };
 
 }  // namespace brindlex::qt

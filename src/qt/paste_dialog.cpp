@@ -2,17 +2,14 @@
 
 #include <QCloseEvent>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QPainter>
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
-#include <QWindow>
 #include <algorithm>
 
-#include "app/centre_form.h"
 #include "app/window_layout.h"
+#include "qt/dialog_placement.h"
 #include "qt/qt_ui.h"
 
 namespace brindlex::qt {
@@ -66,7 +63,6 @@ PasteDialog::PasteDialog(QWidget* parent, FrmPaste& form) : QDialog(parent), for
   if (parent) setWindowIcon(parent->windowIcon());
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowCloseButtonHint);
-  setFixedSize(kOuterWidth, kOuterHeight);
   setFont(DialogFont());
 
   auto* frame = new QGroupBox(QString::fromLatin1(FrmPaste::kFrameCaption), this);
@@ -100,12 +96,11 @@ PasteDialog::PasteDialog(QWidget* parent, FrmPaste& form) : QDialog(parent), for
   // Esc rejects the dialog: the same as Cancel.
   connect(this, &QDialog::rejected, this, [this] { form_.Form_Unload(); });
 
-  if (QScreen* screen = QGuiApplication::primaryScreen()) {
-    const QRect area = screen->geometry();
-    const WindowPosition place = CentreForm(area.width(), area.height(), kOuterWidth, kOuterHeight);
-    move(area.left() + place.left, area.top() + place.top);
-  }
+  placement_ = new DialogPlacement(this, QSize(kOuterWidth, kOuterHeight),
+                                   QSize(kMinClientWidth, kMinClientHeight));
 }
+
+void PasteDialog::FitToFrame(const QMargins& frame) { placement_->FitToFrame(frame); }
 
 void PasteDialog::FinishIfClosed() {
   if (form_.Closed) accept();
@@ -123,33 +118,6 @@ void PasteDialog::paintEvent(QPaintEvent* event) {
   painter.drawText(QRect(FrmPaste::kTextLeft, FrmPaste::kTextTop, width() - FrmPaste::kTextLeft,
                          FrmPaste::kFramePlace.top - FrmPaste::kTextTop),
                    Qt::AlignLeft | Qt::AlignTop, QString::fromLatin1(FrmPaste::kText));
-}
-
-bool PasteDialog::event(QEvent* event) {
-  const bool handled = QDialog::event(event);
-  // The window manager's frame becomes known once the window is shown and framed; a move
-  // or a resize follows that.
-  switch (event->type()) {
-    case QEvent::Show:
-    case QEvent::Move:
-    case QEvent::Resize:
-      if (QWindow* window = windowHandle(); window && isVisible()) {
-        const QMargins frame = window->frameMargins();
-        if (frame != applied_frame_) FitToFrame(frame);
-      }
-      break;
-    default:
-      break;
-  }
-  return handled;
-}
-
-void PasteDialog::FitToFrame(const QMargins& frame) {
-  applied_frame_ = frame;
-  const int frame_width = std::max(0, frame.left()) + std::max(0, frame.right());
-  const int frame_height = std::max(0, frame.top()) + std::max(0, frame.bottom());
-  setFixedSize(std::max(kOuterWidth - frame_width, kMinClientWidth),
-               std::max(kOuterHeight - frame_height, kMinClientHeight));
 }
 
 void QtUi::ShowPasteDialog(FrmPaste& form) {

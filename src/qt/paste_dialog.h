@@ -10,6 +10,8 @@ class QPushButton;
 
 namespace brindlex::qt {
 
+class DialogPlacement;
+
 // The window of the paste options: the text, the two options in their frame, Cancel and Ok.
 // Every event goes to the neutral form; Esc and the close box are Cancel.
 class PasteDialog : public QDialog {
@@ -28,7 +30,6 @@ class PasteDialog : public QDialog {
   void FitToFrame(const QMargins& frame);
 
  protected:
-  bool event(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
 
@@ -39,7 +40,7 @@ class PasteDialog : public QDialog {
   QRadioButton* options_[2] = {};
   QPushButton* ok_ = nullptr;
   QPushButton* cancel_ = nullptr;
-  QMargins applied_frame_;
+  DialogPlacement* placement_ = nullptr;
 };
 
 }  // namespace brindlex::qt

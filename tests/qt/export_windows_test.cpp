@@ -14,9 +14,9 @@
 
 #include "app/centre_form.h"
 #include "files/icon_test_files.h"
+#include "qt/dialog_placement.h"
 #include "qt/hot_spot_dialog.h"
 #include "qt/multi_icon_builder_window.h"
-#include "qt/outer_size.h"
 #include "qt/qt_ui.h"
 #include "qt/surface_view.h"
 #include "scripted_ui.h"
