@@ -6,6 +6,7 @@
 
 #include "app/window_layout.h"
 #include "qt/dialog_placement.h"
+#include "qt/form_buttons.h"
 #include "qt/qt_ui.h"
 #include "qt/step_scroll_bar.h"
 #include "qt/surface_view.h"
@@ -69,14 +70,8 @@ ColorAdjustDialog::ColorAdjustDialog(QWidget* parent, FrmColAdj& form)
     form_.CmdReset_Click();
     Sync();
   });
-  connect(cancel, &QPushButton::clicked, this, [this] {
-    form_.CmdCancel_Click();
-    FinishIfClosed();
-  });
-  connect(ok, &QPushButton::clicked, this, [this] {
-    form_.CmdOk_Click();
-    FinishIfClosed();
-  });
+  ConnectFormButton(this, cancel, form_, &FrmColAdj::CmdCancel_Click);
+  ConnectFormButton(this, ok, form_, &FrmColAdj::CmdOk_Click);
   Sync();
 }
 
@@ -105,10 +100,6 @@ void ColorAdjustDialog::Sync() {
       sliders_[i]->SetFormValue(form_.SliderValue[i]);
   }
   preview_->update();
-}
-
-void ColorAdjustDialog::FinishIfClosed() {
-  if (form_.Closed) accept();
 }
 
 void ColorAdjustDialog::reject() {

@@ -34,7 +34,6 @@ class ColorAdjustDialog : public QDialog {
   void SliderChanged(int slider, int value);
   // Brings the labels, sliders and preview in step with the form.
   void Sync();
-  void FinishIfClosed();
 
   FrmColAdj& form_;
   Surface background_;

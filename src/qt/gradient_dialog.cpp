@@ -8,6 +8,7 @@
 #include <QRadioButton>
 
 #include "qt/dialog_placement.h"
+#include "qt/form_buttons.h"
 #include "qt/qt_ui.h"
 #include "qt/step_scroll_bar.h"
 #include "qt/surface_view.h"
@@ -75,14 +76,8 @@ GradientDialog::GradientDialog(QWidget* parent, FrmGrad& form) : QDialog(parent)
   ok_->setGeometry(88, 172, 70, 23);
   cancel_ = new QPushButton(QString::fromUtf8(FrmGrad::kCancelCaption), this);
   cancel_->setGeometry(88, 198, 70, 23);
-  connect(ok_, &QPushButton::clicked, this, [this] {
-    form_.CmdOk_Click();
-    FinishIfClosed();
-  });
-  connect(cancel_, &QPushButton::clicked, this, [this] {
-    form_.CmdCancel_Click();
-    FinishIfClosed();
-  });
+  ConnectFormButton(this, ok_, form_, &FrmGrad::CmdOk_Click);
+  ConnectFormButton(this, cancel_, form_, &FrmGrad::CmdCancel_Click);
 
   // After each circle the window shows the preview and the disabled controls at once;
   // repaint() draws now and runs no queued input.
@@ -137,10 +132,6 @@ void GradientDialog::Sync() {
   for (QWidget* view : {static_cast<QWidget*>(linear_), static_cast<QWidget*>(spherical_),
                         static_cast<QWidget*>(start_box_), static_cast<QWidget*>(end_box_)})
     view->update();
-}
-
-void GradientDialog::FinishIfClosed() {
-  if (form_.Closed) accept();
 }
 
 void GradientDialog::reject() {

@@ -47,7 +47,6 @@ class GradientDialog : public QDialog {
   void BuildColorFrame();
   // Brings every control in step with the form.
   void Sync();
-  void FinishIfClosed();
 
   FrmGrad& form_;
   Surface background_;

@@ -7,6 +7,7 @@
 
 #include "app/window_layout.h"
 #include "qt/dialog_placement.h"
+#include "qt/form_buttons.h"
 #include "qt/qt_ui.h"
 #include "qt/surface_view.h"
 
@@ -57,14 +58,8 @@ HotSpotDialog::HotSpotDialog(QWidget* parent, FrmHotSpot& form) : QDialog(parent
   auto* ok = new QPushButton(QString::fromLatin1(FrmHotSpot::kOkCaption), this);
   ok->setGeometry(RectOf(FrmHotSpot::kCmdOkPlace));
   ok->setDefault(true);
-  connect(ok, &QPushButton::clicked, this, [this] {
-    form_.CmdOk_Click();
-    FinishIfClosed();
-  });
-  connect(cancel, &QPushButton::clicked, this, [this] {
-    form_.CmdCancel_Click();
-    FinishIfClosed();
-  });
+  ConnectFormButton(this, ok, form_, &FrmHotSpot::CmdOk_Click);
+  ConnectFormButton(this, cancel, form_, &FrmHotSpot::CmdCancel_Click);
   connect(this, &QDialog::rejected, this, [this] { form_.Form_Unload(); });
 
   // The controls at their stated places need 402 x 466 pixels; the classic frame leaves
@@ -92,10 +87,6 @@ void HotSpotDialog::paintEvent(QPaintEvent*) {
                          QPoint(FrmHotSpot::kReadoutRight, FrmHotSpot::kReadoutBottom)),
                    ToQColor(kButtonFace));
   PrintAt(painter, FrmHotSpot::kReadoutTextX, FrmHotSpot::kReadoutTextY, form_.Readout);
-}
-
-void HotSpotDialog::FinishIfClosed() {
-  if (form_.Closed) accept();
 }
 
 void HotSpotDialog::closeEvent(QCloseEvent* event) {

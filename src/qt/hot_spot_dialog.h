@@ -27,8 +27,6 @@ class HotSpotDialog : public QDialog {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  void FinishIfClosed();
-
   FrmHotSpot& form_;
   SurfaceView* picture_;
   QLabel* hot_x_;

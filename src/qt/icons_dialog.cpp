@@ -10,6 +10,7 @@
 
 #include "app/centre_form.h"
 #include "app/window_layout.h"
+#include "qt/form_buttons.h"
 #include "qt/qt_ui.h"
 #include "qt/surface_view.h"
 
@@ -65,14 +66,8 @@ IconsDialog::IconsDialog(QWidget* parent, FrmIcons& form) : QDialog(parent), for
     form_.CmdBrowse_Click();
     Sync();
   });
-  connect(ok_, &QPushButton::clicked, this, [this] {
-    form_.CmdOk_Click();
-    FinishIfClosed();
-  });
-  connect(cancel_, &QPushButton::clicked, this, [this] {
-    form_.CmdCancel_Click();
-    FinishIfClosed();
-  });
+  ConnectFormButton(this, ok_, form_, &FrmIcons::CmdOk_Click);
+  ConnectFormButton(this, cancel_, form_, &FrmIcons::CmdCancel_Click);
   connect(this, &QDialog::rejected, this, [this] { form_.Form_Unload(); });
 
   Sync();
@@ -95,10 +90,6 @@ void IconsDialog::Sync() {
     scroll_->setValue(form_.Vsb.Value);
   }
   grid_->update();
-}
-
-void IconsDialog::FinishIfClosed() {
-  if (form_.Closed) accept();
 }
 
 void IconsDialog::closeEvent(QCloseEvent* event) {

@@ -34,8 +34,6 @@ class IconsDialog : public QDialog {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  void FinishIfClosed();
-
   FrmIcons& form_;
   SurfaceView* grid_;
   QScrollBar* scroll_;

@@ -10,6 +10,7 @@
 
 #include "app/window_layout.h"
 #include "qt/dialog_placement.h"
+#include "qt/form_buttons.h"
 
 namespace brindlex::qt {
 namespace {
@@ -90,14 +91,8 @@ MultiIconDialog::MultiIconDialog(QWidget* parent, FrmMultiIconDialog& form)
     form_.LstIcons_DblClick();
     FinishIfClosed();
   });
-  connect(ok_, &QPushButton::clicked, this, [this] {
-    form_.CmdOk_Click();
-    FinishIfClosed();
-  });
-  connect(cancel_, &QPushButton::clicked, this, [this] {
-    form_.CmdCancel_Click();
-    FinishIfClosed();
-  });
+  ConnectFormButton(this, ok_, form_, &FrmMultiIconDialog::CmdOk_Click);
+  ConnectFormButton(this, cancel_, form_, &FrmMultiIconDialog::CmdCancel_Click);
   connect(this, &QDialog::rejected, this, [this] { form_.Form_Unload(); });
 
   // Until the window manager has framed the window, no frame is known.

@@ -10,6 +10,7 @@
 
 #include "app/window_layout.h"
 #include "qt/dialog_placement.h"
+#include "qt/form_buttons.h"
 #include "qt/qt_ui.h"
 
 namespace brindlex::qt {
@@ -85,14 +86,8 @@ PasteDialog::PasteDialog(QWidget* parent, FrmPaste& form) : QDialog(parent), for
   ok_ = new QPushButton(QString::fromLatin1(FrmPaste::kOkCaption), this);
   ok_->setGeometry(RectOf(FrmPaste::kOkPlace));
   ok_->setDefault(true);
-  connect(ok_, &QPushButton::clicked, this, [this] {
-    form_.CmdOk_Click();
-    FinishIfClosed();
-  });
-  connect(cancel_, &QPushButton::clicked, this, [this] {
-    form_.CmdCancel_Click();
-    FinishIfClosed();
-  });
+  ConnectFormButton(this, ok_, form_, &FrmPaste::CmdOk_Click);
+  ConnectFormButton(this, cancel_, form_, &FrmPaste::CmdCancel_Click);
   // Esc rejects the dialog: the same as Cancel.
   connect(this, &QDialog::rejected, this, [this] { form_.Form_Unload(); });
 
@@ -101,10 +96,6 @@ PasteDialog::PasteDialog(QWidget* parent, FrmPaste& form) : QDialog(parent), for
 }
 
 void PasteDialog::FitToFrame(const QMargins& frame) { placement_->FitToFrame(frame); }
-
-void PasteDialog::FinishIfClosed() {
-  if (form_.Closed) accept();
-}
 
 void PasteDialog::closeEvent(QCloseEvent* event) {
   form_.Form_Unload();

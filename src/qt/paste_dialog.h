@@ -34,8 +34,6 @@ class PasteDialog : public QDialog {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  void FinishIfClosed();
-
   FrmPaste& form_;
   QRadioButton* options_[2] = {};
   QPushButton* ok_ = nullptr;

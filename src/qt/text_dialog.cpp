@@ -9,6 +9,7 @@
 
 #include "app/centre_form.h"
 #include "app/window_layout.h"
+#include "qt/form_buttons.h"
 #include "qt/qt_fonts.h"
 #include "qt/qt_ui.h"
 #include "qt/surface_view.h"
@@ -59,14 +60,8 @@ TextDialog::TextDialog(QWidget* parent, FrmTxt& form) : QDialog(parent), form_(f
     form_.CmdColor_Click();
     ShowText();
   });
-  connect(ok_, &QPushButton::clicked, this, [this] {
-    form_.CmdOk_Click();
-    FinishIfClosed();
-  });
-  connect(cancel_, &QPushButton::clicked, this, [this] {
-    form_.CmdCancel_Click();
-    FinishIfClosed();
-  });
+  ConnectFormButton(this, ok_, form_, &FrmTxt::CmdOk_Click);
+  ConnectFormButton(this, cancel_, form_, &FrmTxt::CmdCancel_Click);
   ShowText();
 
   if (QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -92,10 +87,6 @@ void TextDialog::ShowText() {
   const QString text = QString::fromStdString(form_.Txt);
   if (txt_->text() != text) txt_->setText(text);
   txt_->end(false);
-}
-
-void TextDialog::FinishIfClosed() {
-  if (form_.Closed) accept();
 }
 
 void TextDialog::reject() {

@@ -34,7 +34,6 @@ class TextDialog : public QDialog {
   QComboBox* AddList(const ComboList& list, int left, int width);
   // Shows the form's text, font and colour in the text box, the caret at the end.
   void ShowText();
-  void FinishIfClosed();
 
   FrmTxt& form_;
   QLineEdit* txt_;
