@@ -4,8 +4,6 @@
 #include <vector>
 
 #include "cli/tool_support.h"
-#include "files/atomic_file.h"
-#include "files/color_depth.h"
 #include "files/file_bytes.h"
 #include "files/icon_writer.h"
 #include "files/png_export.h"
@@ -13,17 +11,7 @@
 
 namespace brindlex {
 
-namespace {
-
-int WriteOutput(const std::string& output, const std::vector<std::uint8_t>& bytes,
-                std::ostream& err) {
-  std::string error;
-  if (!WriteFileAtomically(output, bytes, &error))
-    return Failure(err, output, "cannot write: " + error);
-  return kToolSuccess;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 int ConvertPngToIcon(const std::string& input, const std::string& output, std::ostream& err) {
   if (!HasExtension(output, ".ico"))
@@ -49,10 +37,7 @@ int ConvertPngToIcon(const std::string& input, const std::string& output, std::o
       return Failure(err, input, "the PNG picture is damaged and cannot be decoded");
   }
 
-  std::vector<std::uint8_t> written;
-  if (!BuildIconFileBytes(mask, color, ChooseColorDepth(color, true), written))
-    return Failure(err, output, "the image cannot be encoded");
-  return WriteOutput(output, written, err);
+  return SaveIconFile(mask, color, output, err);
 }
 
 int ConvertIconToPng(const std::string& input, const std::string& output, std::ostream& err) {
@@ -66,7 +51,7 @@ int ConvertIconToPng(const std::string& input, const std::string& output, std::o
   const int inverting = RgbaFromPlanes(mask, color, rgba);
   if (!EncodePngRgba(color.Width(), color.Height(), rgba, written))
     return Failure(err, output, "the image cannot be encoded");
-  const int status = WriteOutput(output, written, err);
+  const int status = WriteOutputFile(output, written, err);
   if (status == kToolSuccess && inverting > 0)
     err << "brindlex-tool: warning: " << inverting
         << (inverting == 1 ? " inverting pixel" : " inverting pixels")

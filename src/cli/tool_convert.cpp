@@ -6,9 +6,6 @@
 #include "cli/export_commands.h"
 #include "cli/tool_commands.h"
 #include "cli/tool_support.h"
-#include "files/atomic_file.h"
-#include "files/color_depth.h"
-#include "files/icon_writer.h"
 
 namespace brindlex {
 
@@ -27,13 +24,7 @@ int ConvertCommand(const std::string& input, const std::string& output, std::ost
   Surface mask, color;
   if (!OpenIconImage(path, index, mask, color, err)) return kToolFailure;
 
-  std::vector<std::uint8_t> written;
-  std::string error;
-  if (!BuildIconFileBytes(mask, color, ChooseColorDepth(color, true), written))
-    return Failure(err, output, "the image cannot be encoded");
-  if (!WriteFileAtomically(output, written, &error))
-    return Failure(err, output, "cannot write: " + error);
-  return kToolSuccess;
+  return SaveIconFile(mask, color, output, err);
 }
 
 }  // namespace brindlex

@@ -5,10 +5,7 @@
 
 #include "cli/tool_commands.h"
 #include "cli/tool_support.h"
-#include "files/atomic_file.h"
-#include "files/color_depth.h"
 #include "files/icon_library.h"
-#include "files/icon_writer.h"
 #include "files/normalize_loaded_planes.h"
 #include "forms/frm_icons.h"
 
@@ -40,12 +37,7 @@ int ExtractCommand(const std::string& input, const std::string& index_text,
   if (!loaded) return Failure(err, input, "icon " + index_text + " cannot be decoded");
   NormalizeLoadedPlanes(mask, color);
 
-  std::vector<std::uint8_t> written;
-  if (!BuildIconFileBytes(mask, color, ChooseColorDepth(color, true), written))
-    return Failure(err, output, "the image cannot be encoded");
-  if (!WriteFileAtomically(output, written, &error))
-    return Failure(err, output, "cannot write: " + error);
-  return kToolSuccess;
+  return SaveIconFile(mask, color, output, err);
 }
 
 }  // namespace brindlex

@@ -5,11 +5,14 @@
 #include <algorithm>
 #include <cctype>
 
+#include "files/atomic_file.h"
+#include "files/color_depth.h"
 #include "files/decode_surfaces.h"
 #include "files/file_bytes.h"
 #include "files/icon_decoder.h"
 #include "files/icon_image_list.h"
 #include "files/icon_reader.h"
+#include "files/icon_writer.h"
 #include "files/multi_image_state.h"
 #include "files/normalize_loaded_planes.h"
 #include "forms/frm_multi_icon_dialog.h"
@@ -125,6 +128,22 @@ std::string OneLine(const std::string& text) {
   const auto first = line.find_first_not_of(" \t");
   if (first == std::string::npos) return {};
   return line.substr(first, line.find_last_not_of(" \t") - first + 1);
+}
+
+int WriteOutputFile(const std::string& output, const std::vector<std::uint8_t>& bytes,
+                    std::ostream& err) {
+  std::string error;
+  if (!WriteFileAtomically(output, bytes, &error))
+    return Failure(err, output, "cannot write: " + error);
+  return kToolSuccess;
+}
+
+int SaveIconFile(const Surface& mask, const Surface& color, const std::string& output,
+                 std::ostream& err) {
+  std::vector<std::uint8_t> written;
+  if (!BuildIconFileBytes(mask, color, ChooseColorDepth(color, true), written))
+    return Failure(err, output, "the image cannot be encoded");
+  return WriteOutputFile(output, written, err);
 }
 
 MessageAnswer StreamUi::ShowMessage(const std::string& text, const std::string&, MessageIcon,

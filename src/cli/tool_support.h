@@ -59,4 +59,14 @@ bool ReadIcon(const std::string& path, std::vector<std::uint8_t>& bytes, std::os
 bool OpenIconImage(const std::string& path, int index, Surface& mask, Surface& color,
                    std::ostream& err);
 
+// Writes the bytes to the output file, replacing it only once they are all written.
+// Returns kToolSuccess, or reports the failure and returns kToolFailure.
+int WriteOutputFile(const std::string& output, const std::vector<std::uint8_t>& bytes,
+                    std::ostream& err);
+
+// Saves the planes to an icon file as the editor's Save does: one image at the smallest
+// colour depth that holds its colours. Returns an exit status as WriteOutputFile does.
+int SaveIconFile(const Surface& mask, const Surface& color, const std::string& output,
+                 std::ostream& err);
+
 }  // namespace brindlex
