@@ -1,16 +1,14 @@
 #pragma once
 
 // A loaded main form driven through its events, with pixel states written and read as
-// letters: '.' transparent, 'k' black, 'w' white, 'o' red, 'g' green (all opaque),
-// 'i' inverting red; '?' anything else.
+// letters (icon_states.h).
 #include <gtest/gtest.h>
 
-#include <map>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "app/frm_brindlex.h"
+#include "app/icon_states.h"
 #include "document/expected_views.h"
 #include "document/tool_names.h"
 #include "picture.h"
@@ -18,16 +16,7 @@
 
 namespace brindlex::testing {
 
-using Strings = std::vector<std::string>;
-
 constexpr Color kRedColor = 0x0000FF, kGreenColor = 0x00FF00;
-
-inline const std::map<char, std::pair<Color, Color>>& PixelStates() {
-  static const std::map<char, std::pair<Color, Color>> states = {
-      {'.', {kWhite, kBlack}},    {'k', {kBlack, kBlack}},      {'w', {kBlack, kWhite}},
-      {'o', {kBlack, kRedColor}}, {'g', {kBlack, kGreenColor}}, {'i', {kWhite, kRedColor}}};
-  return states;
-}
 
 class EditorTest : public ::testing::Test {
  protected:
@@ -56,33 +45,13 @@ class EditorTest : public ::testing::Test {
 
   // Writes pixel states straight into the planes and records them, as a loaded file would.
   void SetPixels(int x0, int y0, const Strings& rows) {
-    for (int y = 0; y < static_cast<int>(rows.size()); ++y)
-      for (int x = 0; x < static_cast<int>(rows[y].size()); ++x) {
-        const auto [m, c] = PixelStates().at(rows[y][x]);
-        form.Document.PicMask.SetPixel(x0 + x, y0 + y, m);
-        form.Document.PicImage.SetPixel(x0 + x, y0 + y, c);
-      }
-    form.Document.DisplayResults();
-    form.History.ClearRedo();
-    form.History.RecordSnapshot(form.Document);
+    brindlex::testing::SetPixels(form, x0, y0, rows);
   }
   static Strings StatesOf(const Surface& mask, const Surface& image, int x0, int y0, int w, int h) {
-    Strings rows;
-    for (int y = y0; y < y0 + h; ++y) {
-      std::string row;
-      for (int x = x0; x < x0 + w; ++x) {
-        const std::pair<Color, Color> p{mask.GetPixel(x, y), image.GetPixel(x, y)};
-        char c = '?';
-        for (const auto& [letter, state] : PixelStates())
-          if (state == p) c = letter;
-        row += c;
-      }
-      rows.push_back(row);
-    }
-    return rows;
+    return States(mask, image, x0, y0, w, h);
   }
   Strings Pixels(int x0, int y0, int w, int h) const {
-    return StatesOf(form.Document.PicMask, form.Document.PicImage, x0, y0, w, h);
+    return brindlex::testing::Pixels(form, x0, y0, w, h);
   }
   Strings All() const { return Pixels(0, 0, form.Document.Edge(), form.Document.Edge()); }
   // The floating planes as letters.
