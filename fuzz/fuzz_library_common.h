@@ -58,4 +58,16 @@ inline void CompareWithFile(std::span<const std::uint8_t> data, int count_in_mem
   ::unlink(path);
 }
 
+// One fuzz input through the reader that recognises it: every icon that decodes must be a
+// 32 x 32 icon, a count can never exceed what the bytes can hold, and the same bytes read
+// from a file give the same count. The PE, NE and ANI targets differ only in their corpora.
+inline void FuzzLibraryBytes(const std::uint8_t* data, std::size_t size) {
+  const std::span<const std::uint8_t> bytes(data, size);
+  IconLibrary library;
+  library.Open(bytes);
+  const int count = ExerciseLibrary(library, 12);
+  Check(count >= 0 && static_cast<std::size_t>(count) <= size / 8 + 1);
+  CompareWithFile(bytes, count);
+}
+
 }  // namespace brindlex::fuzz

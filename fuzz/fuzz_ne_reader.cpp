@@ -8,12 +8,6 @@
 #include "fuzz_library_common.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  using namespace brindlex;
-  const std::span<const std::uint8_t> bytes(data, size);
-  IconLibrary library;
-  library.Open(bytes);
-  const int count = fuzz::ExerciseLibrary(library, 12);
-  fuzz::Check(count >= 0 && static_cast<std::size_t>(count) <= size / 8 + 1);
-  fuzz::CompareWithFile(bytes, count);
+  brindlex::fuzz::FuzzLibraryBytes(data, size);
   return 0;
 }

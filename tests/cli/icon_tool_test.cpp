@@ -5,6 +5,7 @@
 #include <iostream>
 #include <sstream>
 
+#include "cli/tool_run.h"
 #include "cli/tool_support.h"
 #include "files/color_depth.h"
 #include "files/icon_messages.h"
@@ -17,16 +18,8 @@ namespace {
 
 using testing::Bytes;
 
-struct ToolRun {
-  int status;
-  std::string out, err;
-};
-
-ToolRun Tool(const std::vector<std::string>& args) {
-  std::ostringstream out, err;
-  const int status = RunIconTool(args, out, err);
-  return {status, out.str(), err.str()};
-}
+using testing::Tool;
+using testing::ToolRun;
 
 class IconToolTest : public ::testing::Test {
  protected:

@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "cli/icon_tool.h"
+#include "cli/tool_run.h"
 #include "files/color_depth.h"
 #include "files/icon_writer.h"
 #include "files/library_test_files.h"
@@ -13,16 +14,8 @@ namespace {
 
 using testing::Bytes;
 
-struct ToolRun {
-  int status;
-  std::string out, err;
-};
-
-ToolRun Tool(const std::vector<std::string>& args) {
-  std::ostringstream out, err;
-  const int status = RunIconTool(args, out, err);
-  return {status, out.str(), err.str()};
-}
+using testing::Tool;
+using testing::ToolRun;
 
 class LibraryToolTest : public ::testing::Test {
  protected:

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/icon_tool.h"
+
+namespace brindlex::testing {
+
+// What one run of brindlex-tool printed and answered.
+struct ToolRun {
+  int status;
+  std::string out, err;
+};
+
+inline ToolRun Tool(const std::vector<std::string>& args) {
+  std::ostringstream out, err;
+  const int status = RunIconTool(args, out, err);
+  return {status, out.str(), err.str()};
+}
+
+}  // namespace brindlex::testing
