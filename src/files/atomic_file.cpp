@@ -127,9 +127,21 @@ int WriteInPlace(const std::string& target, std::span<const std::uint8_t> bytes)
   return failure;
 }
 
-// Writes the bytes to a new temporary file beside the target and renames it over the
-// target. Returns 0 or the errno of the failure; `refused` tells that the folder would not
-// take the temporary file or the rename, with the target untouched.
+// Flushes the folder's entries to disk, so that a rename in it survives a power loss. A
+// failure is ignored: by then the rename has replaced the target and the new bytes are on
+// disk under one name or the other, so reporting a failed save would be untrue (the target
+// does hold the new content) and could not be undone. A folder that may be searched but not
+// read cannot even be opened for this.
+void SyncFolder(const std::string& folder) {
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  (void)::fsync(fd);
+  ::close(fd);
+}
+
+// Writes the bytes to a new temporary file beside the target, flushes it to disk and renames
+// it over the target, then flushes the folder. Returns 0 or the errno of the failure; `refused`
+// tells that the folder would not take the temporary file or the rename, with the target untouched.
 int WriteThroughTemporary(const std::string& target, const struct stat* existing,
                           std::span<const std::uint8_t> bytes, bool& refused) {
   refused = false;
@@ -153,8 +165,12 @@ int WriteThroughTemporary(const std::string& target, const struct stat* existing
     failure = errno;
     refused = FolderRefuses(failure);
   }
-  if (failure) ::unlink(temp_path.c_str());
-  return failure;
+  if (failure) {
+    ::unlink(temp_path.c_str());
+    return failure;
+  }
+  SyncFolder(FolderOf(target));
+  return 0;
 }
 
 }  // namespace

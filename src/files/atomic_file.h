@@ -10,11 +10,14 @@ namespace brindlex {
 // the bytes go to a new file with a unique name in the target's own folder (".NAME.<12
 // letters>.tmp", or ".brindlex-<12 letters>.tmp" when the target's name is too long for
 // that), which is flushed to disk and renamed over the target only when every byte was
-// written. On any failure the temporary file is removed and the target is left as it was.
+// written; the folder is flushed after the rename, so that a save reported as done stays done
+// after a power loss. On any failure the temporary file is removed and the target is left as
+// it was.
 //
 // One exception: when the folder refuses the temporary file or the rename (no write
 // permission on the folder, a sticky folder, a read-only mount) but the target exists and
-// may be written, the target itself is overwritten with the bytes and cut to their length.
+// may be written, the target itself is overwritten with the bytes, cut to their length and
+// flushed to disk.
 // Disk space is reserved first where the file system allows, so a full disk fails before
 // anything is overwritten.
 //

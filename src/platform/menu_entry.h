@@ -14,7 +14,8 @@ struct MenuEntry {
   std::string shortcut;  // in the portable form "Ctrl+O", "Del", "F1"; empty for none
   bool enabled = true;
   bool visible = true;
-  std::string tag;  // the path of a recent-file entry
+  std::string tag;      // the path of a recent-file entry
+  std::string tooltip;  // shown when the pointer rests on the entry; empty for none
   std::vector<MenuEntry> children;
 
   bool IsSeparator() const { return caption == "-"; }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -24,6 +25,11 @@ class Registry {
   virtual bool WriteValue(RegistryRoot root, const std::string& key, const std::string& name,
                           const std::string& text) = 0;
   virtual void DeleteValue(RegistryRoot root, const std::string& key, const std::string& name) = 0;
+  // Runs `step`, which reads and changes values through the store it is given, as one step:
+  // a store shared by several processes lets no other write come between the step's reads
+  // and its writes, and the step reads what the others stored up to then. A store of this
+  // process alone just runs it.
+  virtual void Update(const std::function<void(Registry&)>& step) { step(*this); }
 };
 
 }  // namespace brindlex

@@ -120,6 +120,8 @@ void MainWindow::BuildMenus() {
   for (const MenuEntry& top : form_.Menus) {
     QMenu* menu = menuBar()->addMenu(QString::fromStdString(top.caption));
     top_menus_[top.control] = menu;
+    // Only entries that carry a tooltip (the recent files' full paths) show one.
+    menu->setToolTipsVisible(true);
     connect(menu, &QMenu::aboutToShow, this, [this, control = top.control] {
       form_.MenuOpening(control);
       Sync();
@@ -268,7 +270,10 @@ void MainWindow::SyncMenus(const std::vector<MenuEntry>& entries) {
     if (QAction* action = ActionOf(entry.control, entry.index)) {
       action->setEnabled(entry.enabled);
       action->setVisible(entry.visible);
-      if (!entry.IsSeparator() && entry.children.empty()) action->setText(ActionText(entry));
+      if (!entry.IsSeparator() && entry.children.empty()) {
+        action->setText(ActionText(entry));
+        action->setToolTip(QString::fromStdString(entry.tooltip));
+      }
     }
     SyncMenus(entry.children);
   }

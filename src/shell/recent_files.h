@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -21,17 +22,30 @@ struct RecentMenu {
 // none; "" when it ends in "/").
 std::string FileTitleOf(const std::string& path);
 
-// The caption of recent-file slot n (1 to 4) for a path: "&", n, a blank, the file title.
+// A file title of more than this many characters is shortened in its entry's caption.
+inline constexpr std::size_t kRecentTitleLimit = 50;
+
+// The file title as an entry shows it: a title of more than kRecentTitleLimit characters
+// (UTF-8 characters, never cut inside one) keeps its start and its end, the extension
+// included, around "…", kRecentTitleLimit characters in all.
+std::string ShortRecentTitle(const std::string& title);
+
+// The caption of recent-file slot n (1 to 4) for a path: "&", n, a blank, the shortened file
+// title with each "&" doubled, so that the title shows as it is and only n is the access key.
 std::string RecentCaption(int slot, const std::string& path);
 
-// Puts the path at the top of the list. A path already listed (letter case ignored) moves
-// to the top keeping the spelling it was first recorded in; otherwise the list shifts down
-// and its fourth path is dropped.
+// Shows slot n's path: its caption, and the full path as its tooltip, which tells apart files
+// of one name in different folders.
+void LabelRecentSlot(int slot, MenuEntry& entry);
+
+// Puts the path at the top of the list. A path already listed (the very same text: paths
+// that differ only in letter case name different files) moves to the top; otherwise the list
+// shifts down and its fourth path is dropped.
 void AddRecentFile(const std::string& path, RecentMenu& menu);
 // Closes the gaps left by cleared slots, hiding the slots (and, when nothing is left, the
 // separator) beyond the end of the list.
 void CompactRecentFiles(RecentMenu& menu);
-// Captions "&n title" for every filled slot.
+// Captions "&n title" and tooltips for every filled slot.
 void RefreshRecentCaptions(RecentMenu& menu);
 
 }  // namespace brindlex

@@ -190,15 +190,36 @@ void SettingsFile::Save() {
     pending_.clear();
     return;
   }
+  if (!in_step_) LockedStep([] {});
+}
+
+void SettingsFile::Update(const std::function<void(Registry&)>& step) {
+  if (path_.empty()) {
+    step(*this);
+    return;
+  }
+  LockedStep([&] { step(*this); });
+}
+
+void SettingsFile::LockedStep(const std::function<void()>& step) {
   std::error_code error;
   std::filesystem::create_directories(std::filesystem::path(path_).parent_path(), error);
+  // The lock is taken once here: a second flock on a new descriptor of the same file would
+  // wait for this one.
   const FileLock lock(path_ + ".lock");
   std::string stored;
   const TextFileState state = ReadWholeText(path_, kMaxSettingsBytes, stored);
+  // A file that cannot be read whole is not replaced: the step works on this copy's view
+  // and its changes wait in memory.
+  if (state != TextFileState::kUnreadable) {
+    keys_.clear();
+    Parse(stored);
+    for (const Change& change : pending_) Apply(change);
+  }
+  in_step_ = true;
+  step();
+  in_step_ = false;
   if (state == TextFileState::kUnreadable) return;
-  keys_.clear();
-  Parse(stored);
-  for (const Change& change : pending_) Apply(change);
   const std::string text = Text();
   const bool unchanged = state == TextFileState::kRead ? text == stored : keys_.empty();
   if (unchanged || WriteTextFile(path_, text)) pending_.clear();

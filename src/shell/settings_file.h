@@ -25,6 +25,8 @@ namespace brindlex {
 // created and the values it set or deleted since its last successful write, and writes the
 // result through a unique temporary file and a rename (only when it differs from what was
 // read). Values another copy wrote and this one did not touch stay as that copy left them.
+// Update holds the lock across a whole step, so that what it reads is still the stored
+// state when its changes are written (all of them in one write).
 //
 // Lines that cannot be understood are skipped, so a damaged file gives at worst fewer keys
 // and values. A file that cannot be read whole (too large to be the editor's, a read error)
@@ -44,6 +46,7 @@ class SettingsFile : public Registry {
   bool WriteValue(RegistryRoot root, const std::string& key, const std::string& name,
                   const std::string& text) override;
   void DeleteValue(RegistryRoot root, const std::string& key, const std::string& name) override;
+  void Update(const std::function<void(Registry&)>& step) override;
 
   const std::string& Path() const { return path_; }
   // The file's text as it would be written now.
@@ -67,6 +70,9 @@ class SettingsFile : public Registry {
   // Applies the change here and writes it to the file with any still unwritten.
   void Record(Change change);
   void Save();
+  // Holding the lock: reads the file again with this copy's unwritten changes over it, runs
+  // `step`, and writes the result.
+  void LockedStep(const std::function<void()>& step);
 
   std::string path_;
   // Keys by their full path (root included, compared without letter case), each with the
@@ -78,6 +84,8 @@ class SettingsFile : public Registry {
   std::map<std::string, Key> keys_;
   // Changes not yet in the file.
   std::vector<Change> pending_;
+  // Inside a locked step: changes wait for the step's one write.
+  bool in_step_ = false;
 };
 
 }  // namespace brindlex

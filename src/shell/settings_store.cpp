@@ -1,6 +1,8 @@
 #include "shell/settings_store.h"
 
+#include <algorithm>
 #include <filesystem>
+#include <vector>
 
 #include "platform/utf8_text.h"
 
@@ -18,6 +20,21 @@ std::optional<std::string> ReadStored(const Registry& registry, RegistryRoot roo
   for (unsigned char c : *text)
     if (c < 0x20 || c == 0x7F) return std::nullopt;
   return text;
+}
+
+// The name of recent-file value n: "1." to "4.".
+std::string RecentValueName(int n) { return std::to_string(n) + "."; }
+
+// The stored recent-file paths that can be used, in their order; absent, empty and unusable
+// values leave no gap.
+std::vector<std::string> ReadRecentPaths(const Registry& registry) {
+  std::vector<std::string> paths;
+  for (int n = 1; n <= 4; ++n)
+    if (auto path =
+            ReadStored(registry, RegistryRoot::kCurrentUser, kRecentFilesKey, RecentValueName(n));
+        path && !path->empty())
+      paths.push_back(*path);
+  return paths;
 }
 
 }  // namespace
@@ -45,19 +62,17 @@ void RegisterIconFileType(Registry& registry, const std::string& program_folder,
 StoredRecentFiles LoadRecentFiles(Registry& registry, RecentMenu& menu) {
   StoredRecentFiles stored;
   if (!registry.KeyExists(RegistryRoot::kCurrentUser, kRecentFilesKey)) return stored;
+  for (int n = 1; n <= 4; ++n)
+    stored[n - 1] =
+        registry.ReadValue(RegistryRoot::kCurrentUser, kRecentFilesKey, RecentValueName(n));
   int next = 1;
-  for (int n = 1; n <= 4; ++n) {
-    const std::string name = std::to_string(n) + ".";
-    stored[n - 1] = registry.ReadValue(RegistryRoot::kCurrentUser, kRecentFilesKey, name);
-    if (auto path = ReadStored(registry, RegistryRoot::kCurrentUser, kRecentFilesKey, name);
-        path && !path->empty()) {
-      menu.slots[0]->visible = true;
-      MenuEntry* slot = menu.slots[next];
-      slot->tag = *path;
-      slot->caption = RecentCaption(next, *path);
-      slot->visible = true;
-      ++next;
-    }
+  for (const std::string& path : ReadRecentPaths(registry)) {
+    menu.slots[0]->visible = true;
+    MenuEntry* slot = menu.slots[next];
+    slot->tag = path;
+    LabelRecentSlot(next, *slot);
+    slot->visible = true;
+    ++next;
   }
   return stored;
 }
@@ -75,22 +90,34 @@ void RestoreRecentFolder(Registry& registry, const std::string& start_folder) {
 
 void SaveRecentFiles(Registry& registry, const RecentMenu& menu,
                      const StoredRecentFiles* as_loaded) {
-  if (!registry.CreateKey(RegistryRoot::kCurrentUser, kRecentFilesKey)) return;
-  std::array<std::string, 4> held;
-  for (int n = 1; n <= 4 && !menu.slots[n]->tag.empty(); ++n) held[n - 1] = menu.slots[n]->tag;
-  if (as_loaded) {
-    bool unchanged = true;
-    for (int n = 0; n < 4; ++n) unchanged = unchanged && (*as_loaded)[n].value_or("") == held[n];
-    if (unchanged) return;
-  }
-  for (int n = 1; n <= 4; ++n) {
-    const std::string name = std::to_string(n) + ".";
-    if (held[n - 1].empty()) {
-      registry.DeleteValue(RegistryRoot::kCurrentUser, kRecentFilesKey, name);
-    } else {
-      registry.WriteValue(RegistryRoot::kCurrentUser, kRecentFilesKey, name, held[n - 1]);
+  std::vector<std::string> held;
+  for (int n = 1; n <= 4 && !menu.slots[n]->tag.empty(); ++n) held.push_back(menu.slots[n]->tag);
+  bool unchanged = as_loaded != nullptr;
+  for (int n = 0; n < 4 && unchanged; ++n)
+    unchanged = (*as_loaded)[n].value_or("") == (n < static_cast<int>(held.size()) ? held[n] : "");
+  // A path this copy loaded and no longer holds was let go here (pushed out, or its file
+  // failed to open): it does not come back from the stored list.
+  const auto let_go = [&](const std::string& path) {
+    if (as_loaded == nullptr) return false;
+    return std::find(as_loaded->begin(), as_loaded->end(), path) != as_loaded->end() &&
+           std::find(held.begin(), held.end(), path) == held.end();
+  };
+  registry.Update([&](Registry& store) {
+    if (!store.CreateKey(RegistryRoot::kCurrentUser, kRecentFilesKey) || unchanged) return;
+    std::vector<std::string> list = held;
+    for (const std::string& path : ReadRecentPaths(store))
+      if (list.size() < 4 && std::find(list.begin(), list.end(), path) == list.end() &&
+          !let_go(path))
+        list.push_back(path);
+    for (int n = 1; n <= 4; ++n) {
+      if (n <= static_cast<int>(list.size())) {
+        store.WriteValue(RegistryRoot::kCurrentUser, kRecentFilesKey, RecentValueName(n),
+                         list[n - 1]);
+      } else {
+        store.DeleteValue(RegistryRoot::kCurrentUser, kRecentFilesKey, RecentValueName(n));
+      }
     }
-  }
+  });
 }
 
 void SaveRecentFolder(Registry& registry) {

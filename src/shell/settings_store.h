@@ -36,10 +36,15 @@ StoredRecentFiles LoadRecentFiles(Registry& registry, RecentMenu& menu);
 // Makes the start folder (the user's home) current, then the stored folder when it still
 // exists; deletes the stored value.
 void RestoreRecentFolder(Registry& registry, const std::string& start_folder);
-// Creates the Recent Files key and stores the filled recent-file entries as "1.", "2.", ...,
-// deleting the numbered values beyond them. When `as_loaded` is given and the entries are
-// exactly those values (the list was not changed in this run), nothing is written, so that
-// a list stored meanwhile by another copy of the editor stays.
+// Creates the Recent Files key and stores the recent files as "1." to "4.", deleting the
+// numbered values beyond them: the filled entries first, then the paths stored meanwhile
+// (by another copy of the editor) that the entries do not hold, up to four in all. Reading
+// the stored list and writing the new one is one step of the store, so copies exiting at
+// once lose nothing. With `as_loaded` (the values as this run loaded them):
+// - when the entries are exactly those values (the list was not changed in this run),
+//   nothing is written, and the stored list stays as another copy may have left it;
+// - a stored path that was loaded but is no longer among the entries is left out: this run
+//   dropped it.
 void SaveRecentFiles(Registry& registry, const RecentMenu& menu,
                      const StoredRecentFiles* as_loaded = nullptr);
 // Stores the current folder.

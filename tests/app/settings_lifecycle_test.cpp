@@ -102,7 +102,7 @@ TEST_F(SettingsLifecycle, TwoCopiesExitingInTurnKeepWhatTheOtherStored) {
   EXPECT_EQ(after.ReadValue(kUser, kRecentFolderKey, "Folder"), folder.File("uno"));
   EXPECT_EQ(after.ReadValue(kUser, "Software\\Marrowfield\\Brindlex\\Otra", "v"), "segunda");
 
-  // Both change the list: the later exit's list is the one stored; the other values stay.
+  // Both change the list: the later exit's list comes first; the other values stay.
   Copy third(settings_path), fourth(settings_path);
   third.form.OpenDroppedFile({a});
   fourth.form.OpenDroppedFile({a});
@@ -114,6 +114,31 @@ TEST_F(SettingsLifecycle, TwoCopiesExitingInTurnKeepWhatTheOtherStored) {
   EXPECT_EQ(
       SettingsFile(settings_path).ReadValue(kUser, "Software\\Marrowfield\\Brindlex\\Otra", "v"),
       "segunda");
+}
+
+TEST_F(SettingsLifecycle, CopiesExitingInTurnListTheFilesOfBoth) {
+  const std::string a = Icon("a.ico"), b = Icon("b.ico"), c = Icon("c.ico"), d = Icon("d.ico"),
+                    e = Icon("e.ico");
+  {
+    Copy first(settings_path), second(settings_path);
+    first.form.OpenDroppedFile({a});
+    second.form.OpenDroppedFile({b});
+    EXPECT_FALSE(second.form.Form_QueryUnload());
+    EXPECT_FALSE(first.form.Form_QueryUnload());
+  }
+  Copy next(settings_path);
+  EXPECT_EQ(next.Recent(), (std::vector<std::string>{a, b}));
+  {
+    Copy other(settings_path);
+    other.form.OpenDroppedFile({c});
+    other.form.OpenDroppedFile({d});
+    EXPECT_FALSE(other.form.Form_QueryUnload());
+  }
+  EXPECT_EQ(Stored("1."), d);
+  // This copy's own files first, then the other's newest, four in all.
+  next.form.OpenDroppedFile({e});
+  EXPECT_FALSE(next.form.Form_QueryUnload());
+  EXPECT_EQ(Copy(settings_path).Recent(), (std::vector<std::string>{e, a, b, d}));
 }
 
 TEST_F(SettingsLifecycle, TheFirstFolderIsTheHomeFolderUnlessOneIsStored) {

@@ -44,6 +44,23 @@ TEST(WriteFileAtomicallyTest, FollowsASymbolicLink) {
   EXPECT_TRUE(S_ISLNK(info.st_mode));
 }
 
+TEST(WriteFileAtomicallyTest, AFolderThatCannotBeReadStillTakesTheSave) {
+  // Such a folder cannot be opened to flush its entries after the rename; the save is done
+  // all the same.
+  testing::TempFolder folder;
+  ::chmod(folder.Path().c_str(), 0755);
+  const std::string unreadable = folder.File("sin_lectura");
+  ::mkdir(unreadable.c_str(), 0755);
+  ::chmod(unreadable.c_str(), 0733);
+  const std::string path = unreadable + "/a.ico";
+  EXPECT_EQ(RunUnprivileged([&] {
+              if (!WriteFileAtomically(path, Bytes{1, 2, 3})) return 1;
+              return WriteFileAtomically(path, Bytes{4}) ? 0 : 2;
+            }),
+            0);
+  EXPECT_EQ(testing::ReadBytes(path), Bytes{4});
+}
+
 TEST(WriteFileAtomicallyTest, FailuresLeaveTheTargetAndNoTemporaryFile) {
   testing::TempFolder folder;
   const std::string read_only = folder.File("ro.ico");

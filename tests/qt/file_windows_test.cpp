@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QListWidget>
+#include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
 #include <QScrollBar>
@@ -135,6 +136,8 @@ TEST(MainWindow, DroppedFilesOpenTheFirstAndOtherDataIsIgnored) {
   EXPECT_EQ(window.Preview()->geometry(), QRect(448, 30, 16, 16));
   EXPECT_TRUE(window.ActionOf("MnuRecent", 1)->isVisible());
   EXPECT_EQ(window.ActionOf("MnuRecent", 1)->text(), "&1 soltado.ico");
+  EXPECT_EQ(window.ActionOf("MnuRecent", 1)->toolTip().toStdString(), path);
+  EXPECT_TRUE(window.TopMenu("MnuFile")->toolTipsVisible());
   // The canvas takes input again a quarter of a second after the open.
   EXPECT_FALSE(window.Canvas()->isEnabled());
   QTRY_VERIFY_WITH_TIMEOUT(window.Canvas()->isEnabled(), 2000);

@@ -1,7 +1,11 @@
 #include "shell/settings_store.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
+#include <unistd.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 
@@ -77,20 +81,46 @@ class RecentMenuTest : public ::testing::Test {
   RecentMenu menu;
 };
 
-TEST_F(RecentMenuTest, AddingMovesToTheTopAndKeepsTheFirstSpelling) {
+TEST_F(RecentMenuTest, AddingMovesToTheTopAndTellsLetterCaseApart) {
   for (const char* path : {"/i/A.ico", "/i/B.ico", "/i/C.ico", "/i/D.ico"})
     AddRecentFile(path, menu);
   EXPECT_EQ(Listed(), (std::vector<std::string>{"/i/D.ico", "/i/C.ico", "/i/B.ico", "/i/A.ico"}));
   AddRecentFile("/i/E.ico", menu);
   EXPECT_EQ(Listed(), (std::vector<std::string>{"/i/E.ico", "/i/D.ico", "/i/C.ico", "/i/B.ico"}));
-  AddRecentFile("/I/c.ICO", menu);
-  EXPECT_EQ(Listed(), (std::vector<std::string>{"/i/C.ico", "/i/E.ico", "/i/D.ico", "/i/B.ico"}));
-  EXPECT_EQ(menu.slots[1]->caption, "&1 C.ico");
-  EXPECT_EQ(menu.slots[4]->caption, "&4 B.ico");
+  // Another file whose name differs only in letter case is an entry of its own.
+  AddRecentFile("/i/c.ico", menu);
+  EXPECT_EQ(Listed(), (std::vector<std::string>{"/i/c.ico", "/i/E.ico", "/i/D.ico", "/i/C.ico"}));
   AddRecentFile("/i/C.ico", menu);
-  EXPECT_EQ(menu.slots[2]->caption, "&2 E.ico");
+  EXPECT_EQ(Listed(), (std::vector<std::string>{"/i/C.ico", "/i/c.ico", "/i/E.ico", "/i/D.ico"}));
+  EXPECT_EQ(menu.slots[1]->caption, "&1 C.ico");
+  EXPECT_EQ(menu.slots[2]->caption, "&2 c.ico");
+  EXPECT_EQ(menu.slots[4]->caption, "&4 D.ico");
+  AddRecentFile("/i/C.ico", menu);
+  EXPECT_EQ(menu.slots[2]->caption, "&2 c.ico");
   EXPECT_EQ(FileTitleOf("/i/carpeta/"), "");
   EXPECT_EQ(FileTitleOf("suelto.ico"), "suelto.ico");
+}
+
+TEST_F(RecentMenuTest, LongTitlesAreShortenedInTheMiddleAndTheFullPathIsTheTooltip) {
+  const std::string long_name = std::string(30, 'a') + std::string(30, 'z') + ".ico";  // 64
+  const std::string accented = std::string(40, 'x') + "\xC3\xB1\xC3\xB1" + std::string(20, 'y') +
+                               ".ico";  // 66 characters, 68 bytes
+  const std::string fifty = std::string(46, 'f') + ".ico";
+  AddRecentFile("/uno/" + fifty, menu);
+  AddRecentFile("/dos/" + accented, menu);
+  AddRecentFile("/tres/" + long_name, menu);
+  AddRecentFile("/cuatro/a&b.ico", menu);
+  EXPECT_EQ(menu.slots[1]->caption, "&1 a&&b.ico");  // the title's "&" is no access key
+  EXPECT_EQ(menu.slots[2]->caption,
+            "&2 " + std::string(24, 'a') + "\xE2\x80\xA6" + std::string(21, 'z') + ".ico");
+  // 24 characters, "…", 25 characters: the cut falls between the two "ñ", never inside one.
+  EXPECT_EQ(menu.slots[3]->caption,
+            "&3 " + std::string(24, 'x') + "\xE2\x80\xA6\xC3\xB1" + std::string(20, 'y') + ".ico");
+  EXPECT_EQ(CharacterCount(ShortRecentTitle(accented)), kRecentTitleLimit);
+  EXPECT_EQ(menu.slots[4]->caption, "&4 " + fifty);  // 50 characters: as it is
+  EXPECT_EQ(menu.slots[1]->tag, "/cuatro/a&b.ico");
+  EXPECT_EQ(menu.slots[2]->tooltip, "/tres/" + long_name);
+  EXPECT_EQ(menu.slots[3]->tooltip, "/dos/" + accented);
 }
 
 TEST_F(RecentMenuTest, CompactingClosesGapsAndHidesTheRest) {
@@ -137,6 +167,8 @@ TEST_F(RecentMenuTest, LoadingFillsSlotsWithoutGapsAndKeepsTheValuesUntilTheExit
   EXPECT_EQ(store.ReadValue(kUser, kRecentFilesKey, "1."), "/otra.ico");
   SaveRecentFiles(store, menu);  // without the loaded values: always written
   EXPECT_EQ(store.ReadValue(kUser, kRecentFilesKey, "1."), "/uno.ico");
+  EXPECT_EQ(store.ReadValue(kUser, kRecentFilesKey, "2."), "/tres.ico");
+  EXPECT_EQ(store.ReadValue(kUser, kRecentFilesKey, "3."), "/otra.ico");  // after its own
 }
 
 TEST_F(RecentMenuTest, TheLengthLimitCountsCharactersNotBytes) {
@@ -222,6 +254,31 @@ TEST(SettingsFile, TwoCopiesOnOneFileKeepEachOthersValues) {
   EXPECT_EQ(SettingsFile(path).ReadValue(kUser, "Software\\A", "uno"), "one");
   EXPECT_EQ(SettingsFile(path).ReadValue(kUser, "Software\\A", "tres"), "3");
   EXPECT_TRUE(std::filesystem::exists(path + ".lock"));
+}
+
+TEST(SettingsFile, AnUpdateReadsWhatOthersStoredAndWritesOnceUnderTheLock) {
+  TempFolder folder;
+  const std::string path = folder.File("cfg/registry.reg");
+  SettingsFile mine(path), other(path);
+  ASSERT_TRUE(other.CreateKey(kUser, "Software\\A"));
+  other.WriteValue(kUser, "Software\\A", "n", "1");
+  const std::string before = ReadText(path);
+  bool others_kept_out = false;
+  std::string during;
+  mine.Update([&](Registry& store) {
+    const int fd = ::open((path + ".lock").c_str(), O_RDWR | O_CLOEXEC);
+    others_kept_out = fd >= 0 && ::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+    if (fd >= 0) ::close(fd);
+    const std::string n = store.ReadValue(kUser, "Software\\A", "n").value_or("0");
+    store.WriteValue(kUser, "Software\\A", "n", n + "+1");
+    store.WriteValue(kUser, "Software\\A", "m", "x");
+    during = ReadText(path);
+  });
+  EXPECT_TRUE(others_kept_out);
+  EXPECT_EQ(during, before);  // the step's changes wait for its one write
+  SettingsFile after(path);
+  EXPECT_EQ(after.ReadValue(kUser, "Software\\A", "n"), "1+1");
+  EXPECT_EQ(after.ReadValue(kUser, "Software\\A", "m"), "x");
 }
 
 TEST(SettingsFile, AFileThatCannotBeReadWholeIsNeverReplaced) {
