@@ -3,7 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include "bench_editor.h"
-#include "document/tool_names.h"
+#include "document/tools.h"
 
 namespace {
 
@@ -69,7 +69,7 @@ void BM_ShapeRelease(benchmark::State& state) {
     state.ResumeTiming();
     form.PicMain_MouseUp(kLeftButton, 0, At(45), At(40));
   }
-  state.SetLabel(kToolNames[tool]);
+  state.SetLabel(kToolTable[tool].name);
 }
 BENCHMARK(BM_ShapeRelease)
     ->DenseRange(kToolLine, kToolFilledEllipse)

@@ -7,7 +7,7 @@
 
 #include "app/frm_brindlex.h"
 #include "bench_editor.h"
-#include "document/tool_names.h"
+#include "document/tools.h"
 #include "forms/frm_paste.h"
 #include "platform/silent_ui.h"
 

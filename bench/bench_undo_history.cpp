@@ -4,7 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include "bench_editor.h"
-#include "document/tool_names.h"
+#include "document/tools.h"
 
 namespace {
 

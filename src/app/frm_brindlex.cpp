@@ -95,9 +95,9 @@ void FrmBrindlex::MnuIconSize_Click(int index) {
   CurrentFilePath.clear();
   CurrentFileTitle.clear();
   MultiImage.FromMultiIconFile = false;
-  CurrentTool = 1;
-  LastPaintTool = 1;
-  CanvasPointerTool = 1;
+  CurrentTool = kToolPencil;
+  LastPaintTool = kToolPencil;
+  CanvasPointerShown = FactsOf(kToolPencil).pointer;
   StrokeButton = 0;
   Document.MakeBlank(index);
   ResetDrawColors();

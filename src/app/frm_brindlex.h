@@ -13,6 +13,7 @@
 #include "document/icon_document.h"
 #include "document/resource_bitmaps.h"
 #include "document/selection_planes.h"
+#include "document/tools.h"
 #include "edit/selection_commands.h"
 #include "edit/undo_history.h"
 #include "files/decode_surfaces.h"
@@ -193,8 +194,8 @@ class FrmBrindlex {
   std::string SizeReadout;
 
   // Main-window variables.
-  int CurrentTool = 1;
-  int LastPaintTool = 1;
+  Tool CurrentTool = kToolPencil;
+  Tool LastPaintTool = kToolPencil;
   int DownX = 0, DownY = 0;
   int MouseX = 0, MouseY = 0;
   int ShapeEndX = 0, ShapeEndY = 0;
@@ -212,12 +213,12 @@ class FrmBrindlex {
   // Canvas input and the re-enable timer.
   bool PicMainEnabled = true;
   bool TmrEnableRunning = false;
-  // The canvas pointer: the tool whose pointer picture shows over the canvas.
-  int CanvasPointerTool = 1;
+  // The pointer shown over the canvas.
+  CanvasPointer CanvasPointerShown = CanvasPointer::kPencil;
   // The button (1 or 2) of the canvas stroke in progress, 0 when there is none, and the
   // tool the stroke was started with.
   int StrokeButton = 0;
-  int StrokeTool = 1;
+  Tool StrokeTool = kToolPencil;
 
   // Whether the tool buttons keep the keyboard focus away (the focus filter is installed).
   bool ToolButtonsFiltered = false;

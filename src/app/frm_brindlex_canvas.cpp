@@ -7,7 +7,7 @@
 #include "document/drawing_tools.h"
 #include "document/flood_fill.h"
 #include "document/selection_tool.h"
-#include "document/tool_names.h"
+#include "document/tools.h"
 
 namespace brindlex {
 namespace {
@@ -26,10 +26,6 @@ int DragExtent(int e, int d, int last_index, bool shape) {
   return std::abs(e - d) + (shape ? 1 : 0);
 }
 
-bool IsEllipseTool(int tool) {
-  return tool == kToolEllipse || tool == kToolSolidEllipse || tool == kToolFilledEllipse;
-}
-
 }  // namespace
 
 void FrmBrindlex::PicMain_MouseDown(int button, int shift, double x, double y) {
@@ -40,23 +36,22 @@ void FrmBrindlex::PicMain_MouseDown(int button, int shift, double x, double y) {
     if (button != StrokeButton) return;
     PicMain_MouseUp(button, shift, MouseX, MouseY);
   }
-  if (CurrentTool != kToolSample && CurrentTool != kToolSelect) History.ClearRedo();
+  if (FactsOf(CurrentTool).records_step) History.ClearRedo();
   const DrawColorValue color = Document.DrawColor[button - 1];
   Document.SetDrawColor(color, CurrentTool == kToolErase);
   DownX = RoundCoordinate(x);
   DownY = RoundCoordinate(y);
   StrokeButton = button;
   StrokeTool = CurrentTool;
-  switch (StrokeTool) {
-    case kToolPencil:
-    case kToolErase:
-    case kToolSample:
+  switch (FactsOf(StrokeTool).kind) {
+    case ToolKind::kFreehand:
+    case ToolKind::kSample:
       PicMain_MouseMove(button, shift, x, y);
       break;
-    case kToolFlood:
+    case ToolKind::kFlood:
       FloodFillAt(Document, DownX, DownY, color == kTransparentColor);
       break;
-    case kToolSelect:
+    case ToolKind::kSelect:
       SelectMouseDown(x, y);
       break;
     default:
@@ -74,8 +69,9 @@ void FrmBrindlex::PicMain_MouseMove(int button, int /*shift*/, double x, double 
   MouseY = RoundCoordinate(y);
   ShowCoordinates(button);
   if (CurrentTool == kToolSelect)
-    CanvasPointerTool =
-        Selection.MovingSelection || InsideSelection(Selection, x, y) ? kToolLine : kToolSelect;
+    CanvasPointerShown = Selection.MovingSelection || InsideSelection(Selection, x, y)
+                             ? CanvasPointer::kMove
+                             : CanvasPointer::kCrossHairs;
   // Only the button that started the stroke, alone of the two, paints.
   if (StrokeButton == 0 || (button & (kLeftButton | kRightButton)) != StrokeButton) return;
   StrokeStep();
@@ -84,13 +80,12 @@ void FrmBrindlex::PicMain_MouseMove(int button, int /*shift*/, double x, double 
 void FrmBrindlex::StrokeStep() {
   const int zoom = Document.ZoomFactor;
   const DrawColorValue color = Document.DrawColor[StrokeButton - 1];
-  switch (StrokeTool) {
-    case kToolPencil:
-    case kToolErase:
+  switch (FactsOf(StrokeTool).kind) {
+    case ToolKind::kFreehand:
       PaintPixelAt(Document, MouseX, MouseY,
                    StrokeTool == kToolErase || color == kTransparentColor);
       break;
-    case kToolSample: {
+    case ToolKind::kSample: {
       if (MouseX < 1 || MouseX > kCanvasImageSize - 1 || MouseY < 1 ||
           MouseY > kCanvasImageSize - 1)
         break;
@@ -101,9 +96,9 @@ void FrmBrindlex::StrokeStep() {
                                                               : static_cast<DrawColorValue>(c));
       break;
     }
-    case kToolFlood:
+    case ToolKind::kFlood:
       break;
-    case kToolSelect:
+    case ToolKind::kSelect:
       SnapToCell(MouseX, MouseY, zoom);
       if (Selection.MovingSelection) {
         MoveSelectionTo(Document, Selection, MouseX, MouseY);
@@ -126,18 +121,17 @@ void FrmBrindlex::PicMain_MouseUp(int button, int /*shift*/, double /*x*/, doubl
   if (!PicMainEnabled || (button != kLeftButton && button != kRightButton)) return;
   // A release without its press, or of the other button, ends nothing.
   if (StrokeButton == 0 || button != StrokeButton) return;
-  switch (StrokeTool) {
-    case kToolPencil:
-    case kToolErase:
+  switch (FactsOf(StrokeTool).kind) {
+    case ToolKind::kFreehand:
       Document.IconChanged = true;
       break;
-    case kToolSample:
+    case ToolKind::kSample:
       StrokeButton = 0;
       OptTool_Click(LastPaintTool);
       return;
-    case kToolFlood:
+    case ToolKind::kFlood:
       break;
-    case kToolSelect:
+    case ToolKind::kSelect:
       // A Select stroke records nothing: a moved selection enters the history when dropped.
       StrokeButton = 0;
       if (Selection.MovingSelection) {
@@ -181,7 +175,7 @@ void FrmBrindlex::FinishShape() {
   // Erase the rubber band and go back to painting.
   DrawRubberBand(canvas, StrokeTool, DownX, DownY, ShapeEndX, ShapeEndY);
   canvas.draw_mode = DrawMode::kCopy;
-  if (IsEllipseTool(StrokeTool)) {
+  if (FactsOf(StrokeTool).kind == ToolKind::kEllipse) {
     if (DownX > MouseX) SwapInts(DownX, MouseX);
     if (DownY > MouseY) SwapInts(DownY, MouseY);
   }
@@ -202,7 +196,7 @@ void FrmBrindlex::ShowCoordinates(int button) {
   PositionReadout = TwoDigits(px) + ", " + TwoDigits(py);
   const bool pressed = (button & (kLeftButton | kRightButton)) != 0;
   const bool selecting = CurrentTool == kToolSelect;
-  const bool shaping = IsShapeTool(CurrentTool);
+  const bool shaping = IsShapeKind(FactsOf(CurrentTool).kind);
   if (!pressed || Selection.MovingSelection || !(selecting || shaping)) return;
   const int w = DragExtent(MouseX / zoom, DownX / zoom, last, shaping);
   const int h = DragExtent(MouseY / zoom, DownY / zoom, last, shaping);

@@ -1,6 +1,6 @@
 // The Edit menu: undo and redo, the clipboard and the selection commands.
 #include "app/frm_brindlex.h"
-#include "document/tool_names.h"
+#include "document/tools.h"
 #include "edit/clipboard_commands.h"
 #include "edit/paste_size.h"
 #include "forms/frm_paste.h"

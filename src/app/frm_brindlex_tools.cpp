@@ -1,16 +1,15 @@
 // The tool box: choosing a tool.
 #include "app/frm_brindlex.h"
-#include "document/tool_names.h"
+#include "document/tools.h"
 
 namespace brindlex {
 
 void FrmBrindlex::OptTool_Click(int index) {
-  if (index < 0 || index >= 12) return;
-  if (CurrentTool != kToolSelect && CurrentTool != kToolErase && CurrentTool != kToolSample)
-    LastPaintTool = CurrentTool;
-  CurrentTool = index;
+  if (!IsToolIndex(index)) return;
+  if (FactsOf(CurrentTool).remembered) LastPaintTool = CurrentTool;
+  CurrentTool = static_cast<Tool>(index);
   if (Selection.Exists()) DropSelection(Document, Selection, History);
-  CanvasPointerTool = (index >= kToolPencil && index <= kToolFlood) ? index : kToolSelect;
+  CanvasPointerShown = FactsOf(CurrentTool).pointer;
 }
 
 }  // namespace brindlex

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/tools.h"
+
 namespace brindlex {
 
 // Places of the main window's controls, in client pixels below the menu bar.
@@ -24,7 +26,6 @@ constexpr ControlPlace kPicScreenPlace{513, 385, 55, 17};
 constexpr ControlPlace kPicGreyPalPlace{408, 130, 96, 36};
 constexpr ControlPlace kPicMiniPalPlace{408, 175, 96, 52};
 
-constexpr int kToolCount = 12;
 constexpr int kToolButtonWidth = 46;
 constexpr int kToolButtonHeight = 27;
 // Tool button i: column i mod 2, row i \ 2.

@@ -4,14 +4,10 @@
 #include <cmath>
 #include <utility>
 
-#include "document/tool_names.h"
+#include "document/tools.h"
 
 namespace brindlex {
 namespace {
-
-bool IsEllipseTool(int tool) {
-  return tool == kToolEllipse || tool == kToolSolidEllipse || tool == kToolFilledEllipse;
-}
 
 // One cell of the back buffer as the composition draws it: the empty-cell look (white edges
 // around the hatch) or a solid block of the colour.
@@ -69,52 +65,55 @@ bool PaintPixelAt(IconDocument& document, int x, int y, bool transparent_look) {
   return true;
 }
 
-void DrawRubberBand(Surface& canvas, int tool, int x0, int y0, int x1, int y1) {
-  if (tool == kToolLine) {
-    canvas.Line(x0, y0, x1, y1);
-  } else if (IsEllipseTool(tool)) {
-    const bool filling = canvas.filling;
-    canvas.filling = false;
-    canvas.Ellipse(x0, y0, x1, y1);
-    canvas.filling = filling;
-  } else if (IsShapeTool(tool)) {
-    canvas.Box(x0, y0, x1, y1, false);
+void DrawRubberBand(Surface& canvas, Tool tool, int x0, int y0, int x1, int y1) {
+  switch (FactsOf(tool).kind) {
+    case ToolKind::kLine:
+      canvas.Line(x0, y0, x1, y1);
+      break;
+    case ToolKind::kEllipse: {
+      const bool filling = canvas.filling;
+      canvas.filling = false;
+      canvas.Ellipse(x0, y0, x1, y1);
+      canvas.filling = filling;
+      break;
+    }
+    case ToolKind::kRectangle:
+      canvas.Box(x0, y0, x1, y1, false);
+      break;
+    default:
+      break;
   }
 }
 
-void DrawShapeOnPlanes(IconDocument& document, int tool, int sx, int sy, int ex, int ey,
+void DrawShapeOnPlanes(IconDocument& document, Tool tool, int sx, int sy, int ex, int ey,
                        DrawColorValue own, DrawColorValue other) {
   Surface& mask = document.PicMask;
   Surface& image = document.PicImage;
   const PlanePixel outline = PlanePixelOf(own);
   const PlanePixel inside = PlanePixelOf(other);
+  const ToolFill fill = FactsOf(tool).fill;
   mask.pen = outline.mask;
   image.pen = outline.image;
-  switch (tool) {
-    case kToolLine:
+  switch (FactsOf(tool).kind) {
+    case ToolKind::kLine:
       mask.Line(sx, sy, ex, ey);
       image.Line(sx, sy, ex, ey);
       mask.SetPixel(ex, ey, outline.mask);
       image.SetPixel(ex, ey, outline.image);
       break;
-    case kToolRectangle:
-    case kToolSolidRectangle:
-      mask.Box(sx, sy, ex, ey, tool == kToolSolidRectangle);
-      image.Box(sx, sy, ex, ey, tool == kToolSolidRectangle);
+    case ToolKind::kRectangle:
+      if (fill == ToolFill::kFilled) {
+        mask.Box(sx, sy, ex, ey, true, inside.mask);
+        image.Box(sx, sy, ex, ey, true, inside.image);
+      }
+      mask.Box(sx, sy, ex, ey, fill == ToolFill::kSolid);
+      image.Box(sx, sy, ex, ey, fill == ToolFill::kSolid);
       break;
-    case kToolFilledRectangle:
-      mask.Box(sx, sy, ex, ey, true, inside.mask);
-      image.Box(sx, sy, ex, ey, true, inside.image);
-      mask.Box(sx, sy, ex, ey, false);
-      image.Box(sx, sy, ex, ey, false);
-      break;
-    case kToolEllipse:
-    case kToolSolidEllipse:
-    case kToolFilledEllipse: {
-      const PlanePixel fill = tool == kToolFilledEllipse ? inside : outline;
-      mask.fill = fill.mask;
-      image.fill = fill.image;
-      mask.filling = image.filling = tool != kToolEllipse;
+    case ToolKind::kEllipse: {
+      const PlanePixel inner = fill == ToolFill::kFilled ? inside : outline;
+      mask.fill = inner.mask;
+      image.fill = inner.image;
+      mask.filling = image.filling = fill != ToolFill::kOutline;
       mask.Ellipse(sx, sy, ex + 1, ey + 1);
       image.Ellipse(sx, sy, ex + 1, ey + 1);
       break;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/icon_document.h"
+#include "document/tools.h"
 
 namespace brindlex {
 
@@ -34,13 +35,13 @@ bool PaintPixelAt(IconDocument& document, int x, int y, bool transparent_look);
 // mode: a line (end point left out) for the Line tool, a box outline for the three rectangle
 // tools, the outline of the ellipse inscribed in the box (right and bottom excluded) for the
 // three ellipse tools.
-void DrawRubberBand(Surface& canvas, int tool, int x0, int y0, int x1, int y1);
+void DrawRubberBand(Surface& canvas, Tool tool, int x0, int y0, int x1, int y1);
 
 // Draws a finished shape from icon pixel (sx, sy) to (ex, ey) into both planes, both end
 // pixels included, in the own colour; the Filled forms fill the inside with the other
 // colour. The ellipse tools expect sx <= ex and sy <= ey and fill the box (sx, sy, ex + 1,
 // ey + 1). Parts beyond the planes are clipped. Leaves filling off on both planes.
-void DrawShapeOnPlanes(IconDocument& document, int tool, int sx, int sy, int ex, int ey,
+void DrawShapeOnPlanes(IconDocument& document, Tool tool, int sx, int sy, int ex, int ey,
                        DrawColorValue own, DrawColorValue other);
 
 }  // namespace brindlex

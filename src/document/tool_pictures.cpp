@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "document/tool_names.h"
+#include "document/tools.h"
 
 namespace brindlex {
 namespace {
@@ -234,51 +234,51 @@ Surface ShapePicture(bool ellipse, Color outline, Color inside, bool fill_inside
 }  // namespace
 
 ToolPicture ToolButtonPicture(int tool) {
-  switch (tool) {
-    case kToolSelect:
+  if (!IsToolIndex(tool)) return Finish(Blank());
+  const ToolFacts& facts = FactsOf(static_cast<Tool>(tool));
+  switch (facts.kind) {
+    case ToolKind::kSelect:
       return Finish(Marquee());
-    case kToolPencil:
-      return Finish(FromArt(kPencil));
-    case kToolErase:
-      return Finish(FromArt(kEraser));
-    case kToolSample:
+    case ToolKind::kFreehand:
+      return Finish(FromArt(tool == kToolErase ? kEraser : kPencil));
+    case ToolKind::kSample:
       return Finish(FromArt(kDropper));
-    case kToolFlood:
+    case ToolKind::kFlood:
       return Finish(BucketPicture());
-    case kToolLine:
+    case ToolKind::kLine:
       return Finish(LinePicture());
-    case kToolRectangle:
-      return Finish(ShapePicture(false, kBlack, kBlack, false));
-    case kToolEllipse:
-      return Finish(ShapePicture(true, kBlack, kBlack, false));
-    case kToolSolidRectangle:
-      return Finish(ShapePicture(false, kNavy, kNavy, true));
-    case kToolSolidEllipse:
-      return Finish(ShapePicture(true, kNavy, kNavy, true));
-    case kToolFilledRectangle:
-      return Finish(ShapePicture(false, kBlack, kWhite, true));
-    case kToolFilledEllipse:
-      return Finish(ShapePicture(true, kBlack, kWhite, true));
-    default:
-      return Finish(Blank());
+    case ToolKind::kRectangle:
+    case ToolKind::kEllipse: {
+      const bool ellipse = facts.kind == ToolKind::kEllipse;
+      switch (facts.fill) {
+        case ToolFill::kOutline:
+          return Finish(ShapePicture(ellipse, kBlack, kBlack, false));
+        case ToolFill::kSolid:
+          return Finish(ShapePicture(ellipse, kNavy, kNavy, true));
+        case ToolFill::kFilled:
+          return Finish(ShapePicture(ellipse, kBlack, kWhite, true));
+      }
+    }
   }
+  return Finish(Blank());
 }
 
-ToolPicture ToolPointerPicture(int tool) {
-  switch (tool) {
-    case kToolPencil:
+ToolPicture ToolPointerPicture(CanvasPointer pointer) {
+  switch (pointer) {
+    case CanvasPointer::kPencil:
       return Finish(FromArt(kPencil), 0, 15);
-    case kToolErase:
+    case CanvasPointer::kEraser:
       return Finish(FromArt(kEraser), 0, 14);
-    case kToolSample:
+    case CanvasPointer::kDropper:
       return Finish(FromArt(kDropper), 0, 15);
-    case kToolFlood:
+    case CanvasPointer::kBucket:
       return Finish(BucketPicture(), 13, 14);
-    case kToolLine:
+    case CanvasPointer::kMove:
       return Finish(WithHalo(FromArt(kMoveArrows)), 7, 7);
-    default:
-      return Finish(WithHalo(FromArt(kCrossHairs)), 7, 7);
+    case CanvasPointer::kCrossHairs:
+      break;
   }
+  return Finish(WithHalo(FromArt(kCrossHairs)), 7, 7);
 }
 
 }  // namespace brindlex

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/tools.h"
 #include "pixels/surface.h"
 
 namespace brindlex {
@@ -23,9 +24,8 @@ constexpr int kToolPictureSize = 16;
 // colour, black outline around a white inside).
 ToolPicture ToolButtonPicture(int tool);
 
-// The canvas pointer of tool button `tool`: cross hairs for Select, the pencil, eraser,
-// dropper and bucket with their hot spots at the working tip, and a four-way arrow (the
-// move pointer) for Line. The other tools hold the Select pointer.
-ToolPicture ToolPointerPicture(int tool);
+// A canvas pointer: cross hairs with an open centre, the pencil, eraser, dropper and bucket
+// with their hot spots at the working tip, and the four-way arrow of a selection move.
+ToolPicture ToolPointerPicture(CanvasPointer pointer);
 
 }  // namespace brindlex

@@ -17,7 +17,7 @@
 #include "app/app_icon.h"
 #include "app/centre_form.h"
 #include "app/window_layout.h"
-#include "document/tool_names.h"
+#include "document/tools.h"
 #include "qt/palette_events.h"
 #include "qt/qt_fonts.h"
 #include "qt/qt_screen_grab.h"
@@ -209,8 +209,8 @@ void MainWindow::BuildControls() {
     auto* button = new QToolButton(client_);
     const ControlPlace place = ToolButtonPlace(i);
     button->setGeometry(place.left, place.top, place.width, place.height);
-    button->setText(QString::fromLatin1(kToolNames[i]));
-    button->setToolTip(QString::fromLatin1(kToolNames[i]));
+    button->setText(QString::fromLatin1(kToolTable[i].name));
+    button->setToolTip(QString::fromLatin1(kToolTable[i].name));
     button->setCheckable(true);
     button->setFocusPolicy(Qt::NoFocus);
     QFont small = button->font();
@@ -290,7 +290,7 @@ void MainWindow::Sync() {
   if (!form_.TmrEnableRunning && enable_timer_.isActive()) enable_timer_.stop();
   if (QAbstractButton* button = tool_buttons_[form_.CurrentTool]; button && !button->isChecked())
     button->setChecked(true);
-  ShowCanvasPointer(canvas_, form_.CanvasPointerTool);
+  ShowCanvasPointer(canvas_, form_.CanvasPointerShown);
   canvas_->update();
   preview_->update();
   for (SurfaceView* view : swatches_) view->update();

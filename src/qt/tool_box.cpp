@@ -26,24 +26,24 @@ void DecorateToolButton(QToolButton* button, int tool) {
   button->setToolButtonStyle(Qt::ToolButtonIconOnly);
 }
 
-const QCursor& ToolCursor(int tool) {
+const QCursor& PointerCursor(CanvasPointer pointer) {
   // Kept for the whole run: cursors must not outlive the application's destruction order.
-  static auto* const cursors = new std::array<std::optional<QCursor>, kToolCount>();
-  if (tool < 0 || tool >= kToolCount) tool = 0;
-  std::optional<QCursor>& cursor = (*cursors)[tool];
+  constexpr int kPointerCount = static_cast<int>(CanvasPointer::kMove) + 1;
+  static auto* const cursors = new std::array<std::optional<QCursor>, kPointerCount>();
+  std::optional<QCursor>& cursor = (*cursors)[static_cast<int>(pointer)];
   if (!cursor) {
-    const ToolPicture picture = ToolPointerPicture(tool);
+    const ToolPicture picture = ToolPointerPicture(pointer);
     cursor.emplace(QPixmap::fromImage(ToolImage(picture)), picture.hot_x, picture.hot_y);
   }
   return *cursor;
 }
 
-void ShowCanvasPointer(QWidget* canvas, int tool) {
-  static const char* const kShownTool = "brindlexPointerTool";
-  const QVariant shown = canvas->property(kShownTool);
-  if (shown.isValid() && shown.toInt() == tool) return;
-  canvas->setCursor(ToolCursor(tool));
-  canvas->setProperty(kShownTool, tool);
+void ShowCanvasPointer(QWidget* canvas, CanvasPointer pointer) {
+  static const char* const kShownPointer = "brindlexPointer";
+  const QVariant shown = canvas->property(kShownPointer);
+  if (shown.isValid() && shown.toInt() == static_cast<int>(pointer)) return;
+  canvas->setCursor(PointerCursor(pointer));
+  canvas->setProperty(kShownPointer, static_cast<int>(pointer));
 }
 
 }  // namespace brindlex::qt

@@ -16,10 +16,10 @@ QImage ToolImage(const ToolPicture& picture);
 // Gives tool button `tool` its picture; the tool's name stays its text and tooltip.
 void DecorateToolButton(QToolButton* button, int tool);
 
-// The canvas pointer of a tool, built once from its pointer picture and hot spot.
-const QCursor& ToolCursor(int tool);
+// A canvas pointer, built once from its picture and hot spot.
+const QCursor& PointerCursor(CanvasPointer pointer);
 
-// Shows the pointer of `tool` over the canvas (only touches the widget when it changes).
-void ShowCanvasPointer(QWidget* canvas, int tool);
+// Shows `pointer` over the canvas (only touches the widget when it changes).
+void ShowCanvasPointer(QWidget* canvas, CanvasPointer pointer);
 
 }  // namespace brindlex::qt

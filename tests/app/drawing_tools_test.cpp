@@ -8,7 +8,7 @@
 
 #include "app/frm_brindlex.h"
 #include "document/expected_views.h"
-#include "document/tool_names.h"
+#include "document/tools.h"
 #include "picture.h"
 #include "scripted_ui.h"
 
@@ -131,7 +131,7 @@ TEST_P(DrawingToolsEachSize, EveryToolWithEitherButtonKeepsViewsAndHistoryInStep
   for (int tool = kToolPencil; tool <= kToolFilledEllipse; ++tool) {
     if (tool == kToolSample) continue;
     for (int button : {L, R}) {
-      SCOPED_TRACE(::testing::Message() << kToolNames[tool] << " button " << button);
+      SCOPED_TRACE(::testing::Message() << kToolTable[tool].name << " button " << button);
       form.OptTool_Click(tool);
       const Strings before = All();
       Drag(button, {{1, 1}, {last / 2, 2}, {last - 1, last / 2 + 1}});
@@ -191,12 +191,12 @@ TEST_F(DrawingTools, SampleTakesTheColourAndHandsBackWithoutAStep) {
 
   form.OptTool_Click(kToolLine);
   form.OptTool_Click(kToolSample);
-  EXPECT_EQ(form.CanvasPointerTool, kToolSample);
+  EXPECT_EQ(form.CanvasPointerShown, CanvasPointer::kDropper);
   Click(R, 1, 1);
   EXPECT_EQ(form.Document.DrawColor[1], static_cast<DrawColorValue>(kRed));
   EXPECT_TRUE(SamePixels(Surface(23, 13, kRed), form.PicRight));
   EXPECT_EQ(form.CurrentTool, kToolLine);
-  EXPECT_EQ(form.CanvasPointerTool, kToolSelect);
+  EXPECT_EQ(form.CanvasPointerShown, CanvasPointer::kCrossHairs);
 
   form.OptTool_Click(kToolSample);
   Click(L, 2, 1);  // transparent: the hatch on the swatch
@@ -469,20 +469,23 @@ TEST_F(DrawingTools, ChoosingToolsRemembersTheLastPaintingToolAndSetsThePointer)
   EXPECT_EQ(form.LastPaintTool, kToolPencil);
   form.OptTool_Click(kToolErase);
   EXPECT_EQ(form.LastPaintTool, kToolPencil);
-  EXPECT_EQ(form.CanvasPointerTool, kToolErase);
+  EXPECT_EQ(form.CanvasPointerShown, CanvasPointer::kEraser);
   form.OptTool_Click(kToolSample);  // from Erase: not remembered
   EXPECT_EQ(form.LastPaintTool, kToolPencil);
   form.OptTool_Click(kToolEllipse);
   form.OptTool_Click(kToolFlood);
   EXPECT_EQ(form.LastPaintTool, kToolEllipse);
-  EXPECT_EQ(form.CanvasPointerTool, kToolFlood);
+  EXPECT_EQ(form.CanvasPointerShown, CanvasPointer::kBucket);
   form.OptTool_Click(kToolSelect);
   form.OptTool_Click(kToolLine);
   EXPECT_EQ(form.LastPaintTool, kToolFlood);
-  const int pointers[12] = {0, 1, 2, 3, 4, 0, 0, 0, 0, 0, 0, 0};
+  using P = CanvasPointer;
+  const P pointers[12] = {P::kCrossHairs, P::kPencil,     P::kEraser,     P::kDropper,
+                          P::kBucket,     P::kCrossHairs, P::kCrossHairs, P::kCrossHairs,
+                          P::kCrossHairs, P::kCrossHairs, P::kCrossHairs, P::kCrossHairs};
   for (int tool = 0; tool < 12; ++tool) {
     form.OptTool_Click(tool);
-    EXPECT_EQ(form.CanvasPointerTool, pointers[tool]) << tool;
+    EXPECT_EQ(form.CanvasPointerShown, pointers[tool]) << tool;
   }
   form.MnuIconSize_Click(2);
   EXPECT_EQ(form.LastPaintTool, kToolPencil);

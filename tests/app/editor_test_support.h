@@ -10,7 +10,7 @@
 #include "app/frm_brindlex.h"
 #include "app/icon_states.h"
 #include "document/expected_views.h"
-#include "document/tool_names.h"
+#include "document/tools.h"
 #include "picture.h"
 #include "scripted_ui.h"
 

@@ -3,7 +3,7 @@
 #include <functional>
 
 #include "app/frm_brindlex.h"
-#include "document/tool_names.h"
+#include "document/tools.h"
 #include "effects/glyph_font.h"
 #include "forms/form1.h"
 #include "forms/frm_snap.h"

@@ -68,7 +68,7 @@ TEST_F(MainFormTest, NewIconAsksFirstAndCancelKeepsEverything) {
   EXPECT_EQ(form.Document.PicMain.GetPixel(8, 100), kBlack);  // grid line at 8
 
   // The same size again, unchanged: no question, still a new document.
-  form.CurrentTool = 7;
+  form.CurrentTool = kToolEllipse;
   form.MenuClick("MnuIconSize", 2);
   EXPECT_EQ(ui.messages.size(), 2u);
   EXPECT_EQ(form.CurrentTool, 1);
@@ -146,18 +146,18 @@ TEST_F(MainFormTest, ReadoutsShowThePointerCellAndDragSizes) {
   form.PicMain_MouseMove(0, 0, 500.4, 170.5);  // 170.5 rounds to 170 (ties to even)
   EXPECT_EQ(form.PositionReadout, "15, 07");
   EXPECT_EQ(form.SizeReadout, "");
-  form.CurrentTool = 5;
+  form.CurrentTool = kToolLine;
   form.DownX = 3 * 24 + 5, form.DownY = 3 * 24;
   form.PicMain_MouseMove(1, 0, 3 * 24 + 20, 3 * 24 + 1);
   EXPECT_EQ(form.SizeReadout, "01 x 01");
   form.PicMain_MouseMove(1, 0, -30, 1000);
   EXPECT_EQ(form.SizeReadout, "04 x 13");
-  form.CurrentTool = 0;
+  form.CurrentTool = kToolSelect;
   form.DownX = form.DownY = 3 * 24;
   form.PicMain_MouseMove(2, 0, 3 * 24, 3 * 24);
   EXPECT_EQ(form.SizeReadout, "00 x 00");
   form.MenuClick("MnuIconSize", 1);  // zoom 12
-  form.CurrentTool = 0;
+  form.CurrentTool = kToolSelect;
   form.DownX = 5 * 12, form.DownY = 0;
   form.PicMain_MouseMove(1, 0, 400, 24);
   EXPECT_EQ(form.SizeReadout, "27 x 02");

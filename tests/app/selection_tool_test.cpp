@@ -88,7 +88,7 @@ TEST_F(SelectTool, MovingLiftsTheBlockShowsItWithoutFrameAndDroppingRecordsOneSt
   Mark(2, 2, 4, 3);
   const std::size_t steps = Steps();
   Move(0, At(3), At(2));
-  EXPECT_EQ(form.CanvasPointerTool, kToolLine);  // the move pointer inside
+  EXPECT_EQ(form.CanvasPointerShown, CanvasPointer::kMove);
   Press(L, At(3), At(2));
   EXPECT_TRUE(form.Selection.SelectionFloating);
   EXPECT_TRUE(form.Selection.MovingSelection);
@@ -143,9 +143,9 @@ TEST_F(SelectTool, ABlockMovedPartlyOffTheCanvasKeepsOnlyWhatLiesOnIt) {
 TEST_F(SelectTool, APressInsideEdgesIncludedMovesAndTheUnroundedPointIsCompared) {
   Mark(2, 2, 4, 3);  // canvas (48, 48)-(120, 96)
   Move(0, 120.4, 60);
-  EXPECT_EQ(form.CanvasPointerTool, kToolSelect);  // 120.4 is beyond the right edge
+  EXPECT_EQ(form.CanvasPointerShown, CanvasPointer::kCrossHairs);  // 120.4 is beyond the right edge
   Move(0, 120.0, 96.0);
-  EXPECT_EQ(form.CanvasPointerTool, kToolLine);
+  EXPECT_EQ(form.CanvasPointerShown, CanvasPointer::kMove);
   // Rounded, 120.4 would be on the edge; unrounded it lies outside: a new rectangle begins
   // and the marked selection is dropped.
   Press(L, 120.4, 60);

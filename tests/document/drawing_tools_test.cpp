@@ -5,7 +5,7 @@
 #include <cmath>
 #include <limits>
 
-#include "document/tool_names.h"
+#include "document/tools.h"
 #include "expected_views.h"
 #include "picture.h"
 
@@ -108,7 +108,8 @@ TEST_P(PaintPixelTest, NothingOnTheOuterRowsColumnsOrOutside) {
 INSTANTIATE_TEST_SUITE_P(EachSize, PaintPixelTest, ::testing::Values(0, 1, 2));
 
 TEST(DrawRubberBand, InvertingTwiceRestoresTheCanvas) {
-  for (int tool = kToolLine; tool <= kToolFilledEllipse; ++tool) {
+  for (int index = kToolLine; index <= kToolFilledEllipse; ++index) {
+    const Tool tool = static_cast<Tool>(index);
     Surface canvas = testing::Picture({"#o..#.", "..g...", "b....#", "......", ".#..#."});
     const Surface before = canvas;
     canvas.draw_mode = DrawMode::kInvert;

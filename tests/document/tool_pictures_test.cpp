@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "document/tool_names.h"
+#include "document/tools.h"
 
 namespace brindlex {
 namespace {
@@ -47,33 +47,26 @@ TEST(ToolPictures, SolidAndFilledFormsDifferInTheirInside) {
 }
 
 TEST(ToolPointers, HotSpotsOnTheWorkingTip) {
+  using P = CanvasPointer;
   struct Expected {
-    int tool, x, y;
+    P pointer;
+    int x, y;
   };
-  for (auto [tool, x, y] : {Expected{kToolSelect, 7, 7},
-                            {kToolPencil, 0, 15},
-                            {kToolErase, 0, 14},
-                            {kToolSample, 0, 15},
-                            {kToolFlood, 13, 14},
-                            {kToolLine, 7, 7}}) {
-    const ToolPicture p = ToolPointerPicture(tool);
-    SCOPED_TRACE(tool);
+  for (auto [pointer, x, y] : {Expected{P::kCrossHairs, 7, 7},
+                               {P::kPencil, 0, 15},
+                               {P::kEraser, 0, 14},
+                               {P::kDropper, 0, 15},
+                               {P::kBucket, 13, 14},
+                               {P::kMove, 7, 7}}) {
+    const ToolPicture p = ToolPointerPicture(pointer);
+    SCOPED_TRACE(static_cast<int>(pointer));
     EXPECT_EQ(p.hot_x, x);
     EXPECT_EQ(p.hot_y, y);
-    if (tool != kToolSelect) EXPECT_TRUE(p.Opaque(x, y));  // the cross hairs leave a gap
+    if (pointer != P::kCrossHairs) EXPECT_TRUE(p.Opaque(x, y));  // the cross hairs leave a gap
   }
   // Cross hairs: the centre is open so the pointed pixel stays visible.
-  EXPECT_FALSE(ToolPointerPicture(kToolSelect).Opaque(7, 7));
-  EXPECT_EQ(ToolPointerPicture(kToolSelect).image.GetPixel(7, 0), kBlack);
-}
-
-TEST(ToolPointers, TheShapeToolsHoldTheSelectPointer) {
-  const ToolPicture select = ToolPointerPicture(kToolSelect);
-  for (int tool = kToolRectangle; tool <= kToolFilledEllipse; ++tool)
-    EXPECT_TRUE(SamePicture(ToolPointerPicture(tool), select)) << tool;
-  EXPECT_FALSE(SamePicture(ToolPointerPicture(kToolLine), select));
-  for (int tool = kToolPencil; tool <= kToolFlood; ++tool)
-    EXPECT_FALSE(SamePicture(ToolPointerPicture(tool), select)) << tool;
+  EXPECT_FALSE(ToolPointerPicture(P::kCrossHairs).Opaque(7, 7));
+  EXPECT_EQ(ToolPointerPicture(P::kCrossHairs).image.GetPixel(7, 0), kBlack);
 }
 
 }  // namespace

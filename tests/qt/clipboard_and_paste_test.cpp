@@ -14,7 +14,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "document/tool_names.h"
+#include "document/tools.h"
 #include "qt/main_window.h"
 #include "qt/paste_dialog.h"
 #include "qt/qt_clipboard.h"

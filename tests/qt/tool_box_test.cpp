@@ -7,7 +7,7 @@
 #include <QTest>
 
 #include "app/window_layout.h"
-#include "document/tool_names.h"
+#include "document/tools.h"
 #include "qt/main_window.h"
 #include "qt/pointer_confinement.h"
 #include "scripted_ui.h"
@@ -36,7 +36,7 @@ class ToolBox : public ::testing::Test {
 TEST_F(ToolBox, ButtonsShowTheirPictureAndCarryTheirNames) {
   for (int i = 0; i < 12; ++i) {
     QAbstractButton* button = window.ToolButton(i);
-    EXPECT_EQ(button->text().toStdString(), kToolNames[i]);
+    EXPECT_EQ(button->text().toStdString(), kToolTable[i].name);
     ASSERT_FALSE(button->icon().isNull()) << i;
     const QImage shown =
         button->icon().pixmap(16, 16).toImage().convertToFormat(QImage::Format_ARGB32);
@@ -48,12 +48,12 @@ TEST_F(ToolBox, TheCanvasShowsTheChosenToolsPointer) {
   auto shown_tool_image = [&] {
     return window.Canvas()->cursor().pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
   };
-  EXPECT_EQ(shown_tool_image(), ToolImage(ToolPointerPicture(kToolPencil)));
+  EXPECT_EQ(shown_tool_image(), ToolImage(ToolPointerPicture(CanvasPointer::kPencil)));
   EXPECT_EQ(window.Canvas()->cursor().hotSpot(), QPoint(0, 15));
   window.ToolButton(kToolFlood)->click();
-  EXPECT_EQ(shown_tool_image(), ToolImage(ToolPointerPicture(kToolFlood)));
+  EXPECT_EQ(shown_tool_image(), ToolImage(ToolPointerPicture(CanvasPointer::kBucket)));
   window.ToolButton(kToolFilledEllipse)->click();
-  EXPECT_EQ(shown_tool_image(), ToolImage(ToolPointerPicture(kToolSelect)));
+  EXPECT_EQ(shown_tool_image(), ToolImage(ToolPointerPicture(CanvasPointer::kCrossHairs)));
   EXPECT_EQ(window.Canvas()->cursor().hotSpot(), QPoint(7, 7));
 }
 
