@@ -119,6 +119,16 @@ TEST_F(IconToolTest, A256PixelImageIsListedAndRefusedWithTheSizeReason) {
                              ": las dimenciones de este ikono no son iguales ke el Quorvane 256 "
                              "x 256 pixels.\n");
   EXPECT_FALSE(FileExists(folder_.File("out.ico")));
+
+  // An image whose header gives no size is read at its directory size, as the editor does.
+  const std::string mixed = folder_.File("mixto.ico");
+  testing::WriteBytes(mixed, testing::IconFile({testing::UniformImage(16, 4),
+                                                testing::SizeOnlyInDirectoryImage()}));
+  EXPECT_EQ(Tool({"list", mixed}).out, "16 x 16 ... 16 Color\n256 x 256 ... Monochrome\n");
+  const ToolRun pick = Tool({"convert", mixed + ":1", folder_.File("out.ico")});
+  EXPECT_EQ(pick.status, 1);
+  EXPECT_EQ(pick.err, "brindlex-tool: " + mixed +
+                          ": Quorvane 2001 no kompatibilidad de ikonos 256 x 256 pixels.\n");
 }
 
 TEST_F(IconToolTest, ConvertWarnsAboutSoftTransparencyAndStillConverts) {
