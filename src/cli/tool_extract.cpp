@@ -5,7 +5,6 @@
 
 #include "cli/tool_commands.h"
 #include "cli/tool_support.h"
-#include "files/icon_library.h"
 #include "files/normalize_loaded_planes.h"
 #include "forms/frm_icons.h"
 
@@ -22,8 +21,7 @@ int ExtractCommand(const std::string& input, const std::string& index_text,
     return UsageError(err, "the output must be an .ico file: " + output);
 
   IconLibrary library;
-  std::string error;
-  if (!library.Open(input, &error)) return Failure(err, input, "cannot read: " + error);
+  if (!OpenIconLibrary(library, input, err)) return kToolFailure;
   const bool animated = IsAnimatedName(input);
   const int count = animated ? library.StepCount(0) : library.IconCount();
   if (count == 0) return Failure(err, input, "the file holds no icons");

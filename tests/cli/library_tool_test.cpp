@@ -14,6 +14,7 @@ namespace {
 
 using testing::Bytes;
 
+using testing::FileLine;
 using testing::Tool;
 using testing::ToolRun;
 
@@ -37,7 +38,7 @@ TEST_F(LibraryToolTest, CountPrintsWhatTheDialogShows) {
   const ToolRun several = Tool({"count", dll, ani, text, folder.Path()});
   EXPECT_EQ(several.status, 1);  // the folder cannot be read
   EXPECT_EQ(several.out, dll + ": 12\n" + ani + ": 3\n" + text + ": 0\n");
-  EXPECT_EQ(several.err, "brindlex-tool: " + folder.Path() + ": cannot read: Is a directory\n");
+  EXPECT_EQ(several.err, FileLine(folder.Path(), "cannot read: Is a directory"));
   EXPECT_EQ(Tool({"count"}).status, 2);
 }
 
@@ -64,17 +65,16 @@ TEST_F(LibraryToolTest, ExtractRefusesMissingIconsClearly) {
   const std::string out = folder.File("out.ico");
   ToolRun run = Tool({"extract", dll, "12", out});
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err, "brindlex-tool: " + dll + ": there is no icon 12 (the file holds 12 icons)\n");
+  EXPECT_EQ(run.err, FileLine(dll, "there is no icon 12 (the file holds 12 icons)"));
   run = Tool({"extract", ani, "3", out});
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err, "brindlex-tool: " + ani + ": there is no icon 3 (the file holds 3 icons)\n");
+  EXPECT_EQ(run.err, FileLine(ani, "there is no icon 3 (the file holds 3 icons)"));
   run = Tool({"extract", text, "0", out});
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err, "brindlex-tool: " + text + ": the file holds no icons\n");
+  EXPECT_EQ(run.err, FileLine(text, "the file holds no icons"));
   run = Tool({"extract", folder.File("none.dll"), "0", out});
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err, "brindlex-tool: " + folder.File("none.dll") +
-                         ": cannot read: No such file or directory\n");
+  EXPECT_EQ(run.err, FileLine(folder.File("none.dll"), "cannot read: No such file or directory"));
   EXPECT_EQ(Tool({"extract", dll, "-1", out}).status, 2);
   EXPECT_EQ(Tool({"extract", dll, "x", out}).status, 2);
   EXPECT_EQ(Tool({"extract", dll, "0", folder.File("out.png")}).status, 2);
