@@ -54,7 +54,7 @@ constexpr const char* kUsage =
     "  extract FILE INDEX OUT.ico\n"
     "                             take icon INDEX (from 0) of FILE as the extraction\n"
     "                             dialog takes it, 32 x 32, and save it to OUT.ico as\n"
-    "                             the editor saves it\n"
+    "                             the editor saves it (OUT.ico may not be FILE itself)\n"
     "\n"
     "Options, before, between or after the files:\n"
     "  --hotspot X,Y, --hotspot=X,Y\n"

@@ -40,20 +40,27 @@ bool IsSameFile(const std::string& first, const std::string& second) {
          a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
+bool IsWholeNumber(const std::string& text) {
+  return !text.empty() &&
+         std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isdigit(c); });
+}
+
+int WholeNumberValue(const std::string& digits) {
+  int value = 0;
+  if (std::from_chars(digits.data(), digits.data() + digits.size(), value).ec != std::errc())
+    return INT_MAX;
+  return value;
+}
+
 ImageInput ParseInput(const std::string& arg) {
   ImageInput input{arg, 0, false, "0"};
   if (FileExists(arg)) return input;
   const auto colon = arg.find_last_of(':');
-  if (colon == std::string::npos) return input;
-  const char* first = arg.data() + colon + 1;
-  const char* last = arg.data() + arg.size();
-  if (first == last || !std::all_of(first, last, [](unsigned char c) { return std::isdigit(c); }))
-    return input;
-  // Too many digits for an int: no file holds that many images, so it stays out of range.
-  if (std::from_chars(first, last, input.index).ec != std::errc()) input.index = INT_MAX;
+  if (colon == std::string::npos || !IsWholeNumber(arg.substr(colon + 1))) return input;
   input.path = arg.substr(0, colon);
   input.indexed = true;
   input.index_text = arg.substr(colon + 1);
+  input.index = WholeNumberValue(input.index_text);
   return input;
 }
 

@@ -23,6 +23,12 @@ bool HasExtension(const std::string& path, const std::string& extension);
 // links, "./" and ".."): the same device and inode.
 bool IsSameFile(const std::string& first, const std::string& second);
 
+// Whether the text is a whole number from 0: one decimal digit or more, nothing else.
+bool IsWholeNumber(const std::string& text);
+// The value of a whole number; INT_MAX for one too large for an int, which lies beyond the
+// images or icons of any file.
+int WholeNumberValue(const std::string& digits);
+
 // An input "FILE[:INDEX]": the file and the image it names.
 struct ImageInput {
   std::string path;

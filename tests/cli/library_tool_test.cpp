@@ -1,7 +1,7 @@
 // brindlex-tool count and extract over libraries, animated cursors and other files.
 #include <gtest/gtest.h>
 
-#include <sstream>
+#include <filesystem>
 
 #include "cli/icon_tool.h"
 #include "cli/tool_run.h"
@@ -75,6 +75,8 @@ TEST_F(LibraryToolTest, ExtractRefusesMissingIconsClearly) {
   run = Tool({"extract", folder.File("none.dll"), "0", out});
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.err, FileLine(folder.File("none.dll"), "cannot read: No such file or directory"));
+  run = Tool({"extract", dll, "123456789012", out});
+  EXPECT_EQ(run.err, FileLine(dll, "there is no icon 123456789012 (the file holds 12 icons)"));
   EXPECT_EQ(Tool({"extract", dll, "-1", out}).status, 2);
   EXPECT_EQ(Tool({"extract", dll, "x", out}).status, 2);
   EXPECT_EQ(Tool({"extract", dll, "0", folder.File("out.png")}).status, 2);
@@ -84,6 +86,20 @@ TEST_F(LibraryToolTest, ExtractRefusesMissingIconsClearly) {
   const std::string help = Tool({"--help"}).out;
   EXPECT_NE(help.find("  count FILE..."), std::string::npos);
   EXPECT_NE(help.find("  extract FILE INDEX OUT.ico"), std::string::npos);
+}
+
+TEST_F(LibraryToolTest, ExtractNeverWritesOverTheFileItTakesFrom) {
+  const std::string icons = folder.File("two.ico"), link = folder.File("link.ico");
+  const Bytes two =
+      testing::IconFile({testing::SolidImage(32, 0x00FF00), testing::SolidImage(16, 0xFF0000)}, 1);
+  testing::WriteBytes(icons, two);
+  std::filesystem::create_symlink(icons, link);
+  const ToolRun run = Tool({"extract", icons, "0", link});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(
+      run.err,
+      FileLine(link, "is the file the icon is taken from; extract writes a new one-image file"));
+  EXPECT_EQ(testing::ReadBytes(icons), two);
 }
 
 }  // namespace
