@@ -270,7 +270,7 @@ TEST(IconLibrary, FilesOnDiskReadThroughPagesAndFoldersHoldNone) {
   // A named pipe is refused at once rather than waited on.
   ASSERT_EQ(::mkfifo(folder.File("pipe.dll").c_str(), 0600), 0);
   EXPECT_FALSE(library.Open(folder.File("pipe.dll"), &error));
-  EXPECT_EQ(error, "Invalid argument");
+  EXPECT_EQ(error, "Not a regular file");
   testing::WriteBytes(folder.File("empty.dll"), {});
   EXPECT_TRUE(library.Open(folder.File("empty.dll")));
   EXPECT_EQ(library.IconCount(), 0);
