@@ -5,7 +5,6 @@
 
 #include "cli/export_commands.h"
 #include "cli/tool_support.h"
-#include "files/atomic_file.h"
 #include "files/bitmap_writer.h"
 #include "files/color_depth.h"
 #include "files/cursor_writer.h"
@@ -32,21 +31,19 @@ bool IsExportOutput(const std::string& output) {
   return HasExtension(output, ".bmp") || HasExtension(output, ".cur");
 }
 
-int ConvertExport(const std::string& input, const std::string& output,
+int ConvertExport(const ImageInput& input, const std::string& output,
                   const std::optional<std::string>& hot_spot, std::ostream& err) {
   const bool cursor = HasExtension(output, ".cur");
-  if (hot_spot && !cursor) return UsageError(err, "--hotspot applies to .cur outputs only");
   if (!cursor && !HasExtension(output, ".bmp"))
     return UsageError(err, "the output must be an .ico, .bmp or .cur file: " + output);
   int hot_x = 0, hot_y = 0;
   if (hot_spot && !ParseHotSpot(*hot_spot, hot_x, hot_y))
     return UsageError(err, "--hotspot takes X,Y (two numbers): " + *hot_spot);
 
-  std::string path;
-  int index = 0;
-  ParseInput(input, path, index);
-  Surface mask, color;
-  if (!OpenIconImage(path, index, mask, color, err)) return kToolFailure;
+  OpenedImage image;
+  if (!OpenIconImage(input, image, err)) return kToolFailure;
+  const Surface& mask = image.mask;
+  const Surface& color = image.color;
 
   std::vector<std::uint8_t> written;
   if (cursor) {
@@ -63,10 +60,7 @@ int ConvertExport(const std::string& input, const std::string& output,
     if (!BuildBitmapFileBytes(picture, ChooseColorDepth(picture, false), written))
       return Failure(err, output, "the image cannot be encoded");
   }
-  std::string error;
-  if (!WriteFileAtomically(output, written, &error))
-    return Failure(err, output, "cannot write: " + error);
-  return kToolSuccess;
+  return WriteOutputFile(output, written, err);
 }
 
 }  // namespace brindlex

@@ -4,23 +4,18 @@
 #include <vector>
 
 #include "cli/tool_support.h"
-#include "files/file_bytes.h"
 #include "files/icon_writer.h"
 #include "files/png_export.h"
 #include "files/png_import.h"
 
 namespace brindlex {
 
-namespace {}  // namespace
-
 int ConvertPngToIcon(const std::string& input, const std::string& output, std::ostream& err) {
   if (!HasExtension(output, ".ico"))
     return UsageError(err, "a PNG picture converts to an .ico file only: " + output);
 
   std::vector<std::uint8_t> bytes;
-  std::string error;
-  if (!ReadFileBytes(input, kMaxPngFileBytes, bytes, &error))
-    return Failure(err, input, "cannot read: " + error);
+  if (!ReadInput(input, kMaxPngFileBytes, bytes, err)) return kToolFailure;
   Surface mask, color;
   const PngImportResult result = ImportPngIcon(bytes, mask, color);
   switch (result.status) {
@@ -40,22 +35,20 @@ int ConvertPngToIcon(const std::string& input, const std::string& output, std::o
   return SaveIconFile(mask, color, output, err);
 }
 
-int ConvertIconToPng(const std::string& input, const std::string& output, std::ostream& err) {
-  std::string path;
-  int index = 0;
-  ParseInput(input, path, index);
-  Surface mask, color;
-  if (!OpenIconImage(path, index, mask, color, err)) return kToolFailure;
+int ConvertIconToPng(const ImageInput& input, const std::string& output, std::ostream& err) {
+  OpenedImage image;
+  if (!OpenIconImage(input, image, err)) return kToolFailure;
 
   std::vector<std::uint8_t> rgba, written;
-  const int inverting = RgbaFromPlanes(mask, color, rgba);
-  if (!EncodePngRgba(color.Width(), color.Height(), rgba, written))
+  const int inverting = RgbaFromPlanes(image.mask, image.color, rgba);
+  if (!EncodePngRgba(image.color.Width(), image.color.Height(), rgba, written))
     return Failure(err, output, "the image cannot be encoded");
   const int status = WriteOutputFile(output, written, err);
   if (status == kToolSuccess && inverting > 0)
-    err << "brindlex-tool: warning: " << inverting
-        << (inverting == 1 ? " inverting pixel" : " inverting pixels")
-        << " cannot be shown in a PNG picture; written transparent\n";
+    Warning(err, output,
+            std::to_string(inverting) +
+                (inverting == 1 ? " inverting pixel" : " inverting pixels") +
+                " cannot be shown in a PNG picture; written transparent");
   return status;
 }
 

@@ -6,6 +6,8 @@
 #include <ostream>
 #include <string>
 
+#include "cli/tool_support.h"
+
 namespace brindlex {
 
 // convert IN.png OUT.ico. Exit status kToolFailure with a message naming the size when the
@@ -14,6 +16,6 @@ int ConvertPngToIcon(const std::string& input, const std::string& output, std::o
 
 // convert IN.ico[:INDEX] OUT.png. Inverting pixels are written transparent, with a warning
 // on `err` naming how many.
-int ConvertIconToPng(const std::string& input, const std::string& output, std::ostream& err);
+int ConvertIconToPng(const ImageInput& input, const std::string& output, std::ostream& err);
 
 }  // namespace brindlex

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "cli/tool_support.h"
+
 namespace brindlex {
 
 // Whether convert writes this output through ConvertExport (a .bmp or .cur file).
@@ -14,9 +16,9 @@ bool IsExportOutput(const std::string& output);
 
 // convert IN[:INDEX] OUT.bmp, or OUT.cur [--hotspot X,Y]: opens the image as the editor
 // opens it and writes what the editor's bitmap or cursor export writes. `hot_spot` is the
-// text after --hotspot ("X,Y"), absent for the default 0,0; it must name a pixel of the
-// image and is allowed for cursors only.
-int ConvertExport(const std::string& input, const std::string& output,
+// value of --hotspot ("X,Y"), absent for the default 0,0; it must name a pixel of the image.
+// The caller has refused --hotspot for outputs other than cursors.
+int ConvertExport(const ImageInput& input, const std::string& output,
                   const std::optional<std::string>& hot_spot, std::ostream& err);
 
 // build OUT.ico IN.ico...: loads the inputs in order into the builder's slots as its window

@@ -1,14 +1,21 @@
 #include "cli/icon_tool.h"
 
 #include "cli/export_commands.h"
+#include "cli/tool_arguments.h"
 #include "cli/tool_commands.h"
 #include "cli/tool_support.h"
+
+#ifndef BRINDLEX_VERSION
+#error "BRINDLEX_VERSION is given by the build (CMakeLists.txt)"
+#endif
 
 namespace brindlex {
 namespace {
 
+constexpr const char* kVersionLine = "brindlex-tool " BRINDLEX_VERSION "\n";
+
 constexpr const char* kUsage =
-    "Usage: brindlex-tool COMMAND ARGUMENTS\n"
+    "Usage: brindlex-tool COMMAND FILE... [OPTION...]\n"
     "\n"
     "Commands:\n"
     "  list FILE...               print one line per image of each icon file:\n"
@@ -17,7 +24,10 @@ constexpr const char* kUsage =
     "  convert IN.ico[:INDEX] OUT.ico\n"
     "                             open image INDEX (0 when left out) of IN.ico as the\n"
     "                             editor opens it and save it to OUT.ico as the editor\n"
-    "                             saves it: one image at the smallest colour depth\n"
+    "                             saves it: one image at the smallest colour depth;\n"
+    "                             when OUT.ico is the multi-image file IN.ico itself\n"
+    "                             (under any name), that file is rewritten with the\n"
+    "                             image first and every other image kept\n"
     "  convert IN.png OUT.ico     make a 16, 32 or 48 pixel PNG picture into an icon\n"
     "                             file as the editor saves it (alpha below 128 is\n"
     "                             transparent)\n"
@@ -44,45 +54,73 @@ constexpr const char* kUsage =
     "  extract FILE INDEX OUT.ico\n"
     "                             take icon INDEX (from 0) of FILE as the extraction\n"
     "                             dialog takes it, 32 x 32, and save it to OUT.ico as\n"
-    "                             the editor saves it\n"
-    "  --help                     print this help\n"
+    "                             the editor saves it (OUT.ico may not be FILE itself)\n"
     "\n"
-    "Exit status: 0 on success, 1 when a file cannot be read, decoded or written,\n"
-    "2 for a command line that is not understood.\n";
+    "Options, before, between or after the files:\n"
+    "  --hotspot X,Y, --hotspot=X,Y\n"
+    "                             the hot spot of convert's .cur output\n"
+    "  -h, --help                 print this help\n"
+    "  --version                  print the version\n"
+    "  --                         end of the options: every later argument is a file\n"
+    "\n"
+    "Only regular files are read: a folder, a named pipe or a device is refused, and so\n"
+    "is a file larger than its reader takes (the error names the limit). Errors and\n"
+    "warnings go to standard error, one line each: \"brindlex-tool: FILE: reason\" or\n"
+    "\"brindlex-tool: warning: FILE: reason\".\n"
+    "\n"
+    "Exit status: 0 on success; 1 when a file cannot be read, decoded or written, or the\n"
+    "normal output cannot be written; 2 for a command line that is not understood.\n";
 
-}  // namespace
-
-int RunIconTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  if (args.empty()) return UsageError(err, "no command given");
-  const std::string& command = args[0];
-  if (command == "--help" || command == "-h" || command == "help") {
+// Runs the command of `words` (the command first, then its files).
+int RunCommand(const std::vector<std::string>& words, const std::optional<std::string>& hot_spot,
+               std::ostream& out, std::ostream& err) {
+  if (words.empty()) return UsageError(err, "no command given");
+  const std::string& command = words[0];
+  const std::vector<std::string> files(words.begin() + 1, words.end());
+  if (hot_spot && command != "convert")
+    return UsageError(err, "--hotspot applies to convert to a .cur file only");
+  if (command == "help") {
     out << kUsage;
     return kToolSuccess;
   }
   if (command == "list") {
-    if (args.size() < 2) return UsageError(err, "list: no file given");
-    return ListCommand({args.begin() + 1, args.end()}, out, err);
-  }
-  if (command == "convert" && args.size() == 5 && args[3] == "--hotspot")
-    return ConvertExport(args[1], args[2], args[4], err);
-  if (command == "build") {
-    if (args.size() < 2) return UsageError(err, "build: no output file given");
-    return BuildCommand(args[1], {args.begin() + 2, args.end()}, err);
+    if (files.empty()) return UsageError(err, "list: no file given");
+    return ListCommand(files, out, err);
   }
   if (command == "convert") {
-    if (args.size() != 3) return UsageError(err, "convert takes an input and an output file");
-    return ConvertCommand(args[1], args[2], err);
+    if (files.size() != 2) return UsageError(err, "convert takes an input and an output file");
+    return ConvertCommand(files[0], files[1], hot_spot, err);
+  }
+  if (command == "build") {
+    if (files.empty()) return UsageError(err, "build: no output file given");
+    return BuildCommand(files[0], {files.begin() + 1, files.end()}, err);
   }
   if (command == "count") {
-    if (args.size() < 2) return UsageError(err, "count: no file given");
-    return CountCommand({args.begin() + 1, args.end()}, out, err);
+    if (files.empty()) return UsageError(err, "count: no file given");
+    return CountCommand(files, out, err);
   }
   if (command == "extract") {
-    if (args.size() != 4)
+    if (files.size() != 3)
       return UsageError(err, "extract takes a file, an icon number and an output file");
-    return ExtractCommand(args[1], args[2], args[3], err);
+    return ExtractCommand(files[0], files[1], files[2], err);
   }
   return UsageError(err, "unknown command '" + command + "'");
+}
+
+}  // namespace
+
+int RunIconTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  ToolArguments arguments;
+  if (!SplitArguments(args, arguments, err)) return kToolUsageError;
+  if (arguments.help) {
+    out << kUsage;
+    return kToolSuccess;
+  }
+  if (arguments.version) {
+    out << kVersionLine;
+    return kToolSuccess;
+  }
+  return RunCommand(arguments.words, arguments.hot_spot, out, err);
 }
 
 }  // namespace brindlex

@@ -5,7 +5,7 @@
 
 #include "cli/export_commands.h"
 #include "cli/tool_support.h"
-#include "files/atomic_file.h"
+#include "files/file_bytes.h"
 #include "forms/frm_mir.h"
 
 namespace brindlex {
@@ -15,7 +15,7 @@ namespace {
 std::string Refusal(BuilderReadResult result) {
   switch (result) {
     case BuilderReadResult::kNotAnIcon:
-      return "not a valid icon file";
+      return "not an icon file";
     case BuilderReadResult::kNoImages:
       return "unable to read data: the file holds no image";
     case BuilderReadResult::kSeveralImages:
@@ -45,6 +45,10 @@ int BuildCommand(const std::string& output, const std::vector<std::string>& inpu
   for (const std::string& input : inputs) {
     if (builder.UsedCount() == kBuilderMaxIcons)
       return Failure(err, input, "a maximum of ten icons has been reached");
+    // The builder takes any file it cannot read for no icon; reading it once first names
+    // the true cause (missing, not a regular file, too large).
+    std::vector<std::uint8_t> readable;
+    if (!ReadInput(input, kMaxIconFileBytes, readable, err)) return kToolFailure;
     const BuilderReadResult result = builder.LoadIconIntoSlot(input);
     if (result != BuilderReadResult::kLoaded) return Failure(err, input, Refusal(result));
   }
@@ -54,11 +58,8 @@ int BuildCommand(const std::string& output, const std::vector<std::string>& inpu
                    "multi-image file needs two at least");
 
   std::vector<std::uint8_t> bytes;
-  std::string error;
   if (!builder.BuildFileBytes(bytes)) return Failure(err, output, "nothing to write");
-  if (!WriteFileAtomically(output, bytes, &error))
-    return Failure(err, output, "cannot write: " + error);
-  return kToolSuccess;
+  return WriteOutputFile(output, bytes, err);
 }
 
 }  // namespace brindlex

@@ -3,6 +3,7 @@
 // The commands of brindlex-tool, one file each. Each prints its normal output on `out` and
 // its errors on `err`, and returns an exit status of tool_support.h.
 
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -11,8 +12,9 @@ namespace brindlex {
 
 // list FILE...
 int ListCommand(const std::vector<std::string>& files, std::ostream& out, std::ostream& err);
-// convert IN[:INDEX] OUT
-int ConvertCommand(const std::string& input, const std::string& output, std::ostream& err);
+// convert IN[:INDEX] OUT [--hotspot X,Y]; `hot_spot` is the value of --hotspot when given.
+int ConvertCommand(const std::string& input, const std::string& output,
+                   const std::optional<std::string>& hot_spot, std::ostream& err);
 
 // count FILE...
 int CountCommand(const std::vector<std::string>& files, std::ostream& out, std::ostream& err);

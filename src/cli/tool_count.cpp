@@ -1,7 +1,6 @@
 // brindlex-tool count: the number of icons the extraction dialog shows for each file.
 #include "cli/tool_commands.h"
 #include "cli/tool_support.h"
-#include "files/icon_library.h"
 #include "forms/frm_icons.h"
 
 namespace brindlex {
@@ -10,9 +9,8 @@ int CountCommand(const std::vector<std::string>& files, std::ostream& out, std::
   int status = kToolSuccess;
   for (const std::string& path : files) {
     IconLibrary library;
-    std::string error;
-    if (!library.Open(path, &error)) {
-      status = Failure(err, path, "cannot read: " + error);
+    if (!OpenIconLibrary(library, path, err)) {
+      status = kToolFailure;
       continue;
     }
     const int count = IsAnimatedName(path) ? library.StepCount(0) : library.IconCount();

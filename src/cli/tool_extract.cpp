@@ -5,7 +5,6 @@
 
 #include "cli/tool_commands.h"
 #include "cli/tool_support.h"
-#include "files/icon_library.h"
 #include "files/normalize_loaded_planes.h"
 #include "forms/frm_icons.h"
 
@@ -13,24 +12,26 @@ namespace brindlex {
 
 int ExtractCommand(const std::string& input, const std::string& index_text,
                    const std::string& output, std::ostream& err) {
-  int index = -1;
-  if (index_text.empty() || index_text.size() > 9 ||
-      index_text.find_first_not_of("0123456789") != std::string::npos)
+  if (!IsWholeNumber(index_text))
     return UsageError(err, "the icon number must be a whole number from 0: " + index_text);
-  index = std::stoi(index_text);
+  const int index = WholeNumberValue(index_text);
   if (!HasExtension(output, ".ico"))
     return UsageError(err, "the output must be an .ico file: " + output);
+  // The icon is saved as a new one-image file: over the file it comes from, that would throw
+  // away every other icon or image the file holds.
+  if (IsSameFile(input, output))
+    return Failure(err, output,
+                   "is the file the icon is taken from; extract writes a new one-image file");
 
   IconLibrary library;
-  std::string error;
-  if (!library.Open(input, &error)) return Failure(err, input, "cannot read: " + error);
+  if (!OpenIconLibrary(library, input, err)) return kToolFailure;
   const bool animated = IsAnimatedName(input);
   const int count = animated ? library.StepCount(0) : library.IconCount();
   if (count == 0) return Failure(err, input, "the file holds no icons");
   if (index >= count)
     return Failure(err, input,
-                   "there is no icon " + std::to_string(index) + " (the file holds " +
-                       std::to_string(count) + (count == 1 ? " icon)" : " icons)"));
+                   "there is no icon " + index_text + " (the file holds " + std::to_string(count) +
+                       (count == 1 ? " icon)" : " icons)"));
   Surface mask, color;
   const bool loaded =
       animated ? library.LoadIcon(0, index, mask, color) : library.LoadIcon(index, 0, mask, color);

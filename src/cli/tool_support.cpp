@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
+#include <climits>
 
 #include "files/atomic_file.h"
 #include "files/color_depth.h"
@@ -13,27 +15,10 @@
 #include "files/icon_image_list.h"
 #include "files/icon_reader.h"
 #include "files/icon_writer.h"
-#include "files/multi_image_state.h"
 #include "files/normalize_loaded_planes.h"
 #include "forms/frm_multi_icon_dialog.h"
 
 namespace brindlex {
-namespace {
-
-constexpr const char* kProgram = "brindlex-tool";
-
-}  // namespace
-
-int UsageError(std::ostream& err, const std::string& what) {
-  err << kProgram << ": " << what << "\n"
-      << "Try 'brindlex-tool --help' for more information.\n";
-  return kToolUsageError;
-}
-
-int Failure(std::ostream& err, const std::string& file, const std::string& what) {
-  err << kProgram << ": " << file << ": " << what << "\n";
-  return kToolFailure;
-}
 
 bool FileExists(const std::string& path) {
   struct stat info {};
@@ -48,26 +33,55 @@ bool HasExtension(const std::string& path, const std::string& extension) {
   return tail == extension;
 }
 
-void ParseInput(const std::string& arg, std::string& path, int& index) {
-  path = arg;
-  index = 0;
-  if (FileExists(arg)) return;
+bool IsSameFile(const std::string& first, const std::string& second) {
+  struct stat a {
+  }, b{};
+  return ::stat(first.c_str(), &a) == 0 && ::stat(second.c_str(), &b) == 0 &&
+         a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+bool IsWholeNumber(const std::string& text) {
+  return !text.empty() &&
+         std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isdigit(c); });
+}
+
+int WholeNumberValue(const std::string& digits) {
+  int value = 0;
+  if (std::from_chars(digits.data(), digits.data() + digits.size(), value).ec != std::errc())
+    return INT_MAX;
+  return value;
+}
+
+ImageInput ParseInput(const std::string& arg) {
+  ImageInput input{arg, 0, false, "0"};
+  if (FileExists(arg)) return input;
   const auto colon = arg.find_last_of(':');
-  if (colon == std::string::npos) return;
-  const std::string digits = arg.substr(colon + 1);
-  if (digits.empty() || digits.size() > 5 ||
-      !std::all_of(digits.begin(), digits.end(), [](unsigned char c) { return std::isdigit(c); }))
-    return;
-  index = std::stoi(digits);
-  path = arg.substr(0, colon);
+  if (colon == std::string::npos || !IsWholeNumber(arg.substr(colon + 1))) return input;
+  input.path = arg.substr(0, colon);
+  input.indexed = true;
+  input.index_text = arg.substr(colon + 1);
+  input.index = WholeNumberValue(input.index_text);
+  return input;
+}
+
+bool ReadInput(const std::string& path, std::size_t max_bytes, std::vector<std::uint8_t>& bytes,
+               std::ostream& err) {
+  std::string error;
+  switch (ReadWholeFile(path, max_bytes, bytes, &error)) {
+    case FileReadResult::kRead:
+      return true;
+    case FileReadResult::kTooLarge:
+      TooLarge(err, path, max_bytes);
+      return false;
+    case FileReadResult::kFailed:
+      break;
+  }
+  Failure(err, path, "cannot read: " + error);
+  return false;
 }
 
 bool ReadIcon(const std::string& path, std::vector<std::uint8_t>& bytes, std::ostream& err) {
-  std::string error;
-  if (!ReadFileBytes(path, kMaxIconFileBytes, bytes, &error)) {
-    Failure(err, path, "cannot read: " + error);
-    return false;
-  }
+  if (!ReadInput(path, kMaxIconFileBytes, bytes, err)) return false;
   if (!IsValidIconFile(IconFileBytes(bytes))) {
     Failure(err, path, "not an icon file");
     return false;
@@ -75,59 +89,60 @@ bool ReadIcon(const std::string& path, std::vector<std::uint8_t>& bytes, std::os
   return true;
 }
 
-bool OpenIconImage(const std::string& path, int index, Surface& mask, Surface& color,
-                   std::ostream& err) {
+bool OpenIconLibrary(IconLibrary& library, const std::string& path, std::ostream& err) {
+  std::string error;
+  if (!library.Open(path, &error)) {
+    Failure(err, path, "cannot read: " + error);
+    return false;
+  }
+  if (library.TooLarge()) {
+    TooLarge(err, path, kMaxIconFileBytes);
+    return false;
+  }
+  return true;
+}
+
+bool OpenIconImage(const ImageInput& input, OpenedImage& image, std::ostream& err) {
+  const std::string& path = input.path;
   std::vector<std::uint8_t> bytes;
   if (!ReadIcon(path, bytes, err)) return false;
   const IconFileBytes file(bytes);
   const int count = GetIconImageCount(file);
-  if (index >= count) {
+  if (input.index >= count) {
     Failure(err, path,
-            "there is no image " + std::to_string(index) + " (the file holds " +
-                std::to_string(count) + (count == 1 ? " image)" : " images)"));
+            "there is no image " + input.index_text + " (the file holds " + std::to_string(count) +
+                (count == 1 ? " image)" : " images)"));
     return false;
   }
 
   StreamUi ui(err, path);
+  image.state = MultiImageState();
   if (count == 1) {
-    if (!LoadSingleIcon(file, ui, mask, color)) return false;
+    if (!LoadSingleIcon(file, ui, image.mask, image.color)) return false;
   } else {
     // The pick goes through the choice dialog's own handlers, as when the user picks a row.
-    MultiImageState state;
+    MultiImageState& state = image.state;
     FrmMultiIconDialog dialog(state);
     dialog.Form_Load();
     if (!ListIconImages(file, count, dialog.LstIcons)) {
       Failure(err, path, "the image list cannot be read (damaged directory or header)");
       return false;
     }
-    dialog.LstIcons.selected = index;
+    dialog.LstIcons.selected = input.index;
     dialog.CmdOk_Click();
     DecodeSurfaces surfaces;
     if (!DecodeIconImage(file, state, surfaces, ui)) return false;
-    mask = surfaces.MaskSurface;
-    color = surfaces.ColorSurface;
+    image.mask = surfaces.MaskSurface;
+    image.color = surfaces.ColorSurface;
     ReleaseDecodeSurfaces(surfaces);
+    state.SourceIndex = state.ChosenIndex;
+    state.SourceBitCount = state.ChosenBitCount;
+    state.SourceWidth = state.ChosenWidth;
+    state.SourceHeight = state.ChosenHeight;
+    state.FromMultiIconFile = true;
   }
-  NormalizeLoadedPlanes(mask, color);
+  NormalizeLoadedPlanes(image.mask, image.color);
   return true;
-}
-
-std::string OneLine(const std::string& text) {
-  auto blank = [](char c) { return c == ' ' || c == '\t'; };
-  auto line_break = [](char c) { return c == '\r' || c == '\n'; };
-  std::string line;
-  for (std::size_t i = 0; i < text.size();) {
-    if (!line_break(text[i])) {
-      line += text[i++];
-      continue;
-    }
-    while (!line.empty() && blank(line.back())) line.pop_back();
-    while (i < text.size() && (line_break(text[i]) || blank(text[i]))) ++i;
-    line += ' ';
-  }
-  const auto first = line.find_first_not_of(" \t");
-  if (first == std::string::npos) return {};
-  return line.substr(first, line.find_last_not_of(" \t") - first + 1);
 }
 
 int WriteOutputFile(const std::string& output, const std::vector<std::uint8_t>& bytes,
@@ -146,10 +161,17 @@ int SaveIconFile(const Surface& mask, const Surface& color, const std::string& o
   return WriteOutputFile(output, written, err);
 }
 
-MessageAnswer StreamUi::ShowMessage(const std::string& text, const std::string&, MessageIcon,
-                                    MessageButtons) {
-  Failure(out_, file_, OneLine(text));
-  return MessageAnswer::kOk;
+int SaveOpenedImage(const OpenedImage& image, const std::string& source, const std::string& output,
+                    std::ostream& err) {
+  if (!image.state.FromMultiIconFile || !IsSameFile(source, output))
+    return SaveIconFile(image.mask, image.color, output, err);
+  // The editor's save back into the file the image came from. The source is read whole
+  // before the output, that same file, is replaced.
+  StreamUi ui(err, output);
+  return ReplaceIconInFile(image.mask, image.color, ChooseColorDepth(image.color, true), source,
+                           output, image.state, ui)
+             ? kToolSuccess
+             : kToolFailure;
 }
 
 }  // namespace brindlex

@@ -1,72 +1,79 @@
 #pragma once
 
-// What the tool's commands share: exit statuses, error lines, the reading of an input
-// "FILE[:INDEX]" and the opening of one icon image as the editor opens it.
+// What the tool's commands share: the reading of an input "FILE[:INDEX]", the reading of
+// input files with the one report of why they cannot be read, the opening of one icon image
+// as the editor opens it and its saving as the editor saves it.
 
 #include <cstdint>
 #include <ostream>
 #include <string>
-#include <utility>
 #include <vector>
 
+#include "cli/tool_lines.h"
+#include "files/icon_library.h"
+#include "files/multi_image_state.h"
 #include "pixels/surface.h"
-#include "platform/ui.h"
 
 namespace brindlex {
-
-// Exit statuses of the tool.
-constexpr int kToolSuccess = 0;
-constexpr int kToolFailure = 1;
-constexpr int kToolUsageError = 2;
-
-// A Ui for programs without windows, for the work on one file: every message goes to the
-// stream as one line "brindlex-tool: FILE: text" (no title; the text's line breaks, with the
-// blanks around them, become one blank); every question is answered with OK.
-class StreamUi : public Ui {
- public:
-  StreamUi(std::ostream& out, std::string file) : out_(out), file_(std::move(file)) {}
-  MessageAnswer ShowMessage(const std::string& text, const std::string& title, MessageIcon icon,
-                            MessageButtons buttons) override;
-
- private:
-  std::ostream& out_;
-  std::string file_;
-};
-
-// The text on one line: every run of CR and LF characters, together with the blanks and
-// tabs around it, becomes a single blank; blanks at either end are dropped.
-std::string OneLine(const std::string& text);
-
-// Prints "brindlex-tool: what" and the pointer to --help; returns kToolUsageError.
-int UsageError(std::ostream& err, const std::string& what);
-// Prints "brindlex-tool: FILE: what"; returns kToolFailure.
-int Failure(std::ostream& err, const std::string& file, const std::string& what);
 
 bool FileExists(const std::string& path);
 // Whether the path ends in the extension (".ico", ...), letter case ignored.
 bool HasExtension(const std::string& path, const std::string& extension);
+// Whether both paths name one existing file, whatever the names (symbolic links, other hard
+// links, "./" and ".."): the same device and inode.
+bool IsSameFile(const std::string& first, const std::string& second);
 
-// Splits "IN.ico:INDEX" into path and index (0 when left out). A name that exists as a file
-// is taken whole.
-void ParseInput(const std::string& arg, std::string& path, int& index);
+// Whether the text is a whole number from 0: one decimal digit or more, nothing else.
+bool IsWholeNumber(const std::string& text);
+// The value of a whole number; INT_MAX for one too large for an int, which lies beyond the
+// images or icons of any file.
+int WholeNumberValue(const std::string& digits);
 
+// An input "FILE[:INDEX]": the file and the image it names.
+struct ImageInput {
+  std::string path;
+  int index = 0;           // 0 when left out; a number beyond any image count stays beyond it
+  bool indexed = false;    // whether ":INDEX" was given
+  std::string index_text;  // the index as given, for messages ("0" when left out)
+};
+// A name that exists as a file is taken whole; otherwise a last ":" followed by digits only
+// gives the index.
+ImageInput ParseInput(const std::string& arg);
+
+// Reads the whole input file, of at most `max_bytes`. When it cannot be read, prints why
+// ("cannot read: REASON", or that the file is too large) and returns false.
+bool ReadInput(const std::string& path, std::size_t max_bytes, std::vector<std::uint8_t>& bytes,
+               std::ostream& err);
 // Reads the file and checks that it is an icon, reporting why not.
 bool ReadIcon(const std::string& path, std::vector<std::uint8_t>& bytes, std::ostream& err);
+// Opens a program, library, animated cursor or icon file for the extraction's reading,
+// reporting a file that cannot be read or is too large for its kind.
+bool OpenIconLibrary(IconLibrary& library, const std::string& path, std::ostream& err);
 
-// Opens image `index` of the icon file at `path` as the editor opens it (the multi-image pick
-// through the choice dialog's handlers, then the loaded planes normalised). Reports failures
-// on err and returns False.
-bool OpenIconImage(const std::string& path, int index, Surface& mask, Surface& color,
-                   std::ostream& err);
+// One image opened as the editor opens it, and where it came from: `state` has the pick and
+// `FromMultiIconFile` set when the file holds several images.
+struct OpenedImage {
+  Surface mask, color;
+  MultiImageState state;
+};
+// Opens the image of the input as the editor opens it (the multi-image pick through the
+// choice dialog's handlers, then the loaded planes normalised). Reports failures on err and
+// returns false.
+bool OpenIconImage(const ImageInput& input, OpenedImage& image, std::ostream& err);
 
 // Writes the bytes to the output file, replacing it only once they are all written.
 // Returns kToolSuccess, or reports the failure and returns kToolFailure.
 int WriteOutputFile(const std::string& output, const std::vector<std::uint8_t>& bytes,
                     std::ostream& err);
-
-// Saves the planes to an icon file as the editor's Save does: one image at the smallest
-// colour depth that holds its colours. Returns an exit status as WriteOutputFile does.
+// Saves the planes to an icon file as the editor's Save does for a document of one image:
+// one image at the smallest colour depth that holds its colours. Returns an exit status as
+// WriteOutputFile does.
 int SaveIconFile(const Surface& mask, const Surface& color, const std::string& output,
                  std::ostream& err);
+// Saves an opened image as the editor's Save does: when it came from a multi-image file and
+// the output is that very file, the file is rewritten with the image first and every other
+// image kept; otherwise as SaveIconFile.
+int SaveOpenedImage(const OpenedImage& image, const std::string& source, const std::string& output,
+                    std::ostream& err);
 
 }  // namespace brindlex

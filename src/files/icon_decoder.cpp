@@ -9,8 +9,9 @@ namespace brindlex {
 
 namespace {
 
-// Largest edge the decoder accepts; the editor itself handles 16, 32 and 48 pixels.
-constexpr int kMaxDecodedEdge = 256;
+// Most pixels the decoder takes (2048 x 2048, of any shape): far beyond any icon, while a
+// damaged header claiming more cannot make the planes take memory the file does not back.
+constexpr std::int64_t kMaxDecodedPixels = std::int64_t{1} << 22;
 
 // Alpha from which a pixel of a 32-bit or PNG image counts as opaque.
 constexpr std::uint8_t kOpaqueAlpha = 128;
@@ -30,6 +31,14 @@ int ImageCount(IconFileBytes bytes) {
 // Mask bit x of a 1-bit row: 1 when set.
 int RowBit(const std::uint8_t* row, int x) { return (row[x >> 3] >> (7 - (x & 7))) & 1; }
 
+// True when any alpha byte of the 32-bit colour rows is not 0.
+bool HasAlpha(const std::uint8_t* colors, std::size_t color_row, int width, int height) {
+  for (int r = 0; r < height; ++r)
+    for (int x = 0; x < width; ++x)
+      if (colors[r * color_row + 4 * x + 3] != 0) return true;
+  return false;
+}
+
 // Decodes a bitmap image whose header was read into `info`.
 bool DecodeBitmap(IconFileBytes bytes, const IconImageInfo& info, int width, int height,
                   Surface& mask_out, Surface& color_out, bool& soft_alpha) {
@@ -48,8 +57,11 @@ bool DecodeBitmap(IconFileBytes bytes, const IconImageInfo& info, int width, int
   const std::uint64_t mask_at = color_at + color_row * height;
   const std::size_t mask_block = mask_row * height;
   if (!RangeInside(palette_at, mask_at - palette_at, bytes.size())) return false;
-  // A 32-bit image may come without mask rows; its alpha then decides alone.
-  const bool has_mask = RangeInside(mask_at, mask_block, bytes.size());
+  // A 32-bit image may be stored without mask rows: its entry's length then ends with the
+  // colour rows, and the bytes after them belong to the next image, not to this one.
+  const std::uint64_t entry_end = std::uint64_t{info.image_offset} + info.bytes_in_resource;
+  const bool has_mask = RangeInside(mask_at, mask_block, bytes.size()) &&
+                        (bit_count != 32 || mask_at + mask_block <= entry_end);
   if (!has_mask && bit_count != 32) return false;
 
   std::array<Color, 256> palette{};  // Indices past the stored entries give black.
@@ -57,17 +69,10 @@ bool DecodeBitmap(IconFileBytes bytes, const IconImageInfo& info, int width, int
     palette[i] = ColorFromBgr(bytes.data() + palette_at + i * kPaletteEntryBytes);
 
   const std::uint8_t* colors = bytes.data() + color_at;
-  const std::uint8_t* masks = has_mask ? bytes.data() + mask_at : nullptr;
-
-  bool alpha_present = false;
-  if (bit_count == 32) {
-    for (int r = 0; r < height && !alpha_present; ++r)
-      for (int x = 0; x < width; ++x)
-        if (colors[r * color_row + 4 * x + 3] != 0) {
-          alpha_present = true;
-          break;
-        }
-  }
+  // A 32-bit image whose alpha is not all 0 takes its transparency from alpha alone: its
+  // mask rows, if any, are ignored. Only an image with no alpha at all falls back to them.
+  const bool alpha_present = bit_count == 32 && HasAlpha(colors, color_row, width, height);
+  const std::uint8_t* masks = has_mask && !alpha_present ? bytes.data() + mask_at : nullptr;
 
   Surface mask(width, height, kWhite);
   Surface color(width, height, kBlack);
@@ -139,6 +144,11 @@ bool DecodePng(IconFileBytes bytes, const IconImageInfo& info, int width, int he
 
 }  // namespace
 
+bool DecodableSize(std::int64_t width, std::int64_t height) {
+  return width > 0 && height > 0 && width <= kMaxDecodedPixels && height <= kMaxDecodedPixels &&
+         width * height <= kMaxDecodedPixels;
+}
+
 bool ReadIconImageInfo(IconFileBytes bytes, int index, IconImageInfo& info) {
   if (index < 0 || index >= ImageCount(bytes)) return false;
   const std::size_t entry = EntryOffset(static_cast<std::size_t>(index));
@@ -173,9 +183,7 @@ bool DecodeIconEntry(IconFileBytes bytes, int index, int width, int height, Surf
   if (soft_alpha) *soft_alpha = false;
   IconImageInfo info;
   if (!ReadIconImageInfo(bytes, index, info)) return false;
-  if (width <= 0 || height <= 0 || width > kMaxDecodedEdge || height > kMaxDecodedEdge ||
-      info.width != width || info.height != height)
-    return false;
+  if (!DecodableSize(width, height) || info.width != width || info.height != height) return false;
   bool soft = false;
   const bool decoded = info.is_png ? DecodePng(bytes, info, width, height, mask, color, soft)
                                    : DecodeBitmap(bytes, info, width, height, mask, color, soft);

@@ -28,17 +28,24 @@ struct IconImageInfo {
 // the file's image count or any of these bytes lies outside the file.
 bool ReadIconImageInfo(IconFileBytes bytes, int index, IconImageInfo& info);
 
+// True for an image size the decoder takes: both sides above 0 and at most 2048 x 2048
+// pixels in all, whatever the shape.
+bool DecodableSize(std::int64_t width, std::int64_t height);
+
 // Decodes image `index` into a mask plane (white transparent, black opaque) and a colour
 // plane, both width x height. The image must really have that size (its own header says
-// so); bitmap images of 1, 4, 8, 24 and 32 bits and PNG images are decoded:
+// so) and the size must be decodable (above); bitmap images of 1, 4, 8, 24 and 32 bits and
+// PNG images are decoded:
 //  - 1, 4 and 8 bits index the palette; when the header's colours-used field names fewer
 //    entries than the depth allows, only that many are stored. An index past the stored
 //    palette gives black.
 //  - 24 bits are blue, green, red.
 //  - 32 bits (blue, green, red, alpha) and PNG: a pixel is opaque in its colour when its
-//    mask bit is 0 and its alpha is at least 128, else transparent (mask white, colour
-//    black). A 32-bit image whose alpha bytes are all 0 carries no alpha: its mask alone
-//    decides. A 32-bit image stored without mask rows takes its alpha alone.
+//    alpha is at least 128, else transparent (mask white, colour black); a 32-bit image's
+//    mask rows are then ignored. A 32-bit image whose alpha bytes are all 0 carries no alpha:
+//    its mask alone decides, and without mask rows every pixel is opaque. Mask rows are
+//    taken only when the entry's bytes-in-resource length holds them; past it lies the next
+//    image.
 // Every byte read is checked against the file's length. False on any fault; the planes are
 // then left unchanged. When `soft_alpha` is given it tells whether the image carries alpha
 // values other than 0 and 255 (partly transparent pixels that the rule above made opaque or

@@ -21,6 +21,7 @@ void IconLibrary::Open(std::span<const std::uint8_t> bytes) {
 void IconLibrary::Recognise() {
   kind_ = IconLibraryKind::kNone;
   icon_count_ = 0;
+  too_large_ = false;
   LibraryBytes& bytes = *bytes_;
   if (pe_.Read(bytes)) {
     kind_ = IconLibraryKind::kPe;
@@ -34,7 +35,10 @@ void IconLibrary::Recognise() {
   }
   // Animated cursors and icon files are read whole when drawn: keep them to the size the
   // icon reader accepts.
-  if (bytes.Size() > kMaxIconFileBytes) return;
+  if (bytes.Size() > kMaxIconFileBytes) {
+    too_large_ = true;
+    return;
+  }
   if (ani_.Read(bytes)) {
     kind_ = IconLibraryKind::kAnimatedCursor;
     icon_count_ = ani_.ReadableSteps(bytes) > 0 ? 1 : 0;

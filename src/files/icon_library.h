@@ -31,6 +31,9 @@ class IconLibrary {
   void Open(std::span<const std::uint8_t> bytes);
 
   IconLibraryKind Kind() const { return kind_; }
+  // Whether the file holds no icons only for its length: it is no program or library, and it
+  // is longer than kMaxIconFileBytes, the most the animated-cursor and icon-file readers take.
+  bool TooLarge() const { return too_large_; }
 
   // The number of icons: the groups of a PE or NE file, 1 for an animated cursor with a
   // readable first step and for an icon file, else 0.
@@ -49,6 +52,7 @@ class IconLibrary {
   std::unique_ptr<LibraryBytes> bytes_;
   IconLibraryKind kind_ = IconLibraryKind::kNone;
   int icon_count_ = 0;
+  bool too_large_ = false;
   PeResources pe_;
   NeResources ne_;
   AniFrames ani_;

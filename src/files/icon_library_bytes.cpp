@@ -1,13 +1,12 @@
 #include "files/icon_library_bytes.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 
+#include "files/file_bytes.h"
 #include "files/icon_format.h"
 
 namespace brindlex {
@@ -48,23 +47,11 @@ bool FileLibraryBytes::Open(const std::string& path, std::string* error) {
   fd_ = -1;
   size_ = 0;
   pages_.clear();
-  // Non-blocking, so that a named pipe is refused by the check below instead of waiting
-  // for a writer; reads of a regular file are unaffected.
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-  if (fd < 0) {
-    if (error) *error = std::strerror(errno);
-    return false;
-  }
-  struct stat info {};
-  const bool known = ::fstat(fd, &info) == 0;
-  if (!known || !S_ISREG(info.st_mode) || info.st_size < 0) {
-    const int reason = !known ? errno : S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
-    if (error) *error = std::strerror(reason);
-    ::close(fd);
-    return false;
-  }
+  std::uint64_t size = 0;
+  const int fd = OpenRegularFile(path, size, error);
+  if (fd < 0) return false;
   fd_ = fd;
-  size_ = static_cast<std::uint64_t>(info.st_size);
+  size_ = size;
   pages_.resize(kPages);
   return true;
 }

@@ -52,8 +52,9 @@ class FileLibraryBytes : public LibraryBytes {
   FileLibraryBytes(const FileLibraryBytes&) = delete;
   FileLibraryBytes& operator=(const FileLibraryBytes&) = delete;
 
-  // Opens a regular file. False, with a readable description in `*error` when given, for a
-  // file that cannot be opened or is not a regular file (a folder, a device).
+  // Opens a regular file, as OpenRegularFile does: a named pipe or a device is refused at
+  // once. False, with a readable description in `*error` when given, for a file that cannot
+  // be opened or is not a regular file.
   bool Open(const std::string& path, std::string* error = nullptr);
 
   std::uint64_t Size() const override { return size_; }

@@ -63,7 +63,7 @@ bool DecodeScaled(std::span<const std::uint8_t> container, int index, Surface& m
                   Surface& color_out) {
   IconImageInfo info;
   if (!ReadIconImageInfo(container, index, info)) return false;
-  if (info.width <= 0 || info.height <= 0 || info.width > 256 || info.height > 256) return false;
+  if (!DecodableSize(info.width, info.height)) return false;
   Surface mask, color;
   if (!DecodeIconEntry(container, index, static_cast<int>(info.width),
                        static_cast<int>(info.height), mask, color))

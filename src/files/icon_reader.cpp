@@ -17,6 +17,18 @@ bool FitsEditor(long long width, long long height) {
   return IsIconEdge(width) && IsIconEdge(height) && width == height;
 }
 
+// Reads what entry `index` and its image's header say, with the size the editor shows and
+// checks: the image's own; a side its header gives as 0 is taken from the directory entry,
+// whose byte 0 stands for 256.
+bool ReadShownImageInfo(IconFileBytes bytes, int index, IconImageInfo& info) {
+  if (!ReadIconImageInfo(bytes, index, info)) return false;
+  const std::uint8_t* entry = bytes.data() + EntryOffset(static_cast<std::size_t>(index));
+  auto directory_side = [](std::uint8_t side) { return side == 0 ? 256 : side; };
+  if (info.width == 0) info.width = directory_side(entry[kEntryWidth]);
+  if (info.height == 0) info.height = directory_side(entry[kEntryHeight]);
+  return true;
+}
+
 void ShowWarning(Ui& ui, std::string_view text, std::string_view title) {
   ui.ShowMessage(std::string(text), std::string(title), MessageIcon::kExclamation,
                  MessageButtons::kOk);
@@ -64,7 +76,7 @@ int GetIconImageCount(const std::string& path) {
 
 bool LoadSingleIcon(IconFileBytes bytes, Ui& ui, Surface& mask, Surface& color) {
   IconImageInfo info;
-  if (!ReadIconImageInfo(bytes, 0, info)) {
+  if (!ReadShownImageInfo(bytes, 0, info)) {
     ShowWarning(ui, kSingleIconLoadErrorText, kLoadErrorTitle);
     return false;
   }
@@ -108,7 +120,7 @@ bool ListIconImages(IconFileBytes bytes, int image_count, IconImageList& list) {
   if (image_count < 1 || image_count > GetIconImageCount(bytes)) return false;
   for (int i = 0; i < image_count; ++i) {
     IconImageInfo info;
-    if (!ReadIconImageInfo(bytes, i, info)) {
+    if (!ReadShownImageInfo(bytes, i, info)) {
       list.Clear();
       return false;
     }

@@ -33,7 +33,8 @@ int GetIconImageCount(IconFileBytes bytes);
 int GetIconImageCount(const std::string& path);
 
 // Opens a one-image file as the editor does: checks the first image's size (bitmap header
-// width, header height halved; or the PNG header) and decodes entry 0 into `mask` and
+// width, header height halved; or the PNG header; a side given as 0 there is taken from
+// the directory entry, whose 0 means 256) and decodes entry 0 into `mask` and
 // `color`. A size other than 16, 32 or 48, or a width other than the height, shows the size
 // message; a read or decode fault shows the load-error message. Both through `ui`; on
 // failure the planes are untouched and the result is false. An image decoded with alpha
@@ -42,7 +43,8 @@ bool LoadSingleIcon(IconFileBytes bytes, Ui& ui, Surface& mask, Surface& color);
 bool LoadSingleIcon(const std::string& path, Ui& ui, Surface& mask, Surface& color);
 
 // Fills `list` with one row per image, in directory order, and selects row 0. Row text:
-// width, " x ", height, then " ... Monochrome", " ... 16 Color", " ... 256 Color" or
+// width, " x ", height (the image's size as LoadSingleIcon reads it, so no row reads 0),
+// then " ... Monochrome", " ... 16 Color", " ... 256 Color" or
 // " ... True Color" by the bit count; item data 1, 4, 8, or 24 for every other bit count.
 // PNG images list their PNG size as True Color. Shows nothing; on failure (an entry or an
 // image header outside the file, a count below 1 or above the file's count) `list` is

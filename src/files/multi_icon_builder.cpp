@@ -65,9 +65,10 @@ BuilderReadResult ReadBuilderInput(IconFileBytes bytes, SlotImage& image) {
   const int depth = BuilderDepth(bytes, info);
   if (!IsBuilderDepth(depth) || !IsBuilderDepth(info.bit_count))
     return BuilderReadResult::kUnableToLoad;
+  const std::uint64_t needed = NeededResourceBytes(info, static_cast<int>(edge));
   if (info.bytes_in_resource > kMaxSlotResourceBytes ||
       !RangeInside(info.image_offset, info.bytes_in_resource, bytes.size()) ||
-      info.bytes_in_resource < NeededResourceBytes(info, static_cast<int>(edge)))
+      info.bytes_in_resource < needed)
     return BuilderReadResult::kUnableToLoad;
 
   SlotImage read;
@@ -76,7 +77,9 @@ BuilderReadResult ReadBuilderInput(IconFileBytes bytes, SlotImage& image) {
     return BuilderReadResult::kUnableToLoad;
   read.slot = SlotOf(static_cast<int>(edge), depth);
   std::copy_n(bytes.data() + EntryOffset(0), kIconEntryBytes, read.entry.begin());
-  const auto resource = bytes.subspan(info.image_offset, info.bytes_in_resource);
+  // Only the image's own bytes are taken: slack bytes the source's entry counts after the
+  // mask rows are left behind.
+  const auto resource = bytes.subspan(info.image_offset, needed);
   read.data.assign(resource.begin(), resource.end());
   image = std::move(read);
   return BuilderReadResult::kLoaded;
@@ -111,6 +114,7 @@ bool BuildMultiIconFileBytes(const std::array<bool, kBuilderSlotCount>& used,
     if (!used[slot]) continue;
     std::uint8_t* entry = out.data() + EntryOffset(k++);
     std::copy(entries[slot].begin(), entries[slot].end(), entry);
+    WriteU32(entry + kEntryBytesInResource, static_cast<std::uint32_t>(data[slot].size()));
     WriteU32(entry + kEntryImageOffset, running);
     running += static_cast<std::uint32_t>(data[slot].size());
   }

@@ -62,15 +62,17 @@ enum class BuilderReadResult {
 // and the stored image is a bitmap of one of them (not PNG, not 32 bits), and when the
 // resource the entry names (its image offset and bytes in resource) lies inside the file,
 // holds at least the header, palette, colour and mask rows the image needs, and is at most
-// kMaxSlotResourceBytes long. `image` is filled only for kLoaded.
+// kMaxSlotResourceBytes long. `image.data` holds exactly those needed bytes, without any
+// slack the entry's length counts after them. `image` is filled only for kLoaded.
 BuilderReadResult ReadBuilderInput(IconFileBytes bytes, SlotImage& image);
 // The same on a file, read whole once; a file that cannot be read is not an icon.
 BuilderReadResult ReadBuilderInput(const std::string& path, SlotImage& image);
 
 // The bytes of the multi-image file of the used slots: header (type 1, the count of used
-// slots), the used slots' entries from slot 11 down to 0 unchanged but for their image
-// offsets, then their resources in the same order. The offsets run from 16 N + 6 on, each
-// image following the previous one's bytes. False when no slot is used.
+// slots), the used slots' entries from slot 11 down to 0 unchanged but for their bytes in
+// resource (the length of the slot's data) and image offsets, then their resources in the
+// same order, back to back. The offsets run from 16 N + 6 on, each image following the
+// previous one's bytes. False when no slot is used.
 bool BuildMultiIconFileBytes(const std::array<bool, kBuilderSlotCount>& used,
                              const std::array<SlotEntryBytes, kBuilderSlotCount>& entries,
                              const std::array<std::vector<std::uint8_t>, kBuilderSlotCount>& data,

@@ -15,8 +15,10 @@ class NeResources : public GroupIconResources {
   // True when the bytes start with an MZ header that points to an "NE" header. The group
   // icons (type 0x800E) are then listed in resource-table order, and the image resources
   // (type 0x8003) by number; offsets and lengths are shifted by the table's alignment shift
-  // and a length reaching past the end of the file is cut at the end. The table is read
-  // entry by entry up to its terminating 0 or the end of the file, whichever comes first; a
+  // and a length reaching past the end of the file is cut at the end. The table ends where
+  // the resident-name table begins (both offsets from the NE header); it is read entry by
+  // entry up to its terminating 0 or that end, whichever comes first, and never past it. A
+  // resident-name table that does not follow the resource table leaves no resources; a
   // damaged table ends the listing where it breaks.
   bool Read(LibraryBytes& bytes);
 

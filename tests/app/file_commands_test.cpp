@@ -423,5 +423,25 @@ TEST_F(FileCommandsTest, A256PixelIconGetsTheSizeMessageAndAFadingOneAWarning) {
   EXPECT_EQ(form.Document.PicImage.GetPixel(8, 3), 0x00FF00u);
 }
 
+TEST_F(FileCommandsTest, PickingAnImageOf256PixelsGivesTheIncompatibleSizeMessage) {
+  // Its header gives no size: the row shows the directory's (0 standing for 256), and the
+  // pick is refused as any other size the editor cannot hold, not taken for a cancel.
+  const std::string path = folder.File("mixto.ico");
+  testing::WriteBytes(
+      path, testing::IconFile({testing::UniformImage(16, 4), testing::SizeOnlyInDirectoryImage()}));
+  ui.file_answers = {ScriptedUi::Chosen(path)};
+  ui.pick_rows = {1};
+  form.MenuClick("MnuOpen", -1);
+  ASSERT_EQ(ui.shown_rows.size(), 2u);
+  EXPECT_EQ(ui.shown_rows[1].text, "256 x 256 ... Monochrome");
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].text,
+            "Quorvane 2001 no kompatibilidad de ikonos\r\n\r\n256 x 256 pixels.");
+  EXPECT_EQ(ui.messages[0].title, "Quorvane 2001 - Error");
+  EXPECT_EQ(form.Document.Edge(), 32);
+  EXPECT_EQ(form.Caption, "Quorvane 2001 - Untitled");
+  EXPECT_TRUE(form.CurrentFilePath.empty());
+}
+
 }  // namespace
 }  // namespace brindlex

@@ -3,9 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <sstream>
 
-#include "cli/icon_tool.h"
+#include "cli/tool_run.h"
 #include "files/color_depth.h"
 #include "files/icon_png.h"
 #include "files/icon_writer.h"
@@ -15,17 +14,13 @@ namespace brindlex {
 namespace {
 
 using testing::Bytes;
+using testing::FileLine;
+using testing::ToolRun;
 
-struct ToolResult {
-  int status;
-  std::string err;
-};
-
-ToolResult Convert(const std::string& in, const std::string& out) {
-  std::ostringstream out_stream, err_stream;
-  const int status = RunIconTool({"convert", in, out}, out_stream, err_stream);
-  EXPECT_EQ(out_stream.str(), "");
-  return {status, err_stream.str()};
+ToolRun Convert(const std::string& in, const std::string& out) {
+  const ToolRun run = testing::Tool({"convert", in, out});
+  EXPECT_EQ(run.out, "");
+  return run;
 }
 
 class ConvertPngTest : public ::testing::Test {
@@ -44,7 +39,7 @@ TEST_F(ConvertPngTest, PngBecomesTheIconTheEditorWouldSave) {
     rgba[i * 4 + 3] = 0xFF;
   }
   testing::WriteBytes(File("in.png"), testing::PngRgba(16, 16, rgba));
-  const ToolResult run = Convert(File("in.png"), File("out.ico"));
+  const ToolRun run = Convert(File("in.png"), File("out.ico"));
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.err, "");
   Surface mask(16, 16, kBlack), color(16, 16, kBlack);
@@ -58,7 +53,7 @@ TEST_F(ConvertPngTest, PngBecomesTheIconTheEditorWouldSave) {
   EXPECT_EQ(testing::ReadBytes(File("out.ico")), expected);
 
   // Back to PNG: the same pixels, transparent ones as 0, 0, 0, 0.
-  const ToolResult back = Convert(File("out.ico"), File("back.png"));
+  const ToolRun back = Convert(File("out.ico"), File("back.png"));
   ASSERT_EQ(back.status, 0) << back.err;
   Bytes decoded;
   ASSERT_TRUE(DecodePngRgba(testing::ReadBytes(File("back.png")), 16, 16, decoded));
@@ -76,11 +71,11 @@ TEST_F(ConvertPngTest, IconImageBecomesRgbaPngWithAWarningForInvertingPixels) {
   ASSERT_TRUE(BuildIconFileBytes(mask, color, kTrueColorCount, icon));
   testing::WriteBytes(File("in.ico"), icon);
 
-  const ToolResult run = Convert(File("in.ico") + ":0", File("out.PNG"));
+  const ToolRun run = Convert(File("in.ico") + ":0", File("out.PNG"));
   ASSERT_EQ(run.status, 0);
-  EXPECT_EQ(run.err,
-            "brindlex-tool: warning: 2 inverting pixels cannot be shown in a PNG picture; "
-            "written transparent\n");
+  EXPECT_EQ(run.err, "brindlex-tool: warning: " + File("out.PNG") +
+                         ": 2 inverting pixels cannot be shown in a PNG picture; written "
+                         "transparent\n");
   Bytes decoded;
   ASSERT_TRUE(DecodePngRgba(testing::ReadBytes(File("out.PNG")), 32, 32, decoded));
   Bytes expected;
@@ -94,17 +89,17 @@ TEST_F(ConvertPngTest, IconImageBecomesRgbaPngWithAWarningForInvertingPixels) {
   ASSERT_TRUE(BuildIconFileBytes(mask, color, kTrueColorCount, icon));
   testing::WriteBytes(File("one.ico"), icon);
   EXPECT_EQ(Convert(File("one.ico"), File("one.png")).err,
-            "brindlex-tool: warning: 1 inverting pixel cannot be shown in a PNG picture; "
-            "written transparent\n");
+            "brindlex-tool: warning: " + File("one.png") +
+                ": 1 inverting pixel cannot be shown in a PNG picture; written transparent\n");
 }
 
 TEST_F(ConvertPngTest, WrongSizesDamageAndBadNamesAreClearErrors) {
   testing::WriteBytes(File("big.png"), testing::PngRgba(64, 64, Bytes(64 * 64 * 4, 0xFF)));
-  ToolResult run = Convert(File("big.png"), File("out.ico"));
+  ToolRun run = Convert(File("big.png"), File("out.ico"));
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err, "brindlex-tool: " + File("big.png") +
-                         ": the picture is 64 x 64 pixels; only 16 x 16, 32 x 32 and 48 x 48 "
-                         "pictures can be converted\n");
+  EXPECT_EQ(run.err, FileLine(File("big.png"),
+                              "the picture is 64 x 64 pixels; only 16 x 16, 32 x 32 and 48 x 48 "
+                              "pictures can be converted"));
   testing::WriteBytes(File("huge.png"), testing::PngHeaderOnly(100000, 100000));
   run = Convert(File("huge.png"), File("out.ico"));
   EXPECT_EQ(run.status, 1);
@@ -115,24 +110,27 @@ TEST_F(ConvertPngTest, WrongSizesDamageAndBadNamesAreClearErrors) {
   testing::WriteBytes(File("cut.png"), cut);
   run = Convert(File("cut.png"), File("out.ico"));
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err, "brindlex-tool: " + File("cut.png") +
-                         ": the PNG picture is damaged and cannot be decoded\n");
+  EXPECT_EQ(run.err, FileLine(File("cut.png"), "the PNG picture is damaged and cannot be decoded"));
   testing::WriteBytes(File("text.png"), Bytes{'h', 'i'});
   EXPECT_EQ(Convert(File("text.png"), File("out.ico")).err,
-            "brindlex-tool: " + File("text.png") + ": not a PNG picture\n");
+            FileLine(File("text.png"), "not a PNG picture"));
   EXPECT_EQ(Convert(File("none.png"), File("out.ico")).err,
-            "brindlex-tool: " + File("none.png") + ": cannot read: No such file or directory\n");
+            FileLine(File("none.png"), "cannot read: No such file or directory"));
   EXPECT_FALSE(std::filesystem::exists(File("out.ico")));
 
-  // A PNG goes to an icon only.
+  // A PNG goes to an icon only, and is one image.
   testing::WriteBytes(File("ok.png"), testing::PngRgba(16, 16, Bytes(16 * 16 * 4, 0xFF)));
   EXPECT_EQ(Convert(File("ok.png"), File("out.bmp")).status, 2);
+  run = Convert(File("ok.png") + ":1", File("out.ico"));
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.err.substr(0, run.err.find('\n')),
+            "brindlex-tool: a PNG picture is one image; it takes no image number: " +
+                File("ok.png") + ":1");
   // An icon image that is not there.
   testing::WriteBytes(File("in.ico"), testing::IconFile({testing::UniformImage(16, 1)}));
   run = Convert(File("in.ico") + ":3", File("out.png"));
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err, "brindlex-tool: " + File("in.ico") +
-                         ": there is no image 3 (the file holds 1 image)\n");
+  EXPECT_EQ(run.err, FileLine(File("in.ico"), "there is no image 3 (the file holds 1 image)"));
 }
 
 }  // namespace

@@ -1,9 +1,7 @@
 // brindlex-tool convert to .bmp and .cur, and build.
 #include <gtest/gtest.h>
 
-#include <sstream>
-
-#include "cli/icon_tool.h"
+#include "cli/tool_run.h"
 #include "files/bitmap_writer.h"
 #include "files/cursor_writer.h"
 #include "files/icon_test_files.h"
@@ -12,18 +10,10 @@ namespace brindlex {
 namespace {
 
 using testing::Bytes;
+using testing::FileLine;
+using testing::Tool;
+using testing::ToolRun;
 using testing::UniformImage;
-
-struct ToolResult {
-  int status;
-  std::string out, err;
-};
-
-ToolResult Tool(const std::vector<std::string>& args) {
-  std::ostringstream out, err;
-  const int status = RunIconTool(args, out, err);
-  return {status, out.str(), err.str()};
-}
 
 class ExportCommandsTest : public ::testing::Test {
  protected:
@@ -57,7 +47,7 @@ TEST_F(ExportCommandsTest, ConvertWritesWhatTheExportsWrite) {
   Surface mask, color;
   Planes(mask, color);
   const std::string bmp = folder.File("gris.bmp");
-  ToolResult run = Tool({"convert", folder.File("gris.ico"), bmp});
+  ToolRun run = Tool({"convert", folder.File("gris.ico"), bmp});
   ASSERT_EQ(run.status, 0) << run.err;
   Bytes expected;
   ASSERT_TRUE(BuildBitmapFileBytes(ComposeOverWhite(mask, color), 256, expected));
@@ -88,14 +78,14 @@ TEST_F(ExportCommandsTest, ConvertRefusesBadHotSpotsAndBadInputs) {
            {"convert", in, folder.File("a.bmp"), "--hotspot", "1,2"},
            {"convert", in, folder.File("a.cur"), "--hotspot"},
            {"convert", in, folder.File("a.png.txt")}}) {
-    const ToolResult run = Tool(args);
+    const ToolRun run = Tool(args);
     EXPECT_EQ(run.status, 2) << args.back();
     EXPECT_NE(run.err.find("--help"), std::string::npos);
   }
-  const ToolResult icon = Tool({"convert", in, folder.File("a.ico"), "--hotspot", "1,2"});
+  const ToolRun icon = Tool({"convert", in, folder.File("a.ico"), "--hotspot", "1,2"});
   EXPECT_EQ(icon.status, 2);
   EXPECT_NE(icon.err.find("--hotspot applies to .cur outputs only"), std::string::npos);
-  const ToolResult outside = Tool({"convert", in, folder.File("a.cur"), "--hotspot", "16,0"});
+  const ToolRun outside = Tool({"convert", in, folder.File("a.cur"), "--hotspot", "16,0"});
   EXPECT_NE(outside.err.find("lies outside the 16 x 16 image"), std::string::npos) << outside.err;
   testing::WriteBytes(folder.File("malo.ico"), {0, 0, 1, 0, 1, 0, 16, 16});
   EXPECT_EQ(Tool({"convert", folder.File("malo.ico"), folder.File("a.bmp")}).status, 1);
@@ -107,7 +97,7 @@ TEST_F(ExportCommandsTest, BuildFillsSlotsInOrderAndWritesAsCreateDoes) {
   const std::string old_color = Icon("viejo.ico", 16, 24, 0x11);
   const std::string new_color = Icon("nuevo.ico", 16, 24, 0x33);
   const std::string out = folder.File("todo.ico");
-  const ToolResult run = Tool({"build", out, mono, old_color, new_color});
+  const ToolRun run = Tool({"build", out, mono, old_color, new_color});
   ASSERT_EQ(run.status, 0) << run.err;
   const Bytes file = testing::ReadBytes(out);
   ASSERT_EQ(file.size(), 1086u);
@@ -127,7 +117,7 @@ TEST_F(ExportCommandsTest, BuildOfTenWorksAndAnEleventhOrABadInputWritesNothing)
   const std::string out = folder.File("diez.ico");
   std::vector<std::string> args = {"build", out};
   args.insert(args.end(), inputs.begin(), inputs.begin() + 10);
-  ToolResult run = Tool(args);
+  ToolRun run = Tool(args);
   ASSERT_EQ(run.status, 0) << run.err;
   const Bytes ten = testing::ReadBytes(out);
   EXPECT_EQ(ten[4], 10);
@@ -143,8 +133,7 @@ TEST_F(ExportCommandsTest, BuildOfTenWorksAndAnEleventhOrABadInputWritesNothing)
   args.push_back(inputs[10]);
   run = Tool(args);
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err,
-            "brindlex-tool: " + inputs[10] + ": a maximum of ten icons has been reached\n");
+  EXPECT_EQ(run.err, FileLine(inputs[10], "a maximum of ten icons has been reached"));
   EXPECT_FALSE(std::filesystem::exists(out));
 
   const std::string alpha = Icon("alfa.ico", 32, 32);
@@ -152,7 +141,10 @@ TEST_F(ExportCommandsTest, BuildOfTenWorksAndAnEleventhOrABadInputWritesNothing)
   EXPECT_EQ(run.status, 1);
   EXPECT_NE(run.err.find(alpha + ": unable to load icon"), std::string::npos) << run.err;
   run = Tool({"build", out, inputs[0], folder.Path()});
-  EXPECT_EQ(run.err, "brindlex-tool: " + folder.Path() + ": not a valid icon file\n");
+  EXPECT_EQ(run.err, FileLine(folder.Path(), "cannot read: Is a directory"));
+  testing::WriteBytes(folder.File("texto.ico"), {'h', 'i'});
+  run = Tool({"build", out, inputs[0], folder.File("texto.ico")});
+  EXPECT_EQ(run.err, FileLine(folder.File("texto.ico"), "not an icon file"));
   testing::WriteBytes(folder.File("vacio.ico"), {});
   EXPECT_EQ(Tool({"build", out, inputs[0], folder.File("vacio.ico")}).status, 1);
   EXPECT_FALSE(std::filesystem::exists(out));
@@ -164,7 +156,7 @@ TEST_F(ExportCommandsTest, BuildNeedsTwoInputsAndTwoSlots) {
   EXPECT_EQ(Tool({"build", folder.File("x.ico")}).status, 2);
   EXPECT_EQ(Tool({"build"}).status, 2);
   EXPECT_EQ(Tool({"build", folder.File("x.bmp"), one, one}).status, 2);
-  const ToolResult same = Tool({"build", folder.File("x.ico"), one, one});
+  const ToolRun same = Tool({"build", folder.File("x.ico"), one, one});
   EXPECT_EQ(same.status, 1);
   EXPECT_FALSE(std::filesystem::exists(folder.File("x.ico")));
   // The output may be one of the inputs: everything is read before it is replaced.
@@ -178,7 +170,7 @@ TEST_F(ExportCommandsTest, BuildNeedsTwoInputsAndTwoSlots) {
 }
 
 TEST_F(ExportCommandsTest, HelpNamesTheNewCommands) {
-  const ToolResult run = Tool({"--help"});
+  const ToolRun run = Tool({"--help"});
   EXPECT_NE(run.out.find("convert IN.ico[:INDEX] OUT.cur [--hotspot X,Y]"), std::string::npos);
   EXPECT_NE(run.out.find("convert IN.ico[:INDEX] OUT.bmp"), std::string::npos);
   EXPECT_NE(run.out.find("build OUT.ico IN.ico..."), std::string::npos);

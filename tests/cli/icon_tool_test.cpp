@@ -2,8 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <iostream>
-#include <sstream>
+#include <regex>
 
 #include "cli/tool_run.h"
 #include "cli/tool_support.h"
@@ -18,6 +19,7 @@ namespace {
 
 using testing::Bytes;
 
+using testing::FileLine;
 using testing::Tool;
 using testing::ToolRun;
 
@@ -52,11 +54,11 @@ TEST_F(IconToolTest, ListOfSeveralFilesNamesEachAndFailsForNonIcons) {
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.out.substr(0, run.out.find('\n')),
             folder_.File("multi.ico") + ": 16 x 16 ... Monochrome");
-  EXPECT_EQ(run.err, "brindlex-tool: " + folder_.File("text.txt") + ": not an icon file\n");
+  EXPECT_EQ(run.err, FileLine(folder_.File("text.txt"), "not an icon file"));
   const ToolRun missing = Tool({"list", folder_.File("none.ico")});
   EXPECT_EQ(missing.status, 1);
-  EXPECT_EQ(missing.err, "brindlex-tool: " + folder_.File("none.ico") +
-                             ": cannot read: No such file or directory\n");
+  EXPECT_EQ(missing.err,
+            FileLine(folder_.File("none.ico"), "cannot read: No such file or directory"));
 }
 
 TEST_F(IconToolTest, ConvertOpensLikeTheEditorAndSavesAtTheSmallestDepth) {
@@ -74,17 +76,54 @@ TEST_F(IconToolTest, ConvertOpensLikeTheEditorAndSavesAtTheSmallestDepth) {
   EXPECT_EQ(testing::ReadBytes(out).size(), 198u) << "image 0 by default, one bit";
 }
 
+TEST_F(IconToolTest, ConvertIntoTheFileItCameFromKeepsEveryImage) {
+  // What the editor's Save writes after opening image 1: the image first, then the others.
+  const Bytes source = testing::ReadBytes(folder_.File("multi.ico"));
+  Surface color(32, 32, kBlack);
+  color.SetPixel(1, 0, 0x0000FF);
+  MultiImageState state;
+  state.SourceIndex = 1;
+  state.SourceWidth = state.SourceHeight = 32;
+  Bytes expected;
+  std::string error;
+  ASSERT_TRUE(BuildReplacedIconFileBytes(source, Surface(32, 32, kBlack), color, 16, state,
+                                         expected, error));
+
+  // The same file under its own name, through a symbolic link and through another hard link.
+  const std::string copy = folder_.File("copy.ico"), link = folder_.File("link.ico"),
+                    other = folder_.File("other.ico");
+  const std::vector<std::pair<std::string, std::string>> same_file = {
+      {copy, copy}, {link, copy}, {copy, other}};
+  for (const auto& [input, output] : same_file) {
+    std::filesystem::remove(copy), std::filesystem::remove(link), std::filesystem::remove(other);
+    testing::WriteBytes(copy, source);
+    std::filesystem::create_symlink(copy, link);
+    std::filesystem::create_hard_link(copy, other);
+    const ToolRun run = Tool({"convert", input + ":1", output});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(testing::ReadBytes(output), expected) << input << " into " << output;
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+  }
+  EXPECT_EQ(Tool({"list", other}).out,
+            "32 x 32 ... 16 Color\n16 x 16 ... Monochrome\n64 x 64 ... True Color\n");
+}
+
 TEST_F(IconToolTest, ConvertReportsImagesItCannotOpen) {
   const std::string out = folder_.File("out.ico");
   ToolRun run = Tool({"convert", folder_.File("multi.ico") + ":2", out});
   EXPECT_EQ(run.status, 1);
   // One line: the program, the file, the reason; no window title, no line breaks.
-  EXPECT_EQ(run.err, "brindlex-tool: " + folder_.File("multi.ico") +
-                         ": Quorvane 2001 no kompatibilidad de ikonos 64 x 64 pixels.\n");
+  EXPECT_EQ(run.err, FileLine(folder_.File("multi.ico"),
+                              "the image is 64 x 64 pixels; only 16 x 16, 32 x 32 and 48 x 48 "
+                              "images can be opened"));
   run = Tool({"convert", folder_.File("multi.ico") + ":3", out});
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err, "brindlex-tool: " + folder_.File("multi.ico") +
-                         ": there is no image 3 (the file holds 3 images)\n");
+  EXPECT_EQ(run.err,
+            FileLine(folder_.File("multi.ico"), "there is no image 3 (the file holds 3 images)"));
+  // However long the number, and the whole argument is not taken for a missing file name.
+  run = Tool({"convert", folder_.File("multi.ico") + ":123456789012345678901", out});
+  EXPECT_EQ(run.err, FileLine(folder_.File("multi.ico"),
+                              "there is no image 123456789012345678901 (the file holds 3 images)"));
   run = Tool({"convert", folder_.File("text.txt"), out});
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(folder_.Entries(), (std::vector<std::string>{"multi.ico", "text.txt"}));
@@ -115,10 +154,20 @@ TEST_F(IconToolTest, A256PixelImageIsListedAndRefusedWithTheSizeReason) {
   EXPECT_EQ(list.err, "");
   const ToolRun convert = Tool({"convert", big, folder_.File("out.ico")});
   EXPECT_EQ(convert.status, 1);
-  EXPECT_EQ(convert.err, "brindlex-tool: " + big +
-                             ": las dimenciones de este ikono no son iguales ke el Quorvane 256 "
-                             "x 256 pixels.\n");
+  EXPECT_EQ(convert.err, FileLine(big,
+                                  "the image is 256 x 256 pixels; only 16 x 16, 32 x 32 and 48 x "
+                                  "48 images can be opened"));
   EXPECT_FALSE(FileExists(folder_.File("out.ico")));
+
+  // An image whose header gives no size is read at its directory size, as the editor does.
+  const std::string mixed = folder_.File("mixto.ico");
+  testing::WriteBytes(mixed, testing::IconFile({testing::UniformImage(16, 4),
+                                                testing::SizeOnlyInDirectoryImage()}));
+  EXPECT_EQ(Tool({"list", mixed}).out, "16 x 16 ... 16 Color\n256 x 256 ... Monochrome\n");
+  const ToolRun pick = Tool({"convert", mixed + ":1", folder_.File("out.ico")});
+  EXPECT_EQ(pick.status, 1);
+  EXPECT_EQ(pick.err, "brindlex-tool: " + mixed +
+                          ": Quorvane 2001 no kompatibilidad de ikonos 256 x 256 pixels.\n");
 }
 
 TEST_F(IconToolTest, ConvertWarnsAboutSoftTransparencyAndStillConverts) {
@@ -132,14 +181,64 @@ TEST_F(IconToolTest, ConvertWarnsAboutSoftTransparencyAndStillConverts) {
   const ToolRun run = Tool({"convert", fading, folder_.File("out.ico")});
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.out, "");
-  EXPECT_EQ(run.err, "brindlex-tool: " + fading + ": " + std::string(kSoftAlphaText) + "\n");
+  EXPECT_EQ(run.err, "brindlex-tool: warning: " + fading +
+                         ": the image has partly transparent pixels; those of alpha 128 or more "
+                         "became opaque, the others transparent\n");
   // The top line (alpha 100) became transparent, the rest opaque red.
-  Surface mask, color;
-  ASSERT_TRUE(OpenIconImage(folder_.File("out.ico"), 0, mask, color, std::cerr));
-  EXPECT_EQ(mask.GetPixel(5, 0), kWhite);
-  EXPECT_EQ(color.GetPixel(5, 1), 0x0000FFu);
+  OpenedImage image;
+  ASSERT_TRUE(OpenIconImage(ParseInput(folder_.File("out.ico")), image, std::cerr));
+  EXPECT_EQ(image.mask.GetPixel(5, 0), kWhite);
+  EXPECT_EQ(image.color.GetPixel(5, 1), 0x0000FFu);
   // A hard-edged image converts silently.
   EXPECT_EQ(Tool({"convert", folder_.File("multi.ico") + ":1", folder_.File("o2.ico")}).err, "");
+}
+
+TEST_F(IconToolTest, OptionsStandAnywhereAndOnlyKnownOnesAreTaken) {
+  const std::string in = folder_.File("multi.ico"), out = folder_.File("out.cur");
+  const std::vector<std::vector<std::string>> placings = {
+      {"convert", in, out, "--hotspot", "3,4"},
+      {"convert", in, out, "--hotspot=3,4"},
+      {"convert", "--hotspot", "3,4", in, out},
+      {"--hotspot=3,4", "convert", in, "--", out}};
+  for (const auto& args : placings) {
+    std::filesystem::remove(out);
+    const ToolRun run = Tool(args);
+    ASSERT_EQ(run.status, 0) << run.err;
+    const Bytes cursor = testing::ReadBytes(out);
+    ASSERT_GE(cursor.size(), 14u);
+    EXPECT_EQ(Bytes(cursor.begin() + 10, cursor.begin() + 14), (Bytes{3, 0, 4, 0}));
+  }
+
+  const ToolRun unknown = Tool({"list", in, "--verbose"});
+  EXPECT_EQ(unknown.status, 2);
+  EXPECT_EQ(unknown.err,
+            "brindlex-tool: unknown option '--verbose'\nTry 'brindlex-tool --help' for more "
+            "information.\n");
+  EXPECT_EQ(Tool({"list", in, "--hotspot", "1,1"}).status, 2);
+  EXPECT_EQ(Tool({"convert", in, out, "--hotspot=1,1", "--hotspot=2,2"}).status, 2);
+  // After "--" an option's name is a file name.
+  EXPECT_EQ(Tool({"list", "--", "--help"}).err,
+            FileLine("--help", "cannot read: No such file or directory"));
+
+  const ToolRun version = Tool({"list", "--version"});
+  EXPECT_EQ(version.status, 0);
+  EXPECT_EQ(version.out, "brindlex-tool " BRINDLEX_VERSION "\n");
+  EXPECT_TRUE(
+      std::regex_match(version.out, std::regex("brindlex-tool [0-9]+\\.[0-9]+\\.[0-9]+\n")));
+  EXPECT_EQ(Tool({"convert", "--help"}).out.rfind("Usage: brindlex-tool", 0), 0u);
+}
+
+TEST(ToolLinesTest, TheEditorsMessagesBecomeTheToolsEnglishLines) {
+  EXPECT_EQ(ToolLineFor(SizeMessage(kDecodeSizeText, 24, 24)).reason,
+            "the image is 24 x 24 pixels; only 16 x 16, 32 x 32 and 48 x 48 images can be opened");
+  for (std::string_view damaged : {kSingleIconLoadErrorText, kDecodeErrorText}) {
+    const ToolLine line = ToolLineFor(std::string(damaged));
+    EXPECT_FALSE(line.warning);
+    EXPECT_EQ(line.reason, "the image is damaged and cannot be decoded");
+  }
+  EXPECT_TRUE(ToolLineFor(std::string(kSoftAlphaText)).warning);
+  // Other texts (the system's, already English) only lose their line breaks.
+  EXPECT_EQ(ToolLineFor("Permission denied\r\n").reason, "Permission denied");
 }
 
 TEST(OneLineTest, LineBreaksAndTheBlanksAroundThemBecomeOneBlank) {

@@ -1,7 +1,7 @@
 // brindlex-tool count and extract over libraries, animated cursors and other files.
 #include <gtest/gtest.h>
 
-#include <sstream>
+#include <filesystem>
 
 #include "cli/icon_tool.h"
 #include "cli/tool_run.h"
@@ -14,6 +14,7 @@ namespace {
 
 using testing::Bytes;
 
+using testing::FileLine;
 using testing::Tool;
 using testing::ToolRun;
 
@@ -37,7 +38,7 @@ TEST_F(LibraryToolTest, CountPrintsWhatTheDialogShows) {
   const ToolRun several = Tool({"count", dll, ani, text, folder.Path()});
   EXPECT_EQ(several.status, 1);  // the folder cannot be read
   EXPECT_EQ(several.out, dll + ": 12\n" + ani + ": 3\n" + text + ": 0\n");
-  EXPECT_EQ(several.err, "brindlex-tool: " + folder.Path() + ": cannot read: Is a directory\n");
+  EXPECT_EQ(several.err, FileLine(folder.Path(), "cannot read: Is a directory"));
   EXPECT_EQ(Tool({"count"}).status, 2);
 }
 
@@ -64,17 +65,18 @@ TEST_F(LibraryToolTest, ExtractRefusesMissingIconsClearly) {
   const std::string out = folder.File("out.ico");
   ToolRun run = Tool({"extract", dll, "12", out});
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err, "brindlex-tool: " + dll + ": there is no icon 12 (the file holds 12 icons)\n");
+  EXPECT_EQ(run.err, FileLine(dll, "there is no icon 12 (the file holds 12 icons)"));
   run = Tool({"extract", ani, "3", out});
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err, "brindlex-tool: " + ani + ": there is no icon 3 (the file holds 3 icons)\n");
+  EXPECT_EQ(run.err, FileLine(ani, "there is no icon 3 (the file holds 3 icons)"));
   run = Tool({"extract", text, "0", out});
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err, "brindlex-tool: " + text + ": the file holds no icons\n");
+  EXPECT_EQ(run.err, FileLine(text, "the file holds no icons"));
   run = Tool({"extract", folder.File("none.dll"), "0", out});
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err, "brindlex-tool: " + folder.File("none.dll") +
-                         ": cannot read: No such file or directory\n");
+  EXPECT_EQ(run.err, FileLine(folder.File("none.dll"), "cannot read: No such file or directory"));
+  run = Tool({"extract", dll, "123456789012", out});
+  EXPECT_EQ(run.err, FileLine(dll, "there is no icon 123456789012 (the file holds 12 icons)"));
   EXPECT_EQ(Tool({"extract", dll, "-1", out}).status, 2);
   EXPECT_EQ(Tool({"extract", dll, "x", out}).status, 2);
   EXPECT_EQ(Tool({"extract", dll, "0", folder.File("out.png")}).status, 2);
@@ -84,6 +86,20 @@ TEST_F(LibraryToolTest, ExtractRefusesMissingIconsClearly) {
   const std::string help = Tool({"--help"}).out;
   EXPECT_NE(help.find("  count FILE..."), std::string::npos);
   EXPECT_NE(help.find("  extract FILE INDEX OUT.ico"), std::string::npos);
+}
+
+TEST_F(LibraryToolTest, ExtractNeverWritesOverTheFileItTakesFrom) {
+  const std::string icons = folder.File("two.ico"), link = folder.File("link.ico");
+  const Bytes two =
+      testing::IconFile({testing::SolidImage(32, 0x00FF00), testing::SolidImage(16, 0xFF0000)}, 1);
+  testing::WriteBytes(icons, two);
+  std::filesystem::create_symlink(icons, link);
+  const ToolRun run = Tool({"extract", icons, "0", link});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(
+      run.err,
+      FileLine(link, "is the file the icon is taken from; extract writes a new one-image file"));
+  EXPECT_EQ(testing::ReadBytes(icons), two);
 }
 
 }  // namespace

@@ -20,4 +20,9 @@ inline ToolRun Tool(const std::vector<std::string>& args) {
   return {status, out.str(), err.str()};
 }
 
+// The tool's line about a file: "brindlex-tool: FILE: reason" and a line break.
+inline std::string FileLine(const std::string& file, const std::string& reason) {
+  return "brindlex-tool: " + file + ": " + reason + "\n";
+}
+
 }  // namespace brindlex::testing

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <chrono>
 
 #include "files/icon_library_group.h"
@@ -107,6 +108,26 @@ TEST(IconLibrary, TheLargeImageIsChosenAndScaledByNearestNeighbour) {
   ExpectIcon(pe3, 0, 0, Solid(kBlack), doubled);
 }
 
+TEST(IconLibrary, AnImageOfAnySizeOrShapeIsScaledTo32) {
+  // The only image of the group is 194 x 313, though its group entry claims 256 x 256 (size
+  // bytes 0); source pixel (x, y) is red x, green and blue the line number.
+  auto source = [](int x, int y) { return Color(x) | Color(y & 0xFF) << 8 | Color(y >> 8) << 16; };
+  Bytes rgba;
+  for (int y = 0; y < 313; ++y)
+    for (int x = 0; x < 194; ++x)
+      rgba.insert(rgba.end(), {std::uint8_t(x), std::uint8_t(y), std::uint8_t(y >> 8), 255});
+  StoredImage png;
+  png.resource = testing::PngRgba(194, 313, rgba);
+  png.width = png.height = 0;
+  png.bit_count = 32;
+  const Bytes pe = testing::PeLibrary({{"", 1, {png}}}, true).bytes;
+  Surface color(32, 32, kBlack);
+  for (int y = 0; y < 32; ++y)
+    for (int x = 0; x < 32; ++x) color.SetPixel(x, y, source(x * 194 / 32, y * 313 / 32));
+  EXPECT_EQ(Count(pe), 1);
+  ExpectIcon(pe, 0, 0, Solid(kBlack), color);
+}
+
 TEST(IconLibrary, PngAnd32BitImagesFollowTheAlphaRule) {
   Bytes rgba;
   for (int i = 0; i < 32 * 32; ++i) {
@@ -137,6 +158,40 @@ TEST(IconLibrary, NeGroupsInTableOrderWithTheAlignmentShift) {
     ExpectIcon(ne.bytes, 0, 0, Solid(kBlack), Solid(kGreen));
     ExpectIcon(ne.bytes, 1, 0, Solid(kBlack), Solid(kBlue));
   }
+}
+
+// Bytes in memory that remember the furthest byte any read reached.
+class RecordingBytes : public MemoryLibraryBytes {
+ public:
+  using MemoryLibraryBytes::MemoryLibraryBytes;
+  bool Read(std::uint64_t offset, std::size_t length, std::uint8_t* out) override {
+    if (length > 0) read_end = std::max(read_end, offset + length);
+    return MemoryLibraryBytes::Read(offset, length, out);
+  }
+  std::uint64_t read_end = 0;
+};
+
+TEST(IconLibrary, TheNeResourceTableEndsWhereTheResidentNameTableBegins) {
+  // One group; the data is aligned to 512 bytes, so the table is followed by free space.
+  const testing::NeBuild ne = testing::NeLibrary({{"", 0, {SolidImage(32, kRed)}}}, 9);
+  // Table: shift, the image type with its one entry, the group type with its one entry,
+  // then the terminating 0, which this file lacks: its resident-name table starts there.
+  const std::size_t group_entry = ne.table + 2 + 8 + 12 + 8;
+  const std::size_t table_end = group_entry + 12;
+  Bytes b = ne.bytes;
+  testing::PutAt(b, 0x40 + 0x26, table_end - 0x40, 2);
+  // Past the end lie bytes that read as one more group type naming the same group.
+  testing::PutAt(b, table_end, 0x800E, 2);
+  testing::PutAt(b, table_end + 2, 1, 2);
+  std::copy_n(b.begin() + group_entry, 12, b.begin() + table_end + 8);
+  RecordingBytes bytes(b);
+  NeResources resources;
+  ASSERT_TRUE(resources.Read(bytes));
+  EXPECT_EQ(resources.Groups().size(), 1u);
+  EXPECT_LE(bytes.read_end, table_end);
+  // A resident-name table that does not follow the resource table leaves no resources.
+  testing::PutAt(b, 0x40 + 0x26, ne.table - 0x40, 2);
+  EXPECT_EQ(Count(b), 0);
 }
 
 Bytes OneImageIcon(const StoredImage& image, std::uint16_t type = 1) {
@@ -215,7 +270,7 @@ TEST(IconLibrary, FilesOnDiskReadThroughPagesAndFoldersHoldNone) {
   // A named pipe is refused at once rather than waited on.
   ASSERT_EQ(::mkfifo(folder.File("pipe.dll").c_str(), 0600), 0);
   EXPECT_FALSE(library.Open(folder.File("pipe.dll"), &error));
-  EXPECT_EQ(error, "Invalid argument");
+  EXPECT_EQ(error, "Not a regular file");
   testing::WriteBytes(folder.File("empty.dll"), {});
   EXPECT_TRUE(library.Open(folder.File("empty.dll")));
   EXPECT_EQ(library.IconCount(), 0);

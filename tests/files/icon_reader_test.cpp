@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "files/icon_decoder.h"
+#include "files/icon_library.h"
 #include "files/icon_messages.h"
 #include "icon_test_files.h"
 #include "picture.h"
@@ -259,19 +261,20 @@ TEST(DecodeTest, BitmapHeaderLongerThanFortyBytesIsSkippedByItsSize) {
   EXPECT_EQ(color.GetPixel(3, 3), 0x202020u);
 }
 
-// A 32-bit 16 x 16 image with every pixel (b, g, r, alpha) and mask bytes `mask_fill`.
-testing::StoredImage ThirtyTwoBit(std::uint8_t alpha, std::uint8_t mask_fill,
-                                  bool with_mask = true) {
+// A 32-bit edge x edge image with every pixel (b, g, r, alpha) and mask bytes `mask_fill`.
+testing::StoredImage ThirtyTwoBit(std::uint8_t alpha, std::uint8_t mask_fill, bool with_mask = true,
+                                  int edge = 16) {
   Bytes colors;
-  for (int i = 0; i < 256; ++i) colors.insert(colors.end(), {0x30, 0x20, 0x10, alpha});
-  return testing::BitmapImage(16, 32, {}, colors, with_mask ? Bytes(64, mask_fill) : Bytes());
+  for (int i = 0; i < edge * edge; ++i) colors.insert(colors.end(), {0x30, 0x20, 0x10, alpha});
+  const Bytes masks(testing::PaddedRow(edge, 1) * edge, mask_fill);
+  return testing::BitmapImage(edge, 32, {}, colors, with_mask ? masks : Bytes());
 }
 
-TEST(DecodeTest, ThirtyTwoBitsOpaqueWhenMaskClearAndAlphaAtLeastHalf) {
+TEST(DecodeTest, ThirtyTwoBitsTakeTheirAlphaAndIgnoreTheMask) {
   struct Case {
     std::uint8_t alpha, mask;
     bool opaque;
-  } cases[] = {{255, 0, true}, {128, 0, true}, {127, 0, false}, {255, 0xFF, false}};
+  } cases[] = {{255, 0, true}, {128, 0, true}, {127, 0, false}, {255, 0xFF, true}};
   for (const Case& c : cases) {
     Surface mask, color;
     Decode(IconFile({ThirtyTwoBit(c.alpha, c.mask)}), mask, color, c.alpha != 255);
@@ -282,11 +285,33 @@ TEST(DecodeTest, ThirtyTwoBitsOpaqueWhenMaskClearAndAlphaAtLeastHalf) {
   Surface mask, color;
   Decode(IconFile({ThirtyTwoBit(0, 0)}), mask, color);
   EXPECT_EQ(color.GetPixel(0, 0), 0x302010u);
+  Decode(IconFile({ThirtyTwoBit(0, 0xFF)}), mask, color);
+  EXPECT_TRUE(SamePixels(Surface(16, 16, kWhite), mask));
   // No mask rows: the alpha decides.
   Decode(IconFile({ThirtyTwoBit(200, 0, false)}), mask, color, true);
   EXPECT_EQ(mask.GetPixel(0, 0), kBlack);
   Decode(IconFile({ThirtyTwoBit(255, 0, false)}), mask, color);
   EXPECT_EQ(mask.GetPixel(0, 0), kBlack);
+}
+
+// A favicon whose 32 x 32 image is stored without mask rows (its entry's length ends with
+// the colour rows) and is followed by another image: those bytes are not its mask.
+TEST(DecodeTest, ThirtyTwoBitImageWithoutMaskRowsLeavesTheNextImageAlone) {
+  for (const std::uint8_t alpha : {0xFF, 0x00}) {
+    const Bytes file =
+        IconFile({ThirtyTwoBit(alpha, 0, false, 32), UniformImage(16, 1, 0xFF, 0xFF)});
+    ASSERT_EQ(file[6 + 8] | file[6 + 9] << 8, 40 + 4096);
+    Surface mask, color;
+    ASSERT_TRUE(DecodeIconEntry(IconFileBytes(file), 0, 32, 32, mask, color));
+    EXPECT_TRUE(SamePixels(Surface(32, 32, kBlack), mask)) << int(alpha);
+    EXPECT_TRUE(SamePixels(Surface(32, 32, 0x302010), color)) << int(alpha);
+    // The extraction reads an icon file's image through the same decoder.
+    IconLibrary library;
+    library.Open(file);
+    Surface extracted_mask, extracted_color;
+    ASSERT_TRUE(library.LoadIcon(0, 0, extracted_mask, extracted_color));
+    EXPECT_TRUE(SamePixels(mask, extracted_mask)) << int(alpha);
+  }
 }
 
 TEST(DecodeTest, PngImagesUseTheAlphaRule) {

@@ -8,6 +8,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
@@ -106,6 +107,15 @@ inline StoredImage UniformImage(int edge, int bit_count, std::uint8_t fill = 0,
     palette.insert(palette.end(), {std::uint8_t(i), std::uint8_t(i), std::uint8_t(i), 0});
   return BitmapImage(edge, bit_count, palette, Bytes(PaddedRow(edge, bit_count) * edge, fill),
                      Bytes(PaddedRow(edge, 1) * edge, mask_fill));
+}
+
+// An image whose directory entry gives 0 (256 pixels) for both sides and whose bitmap header
+// gives 0 for its width and height.
+inline StoredImage SizeOnlyInDirectoryImage() {
+  StoredImage image = UniformImage(16, 1);
+  std::fill(image.resource.begin() + 4, image.resource.begin() + 12, 0);
+  image.width = image.height = 0;
+  return image;
 }
 
 // A PNG stream of width x height pixels given as red, green, blue, alpha bytes.

@@ -126,6 +126,36 @@ TEST(MultiIconBuilder, CopiesTheImageTheEntryNamesEvenAwayFromTheUsualPlace) {
   EXPECT_EQ(image.color.GetPixel(7, 7), 0xFF0000u);  // entry 1: blue
 }
 
+TEST(MultiIconBuilder, SlackBytesTheSourceEntryCountsAreLeftBehind) {
+  // Both sources' entries count 20 bytes after the mask rows, which the files hold.
+  testing::StoredImage mono = UniformImage(16, 1, 0xAA, 0x0F);
+  testing::StoredImage four = UniformImage(32, 4, 0x9C, 0);
+  const Bytes real_mono = mono.resource, real_four = four.resource;
+  std::array<bool, kBuilderSlotCount> used{};
+  std::array<SlotEntryBytes, kBuilderSlotCount> entries{};
+  std::array<Bytes, kBuilderSlotCount> data;
+  for (testing::StoredImage* source : {&mono, &four}) {
+    source->resource.resize(source->resource.size() + 20, 0xEE);
+    SlotImage image;
+    ASSERT_EQ(Read(IconFile({*source}), image), BuilderReadResult::kLoaded);
+    EXPECT_EQ(image.data.size(), source->resource.size() - 20);
+    used[image.slot] = true;
+    entries[image.slot] = image.entry;
+    data[image.slot] = image.data;
+  }
+  Bytes out;
+  ASSERT_TRUE(BuildMultiIconFileBytes(used, entries, data, out));
+  // The 4-bit image (slot 4) first, then the 1-bit one, back to back, each entry giving the
+  // image's real length.
+  ASSERT_EQ(out.size(), 38u + 744 + 176);
+  EXPECT_EQ(U32At(out, 6 + 8), 744u);
+  EXPECT_EQ(U32At(out, 6 + 12), 38u);
+  EXPECT_EQ(U32At(out, 22 + 8), 176u);
+  EXPECT_EQ(U32At(out, 22 + 12), 38u + 744);
+  EXPECT_EQ(Bytes(out.begin() + 38, out.begin() + 782), real_four);
+  EXPECT_EQ(Bytes(out.begin() + 782, out.end()), real_mono);
+}
+
 TEST(MultiIconBuilder, WritesTheUsedSlotsFromTheLastOneDown) {
   std::array<bool, kBuilderSlotCount> used{};
   std::array<SlotEntryBytes, kBuilderSlotCount> entries{};
