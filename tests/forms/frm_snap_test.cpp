@@ -105,6 +105,28 @@ TEST_F(FrmSnapTest, OnlyALeftClickCapturesTheSquareInsideTheFrame) {
   EXPECT_EQ(document.PicImage.GetPixel(31, 31), static_cast<Color>((1078 << 12) | 1918));
 }
 
+TEST_F(FrmSnapTest, EscGivesUpAndLeavesTheIconAsItWas) {
+  document.PicMask.SetPixel(3, 4, kWhite);
+  const Surface mask_before = document.PicMask, image_before = document.PicImage;
+  FrmSnap snap(document, 32);
+  snap.Form_Load(NumberedScreen(400, 300));
+  snap.Form_Activate();
+  snap.Form_KeyDown('A', 0);
+  snap.Form_KeyDown(13, 0);
+  EXPECT_FALSE(snap.Closed);
+  EXPECT_TRUE(snap.PointerConfined);
+  snap.Form_KeyDown(FrmSnap::kEscapeKey, 0);
+  EXPECT_TRUE(snap.Closed);
+  EXPECT_FALSE(snap.Captured);
+  EXPECT_FALSE(snap.PointerConfined);
+  EXPECT_FALSE(snap.TmrEnabled);
+  // A click after the window has gone captures nothing either.
+  snap.Form_MouseUp(1, 0, 10, 10);
+  EXPECT_FALSE(snap.Captured);
+  EXPECT_TRUE(document.PicMask.SamePixels(mask_before));
+  EXPECT_TRUE(document.PicImage.SamePixels(image_before));
+}
+
 TEST_F(FrmSnapTest, AScreenSmallerThanTheSquareGivesBlackBeyondIt) {
   document.MakeBlank(2);
   FrmSnap snap(document, 48);

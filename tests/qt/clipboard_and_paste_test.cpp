@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QBuffer>
 #include <QClipboard>
 #include <QFontMetrics>
 #include <QGroupBox>
@@ -15,6 +16,7 @@
 #include <QTimer>
 
 #include "document/tool_names.h"
+#include "files/png_test_files.h"
 #include "qt/main_window.h"
 #include "qt/paste_dialog.h"
 #include "qt/qt_clipboard.h"
@@ -58,6 +60,89 @@ TEST(QtClipboard, ColoursCrossTheBoundaryInTheirOwnOrderBothWays) {
   // Null and oversized pictures are no pictures.
   EXPECT_EQ(SurfaceFromImage(QImage()).Width(), 0);
   EXPECT_EQ(SurfaceFromImage(QImage(9000, 9000, QImage::Format_Mono)).Width(), 0);
+}
+
+// A picture another program offers as encoded bytes; the toolkit's own decoding of it
+// (what asking for a ready picture does) is counted.
+class OfferedPicture : public QMimeData {
+ public:
+  OfferedPicture(QString format, QByteArray bytes, int& decodes)
+      : format_(std::move(format)), bytes_(std::move(bytes)), decodes_(decodes) {}
+  QStringList formats() const override {
+    return {format_, QStringLiteral("application/x-qt-image")};
+  }
+  bool hasFormat(const QString& format) const override { return formats().contains(format); }
+
+ protected:
+  QVariant retrieveData(const QString& format, QMetaType type) const override {
+    if (format == format_ && type.id() == QMetaType::QByteArray) return bytes_;
+    ++decodes_;
+    return QImage::fromData(bytes_);
+  }
+
+ private:
+  QString format_;
+  QByteArray bytes_;
+  int& decodes_;
+};
+
+QByteArray AsBytes(const testing::Bytes& bytes) {
+  return QByteArray(reinterpret_cast<const char*>(bytes.data()),
+                    static_cast<qsizetype>(bytes.size()));
+}
+
+// The headers of a 24-bit bitmap file of the given size, without its pixels.
+QByteArray BitmapHeaderOnly(std::int32_t width, std::int32_t height) {
+  QByteArray b(54, '\0');
+  auto put = [&b](int at, std::uint32_t v, int size) {
+    for (int i = 0; i < size; ++i) b[at + i] = static_cast<char>(v >> (8 * i));
+  };
+  b[0] = 'B';
+  b[1] = 'M';
+  put(10, 54, 4);  // where the pixels would start
+  put(14, 40, 4);
+  put(18, static_cast<std::uint32_t>(width), 4);
+  put(22, static_cast<std::uint32_t>(height), 4);
+  put(26, 1, 2);
+  put(28, 24, 2);
+  return b;
+}
+
+TEST(QtClipboard, AnOfferedPictureIsMeasuredBeforeItIsDecoded) {
+  QtClipboard clipboard;
+  int decodes = 0;
+  const auto offer = [&](const char* format, const QByteArray& bytes) {
+    SystemClipboard()->setMimeData(new OfferedPicture(format, bytes, decodes),
+                                   QClipboard::Clipboard);
+  };
+  // Too large by its header: refused, and nothing is decoded.
+  offer("image/png", AsBytes(testing::PngHeaderOnly(8193, 8192)));
+  EXPECT_TRUE(clipboard.HasImage());
+  EXPECT_EQ(clipboard.GetImage().Width(), 0);
+  offer("image/bmp", BitmapHeaderOnly(20000, 20000));
+  EXPECT_EQ(clipboard.GetImage().Width(), 0);
+  offer("image/png", AsBytes(testing::PngHeaderOnly(100000, 1000)));
+  EXPECT_EQ(clipboard.GetImage().Width(), 0);
+  // Of the largest size taken, but with no pixels after the header: unreadable.
+  offer("image/png", AsBytes(testing::PngHeaderOnly(8192, 8192)));
+  EXPECT_EQ(clipboard.GetImage().Width(), 0);
+  EXPECT_EQ(decodes, 0);
+
+  // A small one is read from the offered bytes.
+  QImage small(2, 1, QImage::Format_RGB32);
+  small.setPixel(0, 0, qRgb(0x10, 0x20, 0x30));
+  small.setPixel(1, 0, qRgb(0xFF, 0xFF, 0xFF));
+  QByteArray png;
+  QBuffer buffer(&png);
+  buffer.open(QIODevice::WriteOnly);
+  ASSERT_TRUE(small.save(&buffer, "PNG"));
+  offer("image/png", png);
+  const Surface got = clipboard.GetImage();
+  ASSERT_EQ(got.Width(), 2);
+  EXPECT_EQ(got.GetPixel(0, 0), 0x302010u);
+  EXPECT_EQ(got.GetPixel(1, 0), kWhite);
+  EXPECT_EQ(decodes, 0);
+  SystemClipboard()->clear(QClipboard::Clipboard);
 }
 
 TEST(PasteDialog, ShowsItsTextsAtTheirPlacesAndEndsThroughTheForm) {

@@ -82,6 +82,34 @@ TEST(ColorAdjustDialog, LayoutCaptionsAndOuterSize) {
             (QStringList{"&Cancelar 186,38 54x25", "&Ok 186,66 54x25", "&Reset 186,8 54x25"}));
 }
 
+TEST(ColorAdjustDialog, CaptionsKeepAMarginAndValuesArePlainReadOuts) {
+  ColorAdjust c;
+  ColorAdjustDialog dialog(nullptr, c.form);
+  dialog.show();
+  // The values stand on the window's own background, not in white fields.
+  const QImage window = dialog.grab().toImage();
+  for (int i = 0; i < 4; ++i) {
+    EXPECT_EQ(window.pixelColor(FrmColAdj::kLabelLeft + 20, FrmColAdj::kLabelTops[i] + 1),
+              ToQColor(c.form.BackColor))
+        << i;
+    EXPECT_FALSE(dialog.ValueLabel(i)->autoFillBackground());
+  }
+  for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
+    const QImage shot = button->grab().toImage();
+    const QColor ink = button->palette().color(QPalette::ButtonText);
+    int left = shot.width(), right = -1;
+    for (int y = 0; y < shot.height(); ++y)
+      for (int x = 0; x < shot.width(); ++x)
+        if (shot.pixelColor(x, y) == ink) {
+          left = std::min(left, x);
+          right = std::max(right, x);
+        }
+    ASSERT_GE(right, 0) << button->text().toStdString();
+    EXPECT_GE(left, 5) << button->text().toStdString();
+    EXPECT_LE(right, shot.width() - 6) << button->text().toStdString();
+  }
+}
+
 TEST(ColorAdjustDialog, ArrowsStepByFiveAndJumpsAreRefused) {
   ColorAdjust c;
   ColorAdjustDialog dialog(nullptr, c.form);

@@ -139,6 +139,27 @@ TEST_F(HotSpotDialogTest, TheUiShowsTheDialogModally) {
   EXPECT_FALSE(form.DialogCancelled);
 }
 
+// Whether any pixel of the rectangle is the colour.
+bool AnyPixel(const QImage& image, const QRect& area, QColor colour) {
+  for (int y = area.top(); y <= area.bottom(); ++y)
+    for (int x = area.left(); x <= area.right(); ++x)
+      if (image.pixelColor(x, y) == colour) return true;
+  return false;
+}
+
+TEST_F(HotSpotDialogTest, EachPrintedTextEndsWellBeforeItsValue) {
+  HotSpotDialog dialog(nullptr, form);
+  const QImage shot = dialog.grab().toImage();
+  const QColor ink = dialog.palette().color(QPalette::WindowText);
+  // Ink of "Hot X:" from 8 and "Hot Y:" from 83, and none in the three columns before the
+  // values at 46 and 121.
+  EXPECT_TRUE(AnyPixel(shot, QRect(8, 9, 20, 17), ink));
+  EXPECT_TRUE(AnyPixel(shot, QRect(83, 9, 20, 17), ink));
+  EXPECT_FALSE(AnyPixel(shot, QRect(43, 0, 3, 30), ink));
+  EXPECT_FALSE(AnyPixel(shot, QRect(118, 0, 3, 30), ink));
+  EXPECT_TRUE(AnyPixel(shot, QRect(46, 9, 25, 17), ink));  // the value "00" itself
+}
+
 QStringList Captions(QMenu* menu) {
   QStringList captions;
   for (QAction* action : menu->actions())
@@ -178,6 +199,22 @@ TEST_F(BuilderWindowTest, CaptionMenusAndSlotPlaces) {
   const QImage client = window.Client()->grab().toImage();
   EXPECT_EQ(client.pixelColor(8, 100), QColor(0x80, 0x80, 0x80));  // a group frame
   EXPECT_EQ(client.pixelColor(18, 28), QColor(0x80, 0x80, 0x80));  // a slot's edge
+}
+
+TEST_F(BuilderWindowTest, FrameTitlesStayOverTheBlankedPartOfTheirFrames) {
+  MultiIconBuilderWindow window(nullptr, form);
+  const QImage client = window.Client()->grab().toImage();
+  const QColor ink = window.Client()->palette().color(QPalette::WindowText);
+  const struct {
+    int title_x, blank_right, frame_right;
+  } frames[] = {{17, 45, 78}, {96, 136, 157}, {175, 221, 236}, {254, 304, 315}};
+  for (const auto& frame : frames) {
+    EXPECT_TRUE(AnyPixel(client, QRect(frame.title_x, 9, 20, 12), ink)) << frame.title_x;
+    // From the end of the blanked line to the frame's corner: the frame line alone.
+    EXPECT_FALSE(AnyPixel(
+        client, QRect(frame.blank_right + 1, 0, frame.frame_right - frame.blank_right, 25), ink))
+        << frame.title_x;
+  }
 }
 
 TEST_F(BuilderWindowTest, CreateIsEnabledFromTwoSlotsAsTheMenuOpens) {
