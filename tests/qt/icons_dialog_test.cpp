@@ -90,16 +90,18 @@ TEST_F(IconsDialogTest, ItsOuterSizeFrameIncludedIsTheStatedOne) {
   dialog.show();
   QTest::qWait(20);
   EXPECT_EQ(dialog.frameGeometry().size(), QSize(423, 269));
-  // Under a classic frame the client is smaller by it, and the buttons stay inside.
-  dialog.Placement()->FitToFrame(QMargins(3, 21, 3, 3));
-  EXPECT_EQ(dialog.size(), QSize(417, 245));
-  for (QPushButton* button : {dialog.CancelButton(), dialog.OkButton(), dialog.BrowseButton()})
-    EXPECT_TRUE(dialog.rect().contains(button->geometry())) << button->geometry().bottom();
-  EXPECT_GT(dialog.Info()->geometry().top(), 8 + 194);
-  EXPECT_LT(dialog.Info()->geometry().bottom(), dialog.OkButton()->geometry().top());
   const QRect screen = QGuiApplication::primaryScreen()->geometry();
   const WindowPosition place = CentreForm(screen.width(), screen.height(), 423, 269);
-  EXPECT_EQ(dialog.pos(), screen.topLeft() + QPoint(place.left, place.top));
+  EXPECT_EQ(dialog.frameGeometry().topLeft(), screen.topLeft() + QPoint(place.left, place.top));
+  // Under a classic frame the client is smaller by it, and the buttons stay inside.
+  IconsDialog framed(nullptr, *form);
+  framed.Placement()->FitToFrame(QMargins(3, 21, 3, 3));
+  EXPECT_EQ(framed.size(), QSize(417, 245));
+  for (QPushButton* button : {framed.CancelButton(), framed.OkButton(), framed.BrowseButton()})
+    EXPECT_TRUE(framed.rect().contains(button->geometry())) << button->geometry().bottom();
+  EXPECT_GT(framed.Info()->geometry().top(), 8 + 194);
+  EXPECT_LT(framed.Info()->geometry().bottom(), framed.OkButton()->geometry().top());
+  EXPECT_EQ(framed.pos(), screen.topLeft() + QPoint(place.left, place.top));
 }
 
 TEST_F(IconsDialogTest, AClickQueuedWhileAFileIsCountedRunsOnlyAfterwards) {
