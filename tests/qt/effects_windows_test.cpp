@@ -159,6 +159,8 @@ TEST(CreditsWindow, LinesScrollAndOnlyTheBackgroundCloses) {
   EXPECT_EQ(window.Line(0)->geometry().top(), 14);
   EXPECT_EQ(window.Line(6)->geometry().top(), 294);
   window.show();
+  QTest::keyClick(&window, Qt::Key_Escape);
+  EXPECT_TRUE(window.isVisible());
   QTest::mouseClick(&window, Qt::LeftButton, {}, QPoint(100, 20));  // on Label1 (14..38)
   EXPECT_FALSE(form.Closed);
   EXPECT_TRUE(window.isVisible());
@@ -169,14 +171,25 @@ TEST(CreditsWindow, LinesScrollAndOnlyTheBackgroundCloses) {
   EXPECT_FALSE(window.isVisible());
 }
 
-TEST(CaptureWindow, CoversTheScreenAndEndsOnlyWithALeftClick) {
+class CaptureWindowTest : public ::testing::Test {
+ protected:
+  CaptureWindowTest() : document(resources), form(document, 16) {
+    document.MakeBlank(0);
+    Surface screen(200, 100, 0x0000FF);
+    screen.SetPixel(11, 21, 0x00FF00);
+    form.Form_Load(screen);
+  }
+  void Release(CaptureWindow& window, Qt::MouseButton button) {
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(10, 20), QPointF(10, 20), button,
+                        Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(&window, &release);
+  }
   ResourceBitmaps resources;
-  IconDocument document(resources);
-  document.MakeBlank(0);
-  FrmSnap form(document, 16);
-  Surface screen(200, 100, 0x0000FF);
-  screen.SetPixel(11, 21, 0x00FF00);
-  form.Form_Load(screen);
+  IconDocument document;
+  FrmSnap form;
+};
+
+TEST_F(CaptureWindowTest, CoversTheScreenAndCapturesWithALeftClick) {
   CaptureWindow window(form);
   EXPECT_TRUE(window.windowFlags() & Qt::FramelessWindowHint);
   EXPECT_TRUE(window.windowFlags() & Qt::WindowStaysOnTopHint);
@@ -187,21 +200,26 @@ TEST(CaptureWindow, CoversTheScreenAndEndsOnlyWithALeftClick) {
   QTRY_VERIFY_WITH_TIMEOUT(form.FrameLeft >= 0, 1000);
   window.PointerAt(QPointF(10, 20), 0, 0);
   EXPECT_EQ(form.PointerX, 10);
-  QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-  QApplication::sendEvent(&window, &escape);
-  window.close();
+  QTest::keyClick(&window, Qt::Key_A);
+  Release(window, Qt::RightButton);
   EXPECT_TRUE(window.isVisible());
-  QMouseEvent right(QEvent::MouseButtonRelease, QPointF(10, 20), QPointF(10, 20), Qt::RightButton,
-                    Qt::NoButton, Qt::NoModifier);
-  QApplication::sendEvent(&window, &right);
-  EXPECT_TRUE(window.isVisible());
-  QMouseEvent left(QEvent::MouseButtonRelease, QPointF(10, 20), QPointF(10, 20), Qt::LeftButton,
-                   Qt::NoButton, Qt::NoModifier);
-  QApplication::sendEvent(&window, &left);
+  Release(window, Qt::LeftButton);
   EXPECT_FALSE(window.isVisible());
+  EXPECT_EQ(window.result(), QDialog::Accepted);
   EXPECT_EQ(document.PicImage.GetPixel(0, 0), 0x00FF00u);
   EXPECT_EQ(document.PicImage.GetPixel(1, 0), 0x0000FFu);
   EXPECT_EQ(document.PicMask.GetPixel(15, 15), kBlack);
+}
+
+TEST_F(CaptureWindowTest, EscGivesUpWithTheIconUnchanged) {
+  const Surface image_before = document.PicImage;
+  CaptureWindow window(form);
+  window.show();
+  QTest::keyClick(&window, Qt::Key_Escape);
+  EXPECT_FALSE(window.isVisible());
+  EXPECT_EQ(window.result(), QDialog::Rejected);
+  EXPECT_FALSE(form.Captured || form.PointerConfined);
+  EXPECT_TRUE(document.PicImage.SamePixels(image_before));
 }
 
 // A Ui that looks at the text dialog the main window opens and cancels it.
