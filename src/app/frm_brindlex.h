@@ -92,6 +92,9 @@ class FrmBrindlex {
   // Ends a canvas stroke whose button is no longer among the pressed ones (its release went
   // to another window), as if the release had come.
   void EndLostStroke(int pressed_buttons);
+  // Ends the canvas stroke in progress as if its button had been released where the pointer
+  // last was: a moved selection stays floating at its new place, a drawn stroke is recorded.
+  void EndHeldStroke();
 
   // Image menu (frm_brindlex_image.cpp).
   void MnuImage_Click();
