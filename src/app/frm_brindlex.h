@@ -256,6 +256,10 @@ class FrmBrindlex {
   bool OpenSingleImage();
   bool OpenChosenImage();
   void FinishOpen();
+  // Whether a save writes the icon back into the multi-image file it came from. When that
+  // file has gone, the icon becomes a one-image document, saved as such, and the user is told
+  // once that the other images were not found.
+  bool SavesIntoSourceFile();
   // Starts the canvas re-enable timer.
   void ReenableCanvas();
   // Drops a selection and asks about unsaved changes: False when the caller must stop.
