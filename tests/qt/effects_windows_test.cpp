@@ -2,14 +2,17 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <set>
 
+#include "app/centre_form.h"
 #include "forms/form1.h"
 #include "forms/frm_snap.h"
 #include "forms/frm_txt.h"
@@ -136,14 +139,54 @@ TEST_F(TextDialogTest, TypingIsCutToTheIconAndOkHandsItOver) {
   EXPECT_EQ(dialog.TextBox()->text().toStdString(), form.Txt);
   EXPECT_EQ(dialog.TextBox()->cursorPosition(), dialog.TextBox()->text().size());
   EXPECT_LE(QtFontRenderer::Instance().TextWidth(form.TextFont, form.Txt), 16);
+  // A key at the start: the caret stays after it, or goes to the end when the text is cut.
+  const bool cut = QtFontRenderer::Instance().TextWidth(form.TextFont, "I" + form.Txt) > 16;
   dialog.TextBox()->setCursorPosition(0);
   QTest::keyClick(dialog.TextBox(), Qt::Key_I);
-  EXPECT_EQ(dialog.TextBox()->cursorPosition(), dialog.TextBox()->text().size());
+  EXPECT_EQ(dialog.TextBox()->cursorPosition(), cut ? dialog.TextBox()->text().size() : 1);
   dialog.OkButton()->click();
   EXPECT_FALSE(form.DialogCancelled);
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
   EXPECT_EQ(document.PicSelMask.Width(), 16);
   EXPECT_FALSE(Marked(document.PicSelMask, kWhite).empty());
+}
+
+TEST_F(TextDialogTest, TypingInTheMiddleKeepsTheCaretThere) {
+  document.MakeBlank(2);  // 48 x 48: room for five letters at 6 points
+  form.Form_Load();
+  TextDialog dialog(nullptr, form);
+  QTest::keyClicks(dialog.TextBox(), "ab");
+  QTest::keyClick(dialog.TextBox(), Qt::Key_Home);
+  QTest::keyClicks(dialog.TextBox(), "WWW");
+  EXPECT_EQ(form.Txt, "WWWab");
+  EXPECT_EQ(dialog.TextBox()->text(), "WWWab");
+  EXPECT_EQ(dialog.TextBox()->cursorPosition(), 3);
+}
+
+TEST_F(TextDialogTest, TheStatedSizeIsTheOuterOneFrameIncluded) {
+  TextDialog dialog(nullptr, form);
+  // The classic frame: 3-pixel borders and a 21-pixel caption leave 259 x 96, and every
+  // control lies inside it without overlapping another.
+  dialog.FitToFrame(QMargins(3, 21, 3, 3));
+  EXPECT_EQ(dialog.size(), QSize(259, 96));
+  const std::vector<QWidget*> controls = {
+      dialog.TextBox(),     dialog.Fonts(),        dialog.Sizes(),   dialog.Styles(),
+      dialog.ColorButton(), dialog.CancelButton(), dialog.OkButton()};
+  for (std::size_t i = 0; i < controls.size(); ++i) {
+    EXPECT_TRUE(dialog.rect().contains(controls[i]->geometry())) << i;
+    EXPECT_GE(controls[i]->height(), 19) << i;
+    for (std::size_t j = 0; j < i; ++j)
+      EXPECT_FALSE(controls[i]->geometry().intersects(controls[j]->geometry())) << i << ", " << j;
+  }
+  // Shown, whatever frame the platform gives, the outer size is the stated one, placed as
+  // every window is.
+  dialog.FitToFrame(QMargins());
+  dialog.show();
+  QTest::qWait(20);
+  EXPECT_EQ(dialog.frameGeometry().size(), QSize(265, 120));
+  const QRect screen = QGuiApplication::primaryScreen()->geometry();
+  const WindowPosition place = CentreForm(screen.width(), screen.height(), 265, 120);
+  EXPECT_EQ(dialog.frameGeometry().topLeft(), screen.topLeft() + QPoint(place.left, place.top));
 }
 
 TEST(CreditsWindow, LinesScrollAndOnlyTheBackgroundCloses) {
