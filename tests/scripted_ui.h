@@ -89,6 +89,7 @@ class ScriptedUi : public Ui {
   }
   void DoEvents() override { ++pumps; }
   void RepaintCanvas() override { ++repaints; }
+  void RepaintWindows() override { ++window_repaints; }
   // The icon extraction: runs the scripted user's actions on the form; without a script the
   // window is left as it opened, which reads as cancelled.
   void ShowExtractDialog(FrmIcons& dialog) override {
@@ -125,6 +126,7 @@ class ScriptedUi : public Ui {
   int paste_dialog_option_on_open = -1;
   int pumps = 0;
   int repaints = 0;
+  int window_repaints = 0;
 };
 
 // A display of a chosen depth and size.

@@ -37,5 +37,10 @@ inline constexpr char kSaveMultiFailedStart[] = "chin no se puede salvar lo sent
 inline constexpr char kSaveSingleFailedStart[] = "no se puede salvar Quorvane lo sentimos ";
 inline constexpr char kSaveAsMultiFailedStart[] = "Quorvane no se puedo salvar ";
 inline constexpr char kSaveAsSingleFailedStart[] = "no s epuede salvar ";
+// Saving an image whose multi-image file has gone: it is saved alone.
+inline constexpr char kSourceGoneTitle[] = "Quorvane 2001 - Aviso";
+inline constexpr char kSourceGoneStart[] = "no se enkuentra el archivo ";
+inline constexpr char kSourceGoneEnd[] =
+    " kon las otras imagenes del ikono: se salva solo esta imagen";
 
 }  // namespace brindlex::app_text

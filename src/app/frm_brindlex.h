@@ -93,6 +93,9 @@ class FrmBrindlex {
   // Ends a canvas stroke whose button is no longer among the pressed ones (its release went
   // to another window), as if the release had come.
   void EndLostStroke(int pressed_buttons);
+  // Ends the canvas stroke in progress as if its button had been released where the pointer
+  // last was: a moved selection stays floating at its new place, a drawn stroke is recorded.
+  void EndHeldStroke();
 
   // Image menu (frm_brindlex_image.cpp).
   void MnuImage_Click();
@@ -254,6 +257,10 @@ class FrmBrindlex {
   bool OpenSingleImage();
   bool OpenChosenImage();
   void FinishOpen();
+  // Whether a save writes the icon back into the multi-image file it came from. When that
+  // file has gone, the icon becomes a one-image document, saved as such, and the user is told
+  // once that the other images were not found.
+  bool SavesIntoSourceFile();
   // Starts the canvas re-enable timer.
   void ReenableCanvas();
   // Drops a selection and asks about unsaved changes: False when the caller must stop.

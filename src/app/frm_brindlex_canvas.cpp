@@ -164,9 +164,12 @@ void FrmBrindlex::SelectMouseDown(double x, double y) {
   StartMarking(Document, Selection, DownX, DownY);
 }
 
+void FrmBrindlex::EndHeldStroke() {
+  if (StrokeButton != 0) PicMain_MouseUp(StrokeButton, 0, MouseX, MouseY);
+}
+
 void FrmBrindlex::EndLostStroke(int pressed_buttons) {
-  if (StrokeButton != 0 && (pressed_buttons & StrokeButton) == 0)
-    PicMain_MouseUp(StrokeButton, 0, MouseX, MouseY);
+  if ((pressed_buttons & StrokeButton) == 0) EndHeldStroke();
 }
 
 void FrmBrindlex::FinishShape() {

@@ -168,12 +168,22 @@ void FrmBrindlex::OpenCommandLineFile() {
   SkipOpenDialog = false;
 }
 
+bool FrmBrindlex::SavesIntoSourceFile() {
+  if (!MultiImage.FromMultiIconFile) return false;
+  if (FileExists(CurrentFilePath)) return true;
+  // Nothing is left to keep: the image is saved alone from now on.
+  MultiImage.FromMultiIconFile = false;
+  ui_.ShowMessage(app_text::kSourceGoneStart + CurrentFileTitle + app_text::kSourceGoneEnd,
+                  app_text::kSourceGoneTitle, MessageIcon::kExclamation, MessageButtons::kOk);
+  return false;
+}
+
 void FrmBrindlex::MnuSave_Click() {
   if (CurrentFilePath.empty()) return MnuSaveAs_Click();
   if (Selection.Exists()) DropSelection(Document, Selection, History);
+  const bool multi = SavesIntoSourceFile();
   ui_.SetBusyPointer(BusyPointer::kHourglass);
   const int depth = ChooseColorDepth(Document.PicImage, true);
-  const bool multi = MultiImage.FromMultiIconFile;
   const bool saved =
       multi ? ReplaceIconInFile(Document.PicMask, Document.PicImage, depth, CurrentFilePath, "",
                                 MultiImage, ui_)
@@ -200,9 +210,9 @@ void FrmBrindlex::MnuSaveAs_Click() {
     return;
   }
   if (Selection.Exists()) DropSelection(Document, Selection, History);
+  const bool multi = SavesIntoSourceFile();
   ui_.SetBusyPointer(BusyPointer::kHourglass);
   const int depth = ChooseColorDepth(Document.PicImage, true);
-  const bool multi = MultiImage.FromMultiIconFile;
   const bool saved =
       multi ? ReplaceIconInFile(Document.PicMask, Document.PicImage, depth, CurrentFilePath,
                                 chosen.FileName, MultiImage, ui_)

@@ -14,6 +14,11 @@ void FrmBrindlex::MenuOpening(const std::string& menu_control) {
 void FrmBrindlex::MenuClick(const std::string& control, int index) {
   const MenuEntry* entry = FindMenuEntry(Menus, control, index);
   if (entry == nullptr || entry->IsSeparator() || !entry->enabled || !entry->visible) return;
+  // A menu entry reached by its shortcut while a button is held on the canvas would change
+  // the icon or the selection under the stroke (a moving block would go on following the
+  // pointer after a drop or a turn): the stroke ends first. The Edit menu's entries are
+  // disabled while a stroke is held instead, and wait for the button.
+  if (control != "MnuEditAction") EndHeldStroke();
   if (control == "MnuIconSize") {
     MnuIconSize_Click(index);
   } else if (control == "MnuEditAction") {

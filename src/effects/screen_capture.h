@@ -6,7 +6,7 @@ namespace brindlex {
 
 // Texts of the screen capture.
 inline constexpr char kCaptureFailedText[] = "no se pudo kapturar la pantalla";
-inline constexpr char kCaptureFailedTitle[] = "Quorvane - Error";
+inline constexpr char kCaptureFailedTitle[] = "Quorvane 2001 - Error";
 
 // Interval of the frame's animation.
 constexpr int kCaptureTimerMilliseconds = 50;

@@ -39,11 +39,12 @@ inline constexpr std::string_view kList256Color = " ... 256 Color";
 inline constexpr std::string_view kListTrueColor = " ... True Color";
 
 // Saving back into a multi-image file when the source cannot be copied faithfully (these
-// stand beside the system's own error descriptions shown for failed file operations).
+// stand beside the system's own error descriptions shown for failed file operations); each
+// is shown under kErrorTitle.
 inline constexpr std::string_view kSourceDamagedText =
     "The icon file to save into is damaged: its directory or an image lies outside the file.";
 inline constexpr std::string_view kSourceImageMissingText =
-    "The icon file to save into no longer holds the image being edited.";
+    "el archivo ya no tiene la imagen ke se esta editando";
 inline constexpr std::string_view kPlaneSizeMismatchText =
     "The image being edited does not have the size of the image it replaces.";
 inline constexpr std::string_view kUnsupportedDepthText =

@@ -289,7 +289,8 @@ bool ReplaceIconInFile(const Surface& mask, const Surface& color, int color_coun
       BuildReplacedIconFileBytes(source, mask, color, color_count, state, output, error) &&
       WriteFileAtomically(destination_path.empty() ? source_path : destination_path, output,
                           &error);
-  if (!ok) ui.ShowMessage(error, "", MessageIcon::kNone, MessageButtons::kOk);
+  if (!ok)
+    ui.ShowMessage(error, std::string(kErrorTitle), MessageIcon::kExclamation, MessageButtons::kOk);
   return ok;
 }
 

@@ -70,8 +70,8 @@ bool BuildReplacedIconFileBytes(IconFileBytes source, const Surface& mask, const
 
 // Saves the edited image back into the multi-image file `source_path`, to
 // `destination_path`, or over the source when the destination is empty or names the source
-// itself. On failure shows the reason through `ui` (no title, OK only), leaves every existing
-// file as it was and returns false.
+// itself. On failure shows the reason through `ui` (under the error title, OK only), leaves every
+// existing file as it was and returns false.
 bool ReplaceIconInFile(const Surface& mask, const Surface& color, int color_count,
                        const std::string& source_path, const std::string& destination_path,
                        const MultiImageState& state, Ui& ui);

@@ -51,8 +51,10 @@ void Form1::Form_Click() {
   Timer1Enabled = false;
 }
 
-void Form1::ClickAt(double x, double y) {
-  if (!std::isfinite(x) || !std::isfinite(y)) return;
+void Form1::ClickAt(double x_position, double y_position) {
+  if (!std::isfinite(x_position) || !std::isfinite(y_position)) return;
+  // A click is at a whole pixel, as every mouse position is.
+  const double x = std::nearbyint(x_position), y = std::nearbyint(y_position);
   for (const CreditsLabel& label : Labels) {
     const int left = Pixels(label.left), top = Pixels(label.top);
     if (x >= left && x < left + Pixels(label.width) && y >= top && y < top + Pixels(label.height))

@@ -33,7 +33,8 @@ class Form1 {
   void Timer1_Timer();
   // A click on the window's background closes it.
   void Form_Click();
-  // A click at a client pixel: on a line it does nothing, beside the lines it is Form_Click.
+  // A click at a client position, rounded to the nearest pixel (halves to even): on a line
+  // it does nothing, beside the lines it is Form_Click.
   void ClickAt(double x, double y);
 
   // A place in twips as a client pixel (rounded down, also above the window's top).

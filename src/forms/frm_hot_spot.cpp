@@ -44,7 +44,10 @@ void FrmHotSpot::Form_Paint() {
   const Place img = kImgXYPlace;
   Background.DrawEdge(img.left - 2, img.top - 2, img.left + 96, img.top + 17,
                       EdgeKind::kSunkenOuter);
-  Printed = {{8, 11, kHotXText}, {83, 11, kHotYText}};
+  // Each text ends a few pixels before the label with its value.
+  constexpr int kGap = 4;
+  Printed = {{8, 11, kHotXText, kLblHotXPlace.left - kGap - 8},
+             {83, 11, kHotYText, kLblHotYPlace.left - kGap - 83}};
 }
 
 int FrmHotSpot::PixelOf(double coordinate) const {

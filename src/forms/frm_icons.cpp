@@ -1,5 +1,6 @@
 #include "forms/frm_icons.h"
 
+#include <algorithm>
 #include <cmath>
 #include <iterator>
 
@@ -81,7 +82,7 @@ void FrmIcons::DrawIconGrid() {
   PicIconsTop = 0;
   Vsb.Value = 0;
   rows_.clear();
-  ui_.DoEvents();
+  ui_.RepaintWindows();
   SelBoxX = SelBoxY = 1;
   SelectedIcon = 0;
   DrawVisibleRows();
@@ -148,6 +149,12 @@ void FrmIcons::Vsb_Change(int value) {
   DrawVisibleRows();
 }
 
+void FrmIcons::PicIcons_MouseWheel(int notches) {
+  if (!Vsb.Enabled || notches == 0) return;
+  const long long value = Vsb.Value - static_cast<long long>(notches) * Vsb.SmallChange;
+  Vsb_Change(static_cast<int>(std::clamp<long long>(value, 0, Vsb.Max)));
+}
+
 void FrmIcons::PicIcons_MouseUp(int button, int, double x, double y) {
   if (Browsing || button != 1) return;
   const double px = std::nearbyint(x), py = std::nearbyint(y);
@@ -180,7 +187,7 @@ void FrmIcons::CmdBrowse_Click() {
     ShowSelectedMessage(1);
     PicIcons.Clear();
     rows_.clear();
-    ui_.DoEvents();
+    ui_.RepaintWindows();
     DrawIconGrid();
   } else {
     ui_.ShowMessage(chosen.FileTitle + kNoIconsEnd, kNoIconsTitle, MessageIcon::kInformation,

@@ -77,6 +77,9 @@ class FrmIcons {
   }
   void Vsb_Change(int value);
   void Vsb_Scroll(int value) { Vsb_Change(value); }
+  // The mouse wheel over the grid: each notch away from the user scrolls one row up, each
+  // notch towards the user one row down, as the scroll bar's arrows do.
+  void PicIcons_MouseWheel(int notches);
   // Ok takes the selected icon; with no icon shown it acts as Cancel.
   void CmdOk_Click();
   void CmdCancel_Click() { Closed = true; }

@@ -54,7 +54,9 @@ void FrmMir::Form_Paint() {
   for (const GroupFrame& frame : kFrames) {
     s.DrawEdge(frame.left, kFrameTop, frame.right, kFrameBottom, EdgeKind::kEtched);
     s.Box(frame.blank_left, kFrameTop, frame.blank_right, kFrameTop + 1, true, kButtonFace);
-    Printed.push_back({frame.title_x, frame.title_y, frame.title});
+    // The title stays over the blanked part of the frame's top line.
+    Printed.push_back(
+        {frame.title_x, frame.title_y, frame.title, frame.blank_right - frame.title_x});
   }
   for (int slot = 0; slot < kBuilderSlotCount; ++slot) {
     const int left = SlotLeft(slot), top = SlotTop(slot), edge = SlotEdge(slot);

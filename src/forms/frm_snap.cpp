@@ -47,9 +47,21 @@ void FrmSnap::Form_MouseUp(int button, int /*shift*/, double x, double y) {
   const int left = KeepInArea(x, PointerClip.left, PointerClip.right);
   const int top = KeepInArea(y, PointerClip.top, PointerClip.bottom);
   CaptureSquare(Background, left, top, document_.PicMask, document_.PicImage);
+  Captured = true;
+  EndCapture();
+}
+
+void FrmSnap::Form_KeyDown(int key_code, int /*shift*/) {
+  if (key_code == kEscapeKey) Form_Unload();
+}
+
+void FrmSnap::Form_Unload() {
+  if (!Closed) EndCapture();
+}
+
+void FrmSnap::EndCapture() {
   PointerConfined = false;
   TmrEnabled = false;
-  Captured = true;
   Closed = true;
 }
 

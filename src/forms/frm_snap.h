@@ -7,8 +7,8 @@ namespace brindlex {
 
 // The capture window: the frozen screen over the whole display, a dashed frame of the
 // icon's size whose top-left corner follows the pointer, and a left click that copies the
-// square inside the frame into the icon. The window shows Background everywhere except the
-// n x n block at (FrameLeft, FrameTop), which shows Frame.
+// square inside the frame into the icon; Esc leaves without capturing. The window shows Background
+// everywhere except the n x n block at (FrameLeft, FrameTop), which shows Frame.
 class FrmSnap {
  public:
   // The icon's edge S; the frame's outer size becomes S + 2 when the window is active.
@@ -23,6 +23,14 @@ class FrmSnap {
   void Form_MouseUp(int button, int shift, double x, double y);
   // Draws the frame's current phase at the pointer and moves on to the next phase.
   void Tmr_Timer();
+  // Esc gives the capture up: the pointer is let go and the window closes, the icon as it
+  // was. Every other key is ignored.
+  void Form_KeyDown(int key_code, int shift);
+  // The window is closed another way (the window manager): the same as Esc.
+  void Form_Unload();
+
+  // The key code of Esc.
+  static constexpr int kEscapeKey = 27;
 
   // What the window shows now, composed whole (for checks; the window paints the same from
   // Background and Frame).
@@ -45,6 +53,9 @@ class FrmSnap {
   bool Closed = false;
 
  private:
+  // Lets the pointer go, stops the frame and closes the window.
+  void EndCapture();
+
   IconDocument& document_;
   int edge_;
 };

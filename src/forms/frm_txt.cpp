@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cctype>
+#include <utility>
 
+#include "effects/font_family_names.h"
 #include "effects/text_stamp.h"
 #include "platform/utf8_text.h"
 
@@ -22,7 +24,7 @@ void Select(ComboList& combo, int index) {
 }  // namespace
 
 void ListFontFamilies(ComboList& combo, const FontRenderer& fonts) {
-  combo.items = fonts.FontFamilies();
+  combo.items = PlainFontFamilies(fonts.FontFamilies());
   combo.selected = -1;
 }
 
@@ -60,8 +62,15 @@ void FrmTxt::Form_Load() {
 void FrmTxt::Txt_Change() {
   PicTextMask.Clear();
   PicTextImage.Clear();
-  Txt = FitTextToWidth(fonts_, TextFont, Txt, Edge(), [this] { ui_.RepaintCanvas(); });
-  TxtSelStart = CharacterCount(Txt);
+  std::string fitted =
+      FitTextToWidth(fonts_, TextFont, Txt, Edge(), [this] { ui_.RepaintCanvas(); });
+  // A text cut to fit puts the caret at its end; otherwise the caret stays where it was.
+  if (fitted != Txt) {
+    Txt = std::move(fitted);
+    TxtSelStart = CharacterCount(Txt);
+  } else {
+    TxtSelStart = std::min(TxtSelStart, CharacterCount(Txt));
+  }
   fonts_.DrawText(PicTextMask, TextFont, Txt, kBlack);
   fonts_.DrawText(PicTextImage, TextFont, Txt, TextColor);
 }

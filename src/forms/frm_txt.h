@@ -16,7 +16,8 @@ struct ComboList {
   int selected = -1;
 };
 
-// Fills a list with the installed font families, in the order the system gives them.
+// Fills a list with the installed font families, each once by its plain name, in
+// alphabetical order.
 void ListFontFamilies(ComboList& combo, const FontRenderer& fonts);
 
 // The text stamp's dialog: a text in a chosen font, size, style and colour, rendered at the
@@ -40,7 +41,8 @@ class FrmTxt {
 
   void Form_Load();
   // Cuts the text to the icon's width and renders it again; runs on every edit of the text
-  // and after every font change.
+  // (Txt and TxtSelStart as the edit left them) and after every font change. The caret moves
+  // to the end only when characters had to be cut.
   void Txt_Change();
   void CboFonts_Click();
   void CboSize_Click();

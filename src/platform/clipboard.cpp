@@ -11,9 +11,7 @@ inline std::uint32_t OverWhite(std::uint32_t c, std::uint32_t a) {
 }  // namespace
 
 Surface ArgbOverWhite(const std::uint32_t* pixels, int width, int height, int stride) {
-  if (pixels == nullptr || width <= 0 || height <= 0 || stride < width ||
-      std::int64_t{width} * height > kMaxClipboardPixels)
-    return Surface();
+  if (pixels == nullptr || !ClipboardPictureFits(width, height) || stride < width) return Surface();
   Surface result(width, height, kWhite);
   for (int y = 0; y < height; ++y) {
     const std::uint32_t* from = pixels + static_cast<std::size_t>(y) * stride;

@@ -25,8 +25,16 @@ class Clipboard {
 };
 
 // The largest picture, in pixels, taken from the clipboard: 8192 x 8192. Larger ones would
-// take seconds and gigabytes to read and are treated as unreadable.
+// take seconds and gigabytes to read and are treated as unreadable, refused by the size
+// their header states before a pixel is decoded.
 constexpr std::int64_t kMaxClipboardPixels = std::int64_t{8192} * 8192;
+
+// Whether a clipboard picture of this size is taken: both sides positive and no more than
+// kMaxClipboardPixels pixels.
+constexpr bool ClipboardPictureFits(std::int64_t width, std::int64_t height) {
+  return width > 0 && height > 0 && width <= kMaxClipboardPixels && height <= kMaxClipboardPixels &&
+         width * height <= kMaxClipboardPixels;
+}
 
 // A clipboard that lives in memory: the editor's own when no system clipboard is given.
 class MemoryClipboard : public Clipboard {

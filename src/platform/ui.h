@@ -73,6 +73,10 @@ class Ui {
   // any other window event run (so no user input can start another command halfway through
   // a move). Used where a long operation or a loop (a move, the bevel) shows its progress.
   virtual void RepaintCanvas() {}
+  // Puts what every open window now holds on the screen at once, likewise without letting
+  // any other window event run: a dialog that counts or draws for a while shows its state,
+  // and no queued click or key can end it or start another command meanwhile.
+  virtual void RepaintWindows() {}
   // A modal file dialog; filter_index receives the filter the user ended with.
   virtual FileDialogResult ShowFileDialog(const FileDialogSetup& /*setup*/, int& /*filter_index*/) {
     return {};

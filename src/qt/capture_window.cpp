@@ -92,23 +92,36 @@ void CaptureWindow::mouseReleaseEvent(QMouseEvent* event) {
   const double ratio = devicePixelRatioF();
   form_.Form_MouseUp(ButtonNumber(event->button()), ShiftSet(event->modifiers()),
                      event->position().x() * ratio, event->position().y() * ratio);
-  if (!form_.Closed) return;
-  timer_.stop();
-  accept();
+  CloseWhenEnded();
 }
 
-// No key leaves the capture: only a left click ends it.
-void CaptureWindow::keyPressEvent(QKeyEvent* event) { event->accept(); }
+// Keys go to the form: Esc gives the capture up.
+void CaptureWindow::keyPressEvent(QKeyEvent* event) {
+  event->accept();
+  form_.Form_KeyDown(event->key() == Qt::Key_Escape ? FrmSnap::kEscapeKey : 0,
+                     ShiftSet(event->modifiers()));
+  CloseWhenEnded();
+}
 
+// Esc reaches the dialog's own reject as well; the form has the last word.
 void CaptureWindow::reject() {
-  if (form_.Closed) QDialog::reject();
+  form_.Form_Unload();
+  CloseWhenEnded();
 }
 
 void CaptureWindow::closeEvent(QCloseEvent* event) {
-  if (form_.Closed) {
-    event->accept();
+  form_.Form_Unload();
+  CloseWhenEnded();
+  event->accept();
+}
+
+void CaptureWindow::CloseWhenEnded() {
+  if (!form_.Closed) return;
+  timer_.stop();
+  if (form_.Captured) {
+    accept();
   } else {
-    event->ignore();
+    QDialog::reject();
   }
 }
 

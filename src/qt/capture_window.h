@@ -9,7 +9,8 @@ namespace brindlex::qt {
 
 // The capture window: borderless, on top of everything, over the whole primary screen, with
 // a blank pointer. It paints the form's frozen screen and its frame, keeps the pointer in
-// the form's area and forwards the pointer in device pixels. It closes only after a capture.
+// the form's area and forwards the pointer in device pixels. It closes after a capture, or
+// when Esc or the window manager gives the capture up.
 class CaptureWindow : public QDialog {
   Q_OBJECT
  public:
@@ -31,6 +32,8 @@ class CaptureWindow : public QDialog {
 
  private:
   void Tick();
+  // Closes the window once the form has ended the capture.
+  void CloseWhenEnded();
   // The window rectangle (logical pixels) of a device-pixel rectangle.
   QRect Logical(int left, int top, int width, int height) const;
 

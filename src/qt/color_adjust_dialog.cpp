@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "app/window_layout.h"
+#include "qt/dialog_font.h"
 #include "qt/dialog_placement.h"
 #include "qt/form_buttons.h"
 #include "qt/qt_ui.h"
@@ -36,17 +37,18 @@ ColorAdjustDialog::ColorAdjustDialog(QWidget* parent, FrmColAdj& form)
   dialog_palette.setColor(QPalette::Window, ToQColor(form_.BackColor));
   dialog_palette.setColor(QPalette::Button, ToQColor(form_.BackColor));
   setPalette(dialog_palette);
+  // The classic face: the captions keep a margin inside their buttons.
+  setFont(ClassicDialogFont());
   new DialogPlacement(this, kOuterSize, kMinClient);
 
+  // The values are read-outs, not fields to type in: plain text on the window's own
+  // background, without a frame.
   for (int i = 0; i < 4; ++i) {
     auto* label = new QLabel(this);
     label->setGeometry(FrmColAdj::kLabelLeft, FrmColAdj::kLabelTops[i], FrmColAdj::kLabelWidth,
                        FrmColAdj::kLabelHeight);
-    QPalette label_palette = label->palette();
-    label_palette.setColor(QPalette::Window, label_palette.color(QPalette::Base));
-    label_palette.setColor(QPalette::WindowText, label_palette.color(QPalette::Text));
-    label->setPalette(label_palette);
-    label->setAutoFillBackground(true);
+    label->setFrameStyle(QFrame::NoFrame);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     labels_[i] = label;
   }
   // The sliders lie over the right end of their labels.

@@ -76,6 +76,10 @@ void CreditsWindow::mouseReleaseEvent(QMouseEvent* event) {
   accept();
 }
 
+// Keys never close the window (Esc included): only a click on its background does, or its
+// close box.
+void CreditsWindow::keyPressEvent(QKeyEvent* event) { event->accept(); }
+
 void CreditsWindow::closeEvent(QCloseEvent* event) {
   timer_.stop();
   QDialog::closeEvent(event);

@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "app/window_layout.h"
+#include "qt/dialog_font.h"
 #include "qt/dialog_placement.h"
 #include "qt/form_buttons.h"
 #include "qt/qt_ui.h"
@@ -33,6 +34,8 @@ HotSpotDialog::HotSpotDialog(QWidget* parent, FrmHotSpot& form) : QDialog(parent
   face.setColor(QPalette::Window, ToQColor(kButtonFace));
   face.setColor(QPalette::Button, ToQColor(kButtonFace));
   setPalette(face);
+  // The classic face, small enough for each printed text to end before its value.
+  setFont(FontFitting(ClassicDialogFont(), form_.Printed));
 
   picture_ = new SurfaceView(this, &form_.PicCursor, 0);
   picture_->setGeometry(RectOf(FrmHotSpot::kPicCursorPlace));

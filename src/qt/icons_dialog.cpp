@@ -2,14 +2,12 @@
 
 #include <QCloseEvent>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollBar>
 
-#include "app/centre_form.h"
 #include "app/window_layout.h"
+#include "qt/dialog_placement.h"
 #include "qt/form_buttons.h"
 #include "qt/qt_ui.h"
 #include "qt/surface_view.h"
@@ -17,17 +15,25 @@
 namespace brindlex::qt {
 namespace {
 
+constexpr QSize kOuterSize(FrmIcons::kWidthTwips / kTwipsPerPixel,
+                           FrmIcons::kHeightTwips / kTwipsPerPixel);
 // The frame around the grid and its two-pixel sunken border.
 constexpr QRect kFrame(8, 8, 401, 194);
 constexpr int kFrameBorder = 2;
+// Under the grid: the information line, then the three buttons side by side.
+constexpr int kInfoHeight = 16;
+constexpr int kButtonHeight = 23;
+constexpr int kRowGap = 2;
+constexpr int kButtonGap = 7;
+constexpr int kUnderGrid = kInfoHeight + kRowGap + kButtonHeight;
+// The grid, the information line and the buttons need this much room at the least.
+constexpr QSize kMinClient(kFrame.right() + 1 + kFrame.left(),
+                           kFrame.bottom() + 1 + kUnderGrid + 2);
 
 }  // namespace
 
 IconsDialog::IconsDialog(QWidget* parent, FrmIcons& form) : QDialog(parent), form_(form) {
   if (parent) setWindowIcon(parent->windowIcon());
-  const int width = FrmIcons::kWidthTwips / kTwipsPerPixel;
-  const int height = FrmIcons::kHeightTwips / kTwipsPerPixel;
-  setFixedSize(width, height);
 
   auto* frame = new QFrame(this);
   frame->setGeometry(kFrame);
@@ -41,17 +47,17 @@ IconsDialog::IconsDialog(QWidget* parent, FrmIcons& form) : QDialog(parent), for
                        FrmIcons::kVisibleHeight);
 
   info_ = new QLabel(this);
-  info_->setGeometry(8, 206, 401, 18);
   cancel_ = new QPushButton(QString::fromLatin1(FrmIcons::kCancelCaption), this);
-  cancel_->setGeometry(8, 230, 129, 27);
   ok_ = new QPushButton(QString::fromLatin1(FrmIcons::kOkCaption), this);
-  ok_->setGeometry(144, 230, 129, 27);
   ok_->setDefault(true);
   browse_ = new QPushButton(QString::fromLatin1(FrmIcons::kBrowseCaption), this);
-  browse_->setGeometry(280, 230, 129, 27);
 
   grid_->on_release = [this](int button, int shift, double x, double y) {
     form_.PicView_MouseUp(button, shift, x, y);
+    Sync();
+  };
+  grid_->on_wheel = [this](int notches) {
+    form_.PicIcons_MouseWheel(notches);
     Sync();
   };
   connect(scroll_, &QScrollBar::valueChanged, this, [this](int value) {
@@ -71,11 +77,24 @@ IconsDialog::IconsDialog(QWidget* parent, FrmIcons& form) : QDialog(parent), for
   connect(this, &QDialog::rejected, this, [this] { form_.Form_Unload(); });
 
   Sync();
-  if (QScreen* screen = QGuiApplication::primaryScreen()) {
-    const QRect area = screen->geometry();
-    const WindowPosition place = CentreForm(area.width(), area.height(), width, height);
-    move(area.left() + place.left, area.top() + place.top);
-  }
+  placement_ = new DialogPlacement(this, kOuterSize, kMinClient, [this](const QMargins& frame) {
+    const QSize client = ClientForOuterSize(kOuterSize, frame, kMinClient);
+    LayOutUnderGrid(client.height());
+    return client;
+  });
+}
+
+void IconsDialog::LayOutUnderGrid(int client_height) {
+  // The information line and the buttons stand in the middle of the room under the grid.
+  const int room_top = kFrame.bottom() + 1;
+  const int top = room_top + (client_height - room_top - kUnderGrid) / 2;
+  info_->setGeometry(kFrame.left(), top, kFrame.width(), kInfoHeight);
+  const int button_top = top + kInfoHeight + kRowGap;
+  const int button_width = (kFrame.width() - 2 * kButtonGap) / 3;
+  QPushButton* const buttons[] = {cancel_, ok_, browse_};
+  for (int i = 0; i < 3; ++i)
+    buttons[i]->setGeometry(kFrame.left() + i * (button_width + kButtonGap), button_top,
+                            button_width, kButtonHeight);
 }
 
 void IconsDialog::Sync() {

@@ -10,6 +10,7 @@ class QPushButton;
 
 namespace brindlex::qt {
 
+class DialogPlacement;
 class SurfaceView;
 
 // The window of the icon extraction: the grid of icons in a sunken frame with its scroll
@@ -26,6 +27,8 @@ class IconsDialog : public QDialog {
   QPushButton* OkButton() { return ok_; }
   QPushButton* BrowseButton() { return browse_; }
   QPushButton* CancelButton() { return cancel_; }
+  // What sizes and places the window by its outer size as its frame becomes known.
+  DialogPlacement* Placement() { return placement_; }
 
   // Shows the form's caption, grid, scroll bar and information line.
   void Sync();
@@ -34,6 +37,9 @@ class IconsDialog : public QDialog {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  // Places the information line and the buttons in a client area of this height.
+  void LayOutUnderGrid(int client_height);
+
   FrmIcons& form_;
   SurfaceView* grid_;
   QScrollBar* scroll_;
@@ -41,6 +47,7 @@ class IconsDialog : public QDialog {
   QPushButton* cancel_;
   QPushButton* ok_;
   QPushButton* browse_;
+  DialogPlacement* placement_;
 };
 
 }  // namespace brindlex::qt

@@ -7,6 +7,7 @@
 #include <QPainter>
 
 #include "app/window_layout.h"
+#include "qt/dialog_font.h"
 #include "qt/dialog_placement.h"
 #include "qt/qt_ui.h"
 #include "qt/surface_view.h"
@@ -78,6 +79,9 @@ MultiIconBuilderWindow::MultiIconBuilderWindow(QWidget* parent, FrmMir& form)
   });
 
   client_ = new BuilderClient(this, form_);
+  // The frame titles in the classic face, small enough for each to stay over its frame's
+  // blanked line.
+  client_->setFont(FontFitting(ClassicDialogFont(), form_.Printed));
   for (int slot = 0; slot < kBuilderSlotCount; ++slot) {
     auto* view = new SurfaceView(client_, &form_.PicIco[slot], 0);
     view->setGeometry(FrmMir::SlotLeft(slot), FrmMir::SlotTop(slot), SlotEdge(slot),

@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "app/window_layout.h"
+#include "qt/dialog_font.h"
 #include "qt/dialog_placement.h"
 #include "qt/form_buttons.h"
 #include "qt/qt_ui.h"
@@ -21,19 +22,6 @@ constexpr int kOuterHeight = FrmPaste::kHeightTwips / kTwipsPerPixel;
 // The client area never gets smaller than the controls with their margin need.
 constexpr int kMinClientWidth = FrmPaste::kOkPlace.left + FrmPaste::kOkPlace.width + 8;
 constexpr int kMinClientHeight = FrmPaste::kOkPlace.top + FrmPaste::kOkPlace.height + 8;
-
-}  // namespace
-
-QFont PasteDialog::DialogFont() {
-  // The small sans-serif face of classic dialogs, 11 pixels high, so that the stated texts
-  // fit the stated places; Arial's metric twin where Arial itself is missing.
-  QFont font(QStringLiteral("Arial"));
-  font.setStyleHint(QFont::SansSerif);
-  font.setPixelSize(11);
-  return font;
-}
-
-namespace {
 
 // Option buttons of the classic size: a 13-pixel round indicator and 4 pixels before the
 // text, so that the buttons fit their 13-pixel-high places whole.
@@ -64,7 +52,7 @@ PasteDialog::PasteDialog(QWidget* parent, FrmPaste& form) : QDialog(parent), for
   if (parent) setWindowIcon(parent->windowIcon());
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowCloseButtonHint);
-  setFont(DialogFont());
+  setFont(ClassicDialogFont());
 
   auto* frame = new QGroupBox(QString::fromLatin1(FrmPaste::kFrameCaption), this);
   frame->setGeometry(RectOf(FrmPaste::kFramePlace));

@@ -22,8 +22,6 @@ class PasteDialog : public QDialog {
   QRadioButton* Option(int index) { return options_[index]; }
   QPushButton* OkButton() { return ok_; }
   QPushButton* CancelButton() { return cancel_; }
-  // The font of the window's texts.
-  static QFont DialogFont();
   // Makes the outer size, frame included, the form's stated size for the window manager's
   // frame (none until the window is framed); the client area never gets smaller than the
   // controls need.

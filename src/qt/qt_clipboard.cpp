@@ -1,15 +1,35 @@
 #include "qt/qt_clipboard.h"
 
+#include <QBuffer>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QImageReader>
 #include <QMimeData>
+#include <algorithm>
 
 namespace brindlex::qt {
+namespace {
+
+// The encoded picture types offered, best first: PNG, then BMP, then the others.
+QStringList EncodedPictureFormats(const QMimeData& data) {
+  QStringList formats;
+  for (const QString& format : data.formats())
+    if (format.startsWith(QLatin1String("image/"))) formats << format;
+  const auto rank = [](const QString& format) {
+    return format == QLatin1String("image/png") ? 0 : format.contains(QLatin1String("bmp")) ? 1 : 2;
+  };
+  std::stable_sort(formats.begin(), formats.end(),
+                   [&](const QString& a, const QString& b) { return rank(a) < rank(b); });
+  return formats;
+}
+
+// Room for the largest picture taken, decoded at four bytes a pixel, in megabytes.
+constexpr int kDecodeLimitMegabytes = static_cast<int>(kMaxClipboardPixels * 4 / (1024 * 1024)) + 1;
+
+}  // namespace
 
 Surface SurfaceFromImage(const QImage& image) {
-  if (image.isNull() || image.width() <= 0 || image.height() <= 0 ||
-      static_cast<std::int64_t>(image.width()) * image.height() > kMaxClipboardPixels)
-    return Surface();
+  if (image.isNull() || !ClipboardPictureFits(image.width(), image.height())) return Surface();
   const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
   if (argb.isNull()) return Surface();
   return ArgbOverWhite(reinterpret_cast<const std::uint32_t*>(argb.constBits()), argb.width(),
@@ -36,8 +56,32 @@ bool QtClipboard::HasImage() const {
   return data != nullptr && data->hasImage();
 }
 
+Surface SurfaceFromMimeData(const QMimeData& data) {
+  const QStringList formats = EncodedPictureFormats(data);
+  for (const QString& format : formats) {
+    QByteArray bytes = data.data(format);
+    if (bytes.isEmpty()) continue;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    // The size comes from the header; a picture too large is refused before it is decoded,
+    // and one whose size cannot be told first is not decoded at all.
+    const QSize size = reader.size();
+    if (!size.isValid()) continue;
+    if (!ClipboardPictureFits(size.width(), size.height())) return Surface();
+    reader.setAllocationLimit(kDecodeLimitMegabytes);
+    QImage image;
+    if (reader.read(&image)) return SurfaceFromImage(image);
+  }
+  if (!formats.isEmpty()) return Surface();
+  // No encoded picture: one this program put there, held as a picture already.
+  if (!data.hasImage()) return Surface();
+  return SurfaceFromImage(qvariant_cast<QImage>(data.imageData()));
+}
+
 Surface QtClipboard::GetImage() {
-  return SurfaceFromImage(QGuiApplication::clipboard()->image(QClipboard::Clipboard));
+  const QMimeData* data = QGuiApplication::clipboard()->mimeData(QClipboard::Clipboard);
+  return data != nullptr ? SurfaceFromMimeData(*data) : Surface();
 }
 
 void QtClipboard::PutImage(const Surface& image) {

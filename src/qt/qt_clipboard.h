@@ -4,11 +4,13 @@
 
 #include "platform/clipboard.h"
 
+class QMimeData;
+
 namespace brindlex::qt {
 
 // The desktop's clipboard (the CLIPBOARD selection, the one Ctrl+C and Ctrl+V use; never
-// PRIMARY). Any picture format Qt can read is accepted; a copy is offered as an image,
-// which Qt hands to other programs as PNG, BMP and its other image types.
+// PRIMARY). Any picture format Qt can read is accepted (see SurfaceFromMimeData); a copy is offered
+// as an image, which Qt hands to other programs as PNG, BMP and its other image types.
 class QtClipboard : public Clipboard {
  public:
   bool HasImage() const override;
@@ -16,6 +18,11 @@ class QtClipboard : public Clipboard {
   void PutImage(const Surface& image) override;
 };
 
+// The picture a clipboard's content offers, as the core's opaque surface; an empty surface
+// when there is none or it cannot be read. An encoded picture (PNG, BMP, ...) is refused by
+// the size its header states, before any of it is decoded, when it would not fit
+// ClipboardPictureFits.
+Surface SurfaceFromMimeData(const QMimeData& data);
 // A Qt picture as the core's opaque surface: alpha painted over white, 0xAARRGGBB turned
 // into 0x00BBGGRR. An empty surface for a null picture or one over kMaxClipboardPixels.
 Surface SurfaceFromImage(const QImage& image);

@@ -71,6 +71,11 @@ MessageAnswer QtUi::ShowMessage(const std::string& text, const std::string& titl
 
 void QtUi::DoEvents() { QApplication::processEvents(); }
 
+void QtUi::RepaintWindows() {
+  for (QWidget* window : QApplication::topLevelWidgets())
+    if (window->isVisible()) window->repaint();
+}
+
 FileDialogResult QtUi::ShowFileDialog(const FileDialogSetup& setup, int& filter_index) {
   QFileDialog dialog(parent_, ToQString(setup.title), QDir::currentPath());
   dialog.setOption(QFileDialog::DontUseNativeDialog);

@@ -25,6 +25,8 @@ class QtUi : public Ui {
     if (on_repaint_canvas) on_repaint_canvas();
   }
   std::function<void()> on_repaint_canvas;
+  // Repaints every visible window at once, running no other event.
+  void RepaintWindows() override;
   // In hot_spot_dialog.cpp and multi_icon_builder_window.cpp.
   void ShowHotSpotDialog(FrmHotSpot& dialog) override;
   void ShowMultiIconBuilder(FrmMir& dialog) override;

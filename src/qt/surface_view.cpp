@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
 namespace brindlex::qt {
 
@@ -82,6 +83,17 @@ void SurfaceView::mouseMoveEvent(QMouseEvent* event) {
 
 void SurfaceView::mouseReleaseEvent(QMouseEvent* event) {
   Forward(on_release, ButtonNumber(event->button()), event);
+}
+
+void SurfaceView::wheelEvent(QWheelEvent* event) {
+  if (!on_wheel) return event->ignore();
+  // One notch of a common wheel is 15 degrees, 120 eighths.
+  constexpr int kNotch = 120;
+  wheel_rest_ += event->angleDelta().y();
+  const int notches = wheel_rest_ / kNotch;
+  wheel_rest_ -= notches * kNotch;
+  event->accept();
+  if (notches != 0) on_wheel(notches);
 }
 
 }  // namespace brindlex::qt

@@ -22,6 +22,9 @@ class SurfaceView : public QWidget {
   int Border() const { return border_; }
 
   MouseHandler on_press, on_move, on_release;
+  // The wheel in whole notches, positive away from the user; finer steps (touchpads) are
+  // gathered until they make a notch. Without a handler the wheel goes to the parent.
+  std::function<void(int notches)> on_wheel;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -29,12 +32,15 @@ class SurfaceView : public QWidget {
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
 
  private:
   void Forward(const MouseHandler& handler, int button, QMouseEvent* event);
 
   const Surface* surface_;
   int border_;
+  // Wheel turn not yet forwarded, in eighths of a degree.
+  int wheel_rest_ = 0;
 };
 
 // The button number of a Qt button, and the set of numbers of pressed buttons.

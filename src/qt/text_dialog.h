@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QMargins>
 
 #include "forms/frm_txt.h"
 
@@ -9,6 +10,8 @@ class QLineEdit;
 class QPushButton;
 
 namespace brindlex::qt {
+
+class DialogPlacement;
 
 // The text stamp's window: the text box, the font, size and style lists, the colour button,
 // Ok and Cancel. Every event goes to the neutral form; the text box shows the form's text
@@ -25,20 +28,25 @@ class TextDialog : public QDialog {
   QPushButton* ColorButton() { return color_; }
   QPushButton* OkButton() { return ok_; }
   QPushButton* CancelButton() { return cancel_; }
+  // Makes the outer size, frame included, the form's stated size for the window manager's
+  // frame (none until the window is framed), and lays the controls out in what is left.
+  void FitToFrame(const QMargins& frame);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
   void reject() override;
 
  private:
-  QComboBox* AddList(const ComboList& list, int left, int width);
-  // Shows the form's text, font and colour in the text box, the caret at the end.
+  QComboBox* AddList(const ComboList& list);
+  void LayOutControls(QSize client);
+  // Shows the form's text, font and colour in the text box, the caret where the form has it.
   void ShowText();
 
   FrmTxt& form_;
   QLineEdit* txt_;
   QComboBox *fonts_, *sizes_, *styles_;
   QPushButton *color_, *ok_, *cancel_;
+  DialogPlacement* placement_ = nullptr;
 };
 
 }  // namespace brindlex::qt

@@ -20,7 +20,8 @@ class X11Screen : public Screen {
 };
 
 // Message boxes drawn with plain Xlib, which works at every colour depth: the title on the
-// window frame, the text with its line breaks, an icon and the buttons.
+// window frame, the text with its line breaks, the sign of the message kind and the buttons,
+// in Spanish (MessageButtonsOf, MessageSign).
 class X11MessageUi : public Ui {
  public:
   MessageAnswer ShowMessage(const std::string& text, const std::string& title, MessageIcon icon,

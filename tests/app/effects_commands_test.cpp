@@ -231,7 +231,7 @@ TEST_F(EffectsTest, FailedGrabWarnsAndTouchesNothing) {
   form.MnuFxAction_Click(2);
   EXPECT_EQ(ui.visibility, "HV");
   ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_EQ(ui.messages[0].title, "Quorvane - Error");
+  EXPECT_EQ(ui.messages[0].title, "Quorvane 2001 - Error");
   EXPECT_EQ(ui.messages[0].text, "no se pudo kapturar la pantalla");
   EXPECT_EQ(ui.messages[0].icon, MessageIcon::kExclamation);
   EXPECT_EQ(ui.messages[0].buttons, MessageButtons::kOk);
@@ -240,12 +240,22 @@ TEST_F(EffectsTest, FailedGrabWarnsAndTouchesNothing) {
   EXPECT_EQ(form.History.UndoList.size(), 1u);
 }
 
-TEST_F(EffectsTest, CaptureWindowThatNeverCapturedChangesNothing) {
+TEST_F(EffectsTest, CaptureGivenUpWithEscOrNeverShownChangesNothing) {
   grab.screen = Surface(100, 80, 0x123456);
   form.Document.IconChanged = false;
+  const Surface mask_before = form.Document.PicMask;
+  form.MnuFxAction_Click(2);  // a window that could not be shown
+  ui.on_capture = [](FrmSnap& snap) {
+    snap.Form_Activate();
+    snap.Form_MouseMove(0, 0, 20, 20);
+    snap.Tmr_Timer();
+    snap.Form_KeyDown(FrmSnap::kEscapeKey, 0);
+    snap.Form_MouseUp(1, 0, 20, 20);
+  };
   form.MnuFxAction_Click(2);
-  EXPECT_EQ(ui.visibility, "HSV");
+  EXPECT_EQ(ui.visibility, "HSVHSV");
   EXPECT_FALSE(form.Document.IconChanged);
+  EXPECT_TRUE(form.Document.PicMask.SamePixels(mask_before));
   EXPECT_EQ(form.History.UndoList.size(), 1u);
   EXPECT_TRUE(ui.messages.empty());
 }

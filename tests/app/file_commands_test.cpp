@@ -173,6 +173,68 @@ TEST_F(FileCommandsTest, MultiImageFilesAskWhichImageAndSaveBackWithoutLosingAny
   EXPECT_FALSE(form.MultiImage.FromMultiIconFile);
 }
 
+TEST_F(FileCommandsTest, AnImageWhoseMultiImageFileHasGoneIsSavedAlone) {
+  auto open_second_image = [&] {
+    const std::string path = ThreeImageFile();
+    ui.file_answers = {ScriptedUi::Chosen(path)};
+    ui.pick_rows = {1};
+    form.MenuClick("MnuOpen", -1);
+    EXPECT_TRUE(form.MultiImage.FromMultiIconFile);
+    return path;
+  };
+  auto expect_one_image = [&](const std::string& path, Color first_pixel) {
+    ASSERT_EQ(GetIconImageCount(path), 1);
+    Surface mask, color;
+    ASSERT_TRUE(LoadSingleIcon(path, ui, mask, color));
+    EXPECT_EQ(color.GetPixel(0, 0), first_pixel);
+    EXPECT_EQ(color.GetPixel(5, 5), 0x090909u);
+  };
+  const std::string notice =
+      "no se enkuentra el archivo tres.ico kon las otras imagenes del "
+      "ikono: se salva solo esta imagen";
+  // Save: nothing is left to lose at the old path, so the image is written there alone; the
+  // user is told once.
+  const std::string path = open_second_image();
+  std::filesystem::remove(path);
+  for (Color c : {0x0000FFu, 0x00FF00u}) {
+    Edit(c);
+    form.MenuClick("MnuSave", -1);
+    EXPECT_TRUE(form.SaveSucceeded);
+    EXPECT_FALSE(form.Document.IconChanged);
+    expect_one_image(path, c);
+  }
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].text, notice);
+  EXPECT_EQ(ui.messages[0].title, "Quorvane 2001 - Aviso");
+  EXPECT_FALSE(form.MultiImage.FromMultiIconFile);
+
+  // Save As: the new file holds the image alone, and the caption is a one-image file's.
+  ui.messages.clear();
+  open_second_image();
+  std::filesystem::remove(path);
+  Edit(0x0000FF);
+  const std::string other = folder.File("otro.ico");
+  ui.file_answers = {ScriptedUi::Chosen(other)};
+  form.MenuClick("MnuSaveAs", -1);
+  EXPECT_TRUE(form.SaveSucceeded);
+  expect_one_image(other, 0x0000FF);
+  EXPECT_EQ(form.Caption, "Quorvane 2001  - otro.ico");
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].text, notice);
+
+  // A file that is there but no longer holds the image: both messages, titled, in Spanish.
+  ui.messages.clear();
+  open_second_image();
+  testing::WriteBytes(path, testing::IconFile({testing::UniformImage(16, 1, 0xFF, 0)}));
+  form.MenuClick("MnuSave", -1);
+  EXPECT_FALSE(form.SaveSucceeded);
+  ASSERT_EQ(ui.messages.size(), 2u);
+  EXPECT_EQ(ui.messages[0].text, "el archivo ya no tiene la imagen ke se esta editando");
+  EXPECT_EQ(ui.messages[0].title, "Quorvane 2001 - Error");
+  EXPECT_EQ(ui.messages[1].text, "chin no se puede salvar lo sentimos Quorvane tres.ico");
+  EXPECT_EQ(ui.messages[1].title, "Quorvane - Error");
+}
+
 TEST_F(FileCommandsTest, SaveAsWritesASingleImageAndRecordsTheFile) {
   Edit(0x0000FF);
   const std::string path = folder.File("nuevo.ico");

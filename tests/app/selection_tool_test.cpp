@@ -2,6 +2,7 @@
 // history around it, driven through the main form's mouse events.
 #include <gtest/gtest.h>
 
+#include "edit/image_transforms.h"
 #include "editor_test_support.h"
 
 namespace brindlex {
@@ -247,6 +248,37 @@ TEST_F(SelectTool, UndoAndRedoAreIgnoredWhileAStrokeIsHeld) {
   EXPECT_TRUE(form.Selection.SelectionFloating);
   form.MnuEdit_Click();
   EXPECT_TRUE(FindMenuEntry(form.Menus, "MnuEditAction", 0)->enabled);
+}
+
+TEST_F(SelectTool, ACommandByShortcutDuringAMoveEndsTheMoveFirst) {
+  // A quarter turn: the moved block stops where the pointer was and turns there.
+  Mark(2, 2, 4, 3);
+  Press(L, At(3), At(2));
+  Move(L, At(7), At(2));
+  form.MenuOpening("MnuImage");
+  form.MenuClick("MnuImageAction", kRotateRight);
+  EXPECT_FALSE(form.Selection.MovingSelection);
+  EXPECT_TRUE(form.Selection.SelectionFloating);
+  ExpectSelection(144, 48, 192, 120);
+  EXPECT_EQ(Floating(), (Strings{"io", ".g", "k."}));
+  // The held button's further moves and its release move nothing.
+  Move(L, At(11), At(9));
+  Release(L, At(11), At(9));
+  ExpectSelection(144, 48, 192, 120);
+  auto [mask, image] = PlanesWithFloating(6, 2);
+  EXPECT_TRUE(SamePixels(WithFrame(testing::ExpectedCanvas(mask, image, Zoom()), 144, 48, 192, 120),
+                         form.Document.PicMain));
+  // A command that drops the selection: the block is merged where it was let go, and the
+  // pointer no longer drags a copy of it over the canvas.
+  Press(L, At(6), At(2));
+  Move(L, At(9), At(6));
+  form.MenuClick("MnuFxAction", 1);  // the button bevel, on the whole icon
+  EXPECT_FALSE(form.Selection.Exists());
+  Move(L, At(12), At(12));
+  Release(L, At(12), At(12));
+  ExpectViewsShowPlanes();
+  form.History.UndoEdit(form.Document);  // the bevel off: the block lies where it was let go
+  EXPECT_EQ(Pixels(9, 6, 2, 3), (Strings{"io", ".g", "k."}));
 }
 
 }  // namespace

@@ -166,8 +166,9 @@ TEST_F(IconToolTest, A256PixelImageIsListedAndRefusedWithTheSizeReason) {
   EXPECT_EQ(Tool({"list", mixed}).out, "16 x 16 ... 16 Color\n256 x 256 ... Monochrome\n");
   const ToolRun pick = Tool({"convert", mixed + ":1", folder_.File("out.ico")});
   EXPECT_EQ(pick.status, 1);
-  EXPECT_EQ(pick.err, "brindlex-tool: " + mixed +
-                          ": Quorvane 2001 no kompatibilidad de ikonos 256 x 256 pixels.\n");
+  EXPECT_EQ(pick.err, FileLine(mixed,
+                               "the image is 256 x 256 pixels; only 16 x 16, 32 x 32 and 48 x "
+                               "48 images can be opened"));
 }
 
 TEST_F(IconToolTest, ConvertWarnsAboutSoftTransparencyAndStillConverts) {

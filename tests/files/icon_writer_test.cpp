@@ -330,7 +330,7 @@ TEST(ReplaceIconTest, DamagedSourceIsAnErrorAndNothingIsWritten) {
         << c.what;
     ASSERT_EQ(ui.messages.size(), 1u) << c.what;
     EXPECT_FALSE(ui.messages[0].text.empty());
-    EXPECT_EQ(ui.messages[0].title, "");
+    EXPECT_EQ(ui.messages[0].title, "Quorvane 2001 - Error");
     EXPECT_EQ(ui.messages[0].buttons, MessageButtons::kOk);
     EXPECT_EQ(testing::ReadBytes(folder.File("src.ico")), c.source) << c.what;
     EXPECT_EQ(folder.Entries(), std::vector<std::string>{"src.ico"}) << c.what;

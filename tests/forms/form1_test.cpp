@@ -50,11 +50,16 @@ TEST(Credits, EveryTickMovesEveryLineFiftyTwipsWithoutDrift) {
 TEST(Credits, ClicksOnALineKeepTheWindowAndBesideThemCloseIt) {
   Form1 credits;
   credits.Form_Load();
-  // Label1 covers client pixels x 40 to 344, y 24 to 48.
+  // Label1 covers client pixels x 40 to 344, y 24 to 48; a click is rounded to a whole
+  // pixel first, halves to the even neighbour.
   credits.ClickAt(100, 30);
+  credits.ClickAt(39.5, 30);     // 40
+  credits.ClickAt(100, 23.5);    // 24
+  credits.ClickAt(344.5, 48.5);  // 344, 48
   EXPECT_FALSE(credits.Closed);
-  credits.ClickAt(344.5, 48.9);
-  EXPECT_FALSE(credits.Closed);
+  Form1 below;
+  below.ClickAt(100, 48.6);  // 49: under the line
+  EXPECT_TRUE(below.Closed);
   // After two ticks Label1 is 100 twips higher: y 30 is still on it, y 45 no longer.
   credits.Timer1_Timer();
   credits.Timer1_Timer();

@@ -93,6 +93,19 @@ TEST_F(FrmIconsTest, RowsBeyondFiveScrollAndAreDrawnAsTheyComeIntoView) {
   for (int n = 0; n < 180; ++n) ASSERT_EQ(CellColor(n), ColorOf(n)) << n;
 }
 
+TEST_F(FrmIconsTest, TheWheelScrollsOneRowPerNotch) {
+  Loaded(50).PicIcons_MouseWheel(-1);
+  EXPECT_EQ(form->Vsb.Value, 0);  // the bar is disabled: nothing to scroll
+  FrmIcons& f = Loaded(180);
+  f.PicIcons_MouseWheel(-3);  // towards the user: down
+  EXPECT_EQ(f.Vsb.Value, 114);
+  EXPECT_EQ(CellColor(79), ColorOf(79));
+  f.PicIcons_MouseWheel(10);  // past the top: the bar stops at 0
+  EXPECT_EQ(f.Vsb.Value, 0);
+  f.PicIcons_MouseWheel(-1000000000);
+  EXPECT_EQ(f.PicIconsTop, -494);
+}
+
 TEST_F(FrmIconsTest, ALibraryClaimingEveryPossibleGroupKeepsFewRows) {
   // One real group, then a group directory of 65535 named and 65535 numbered entries that
   // all lead to it, at the end of the section.
@@ -161,35 +174,21 @@ TEST_F(FrmIconsTest, ReleasesSelectACellWithItsBoxAndMessage) {
   EXPECT_EQ(f.SelectedIcon, 9);
 }
 
-// A Ui whose pending events include a click on the grid, to see it ignored while browsing.
-class ClickingUi : public ScriptedUi {
- public:
-  void DoEvents() override {
-    if (form && form->Browsing) {
-      form->PicIcons_MouseUp(1, 0, 45, 5);
-      clicks_during_browse.push_back(form->SelectedIcon);
-    }
-  }
-  FrmIcons* form = nullptr;
-  std::vector<int> clicks_during_browse;
-};
-
-TEST_F(FrmIconsTest, BrowsingCommitsOnlyAFileWithIcons) {
-  ClickingUi clicking;
+TEST_F(FrmIconsTest, BrowsingCommitsOnlyAFileWithIconsAndLetsNoQueuedInputRun) {
   const std::string other = Library("other.dll", 2);
   const std::string text = folder.File("notes.txt");
   testing::WriteBytes(text, Bytes{'n', 'o'});
-  FrmIcons f(clicking, Library("shell32.dll", 12), filter_index);
-  clicking.form = &f;
+  FrmIcons f(ui, Library("shell32.dll", 12), filter_index);
   f.Form_Load();
+  EXPECT_EQ(ui.window_repaints, 1);
   f.PicIcons_MouseUp(1, 0, 5, 45);  // icon 10
-  clicking.file_answers = {ScriptedUi::Chosen(other)};
-  clicking.chosen_filter_index = 3;
+  ui.file_answers = {ScriptedUi::Chosen(other)};
+  ui.chosen_filter_index = 3;
   f.CmdBrowse_Click();
-  ASSERT_EQ(clicking.dialogs.size(), 1u);
-  EXPECT_EQ(clicking.dialogs[0].title, "Quorvane 2001  - Extraer Icono");
-  EXPECT_EQ(clicking.dialogs[0].filters.size(), 6u);
-  EXPECT_EQ(clicking.dialogs[0].filter_index, 4);
+  ASSERT_EQ(ui.dialogs.size(), 1u);
+  EXPECT_EQ(ui.dialogs[0].title, "Quorvane 2001  - Extraer Icono");
+  EXPECT_EQ(ui.dialogs[0].filters.size(), 6u);
+  EXPECT_EQ(ui.dialogs[0].filter_index, 4);
   EXPECT_EQ(filter_index, 3);
   EXPECT_EQ(f.IconFile, other);
   EXPECT_EQ(f.IconFileTitle, "other.dll");
@@ -198,22 +197,25 @@ TEST_F(FrmIconsTest, BrowsingCommitsOnlyAFileWithIcons) {
   EXPECT_EQ(f.LblInfo, "Icon No 1 Selected.");
   EXPECT_EQ(f.SelectedIcon, 0);
   EXPECT_FALSE(f.Browsing);
-  EXPECT_EQ(clicking.clicks_during_browse, (std::vector<int>{10, 10}));
   EXPECT_EQ(f.GridPixel(3 + 38 + 16, 3 + 16), ColorOf(1));
+  // The windows were shown again as the new grid was cleared and drawn, and no pending
+  // event (a click, a key) was let run at any point.
+  EXPECT_EQ(ui.window_repaints, 3);
+  EXPECT_EQ(ui.pumps, 0);
 
   // A file without icons: the message, and everything stays as it was.
-  clicking.file_answers = {ScriptedUi::Chosen(text)};
+  ui.file_answers = {ScriptedUi::Chosen(text)};
   f.CmdBrowse_Click();
-  ASSERT_EQ(clicking.messages.size(), 1u);
-  EXPECT_EQ(clicking.messages[0].text, "notes.txt no hay ikonos.");
-  EXPECT_EQ(clicking.messages[0].title, "Brindlex");
-  EXPECT_EQ(clicking.messages[0].icon, MessageIcon::kInformation);
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].text, "notes.txt no hay ikonos.");
+  EXPECT_EQ(ui.messages[0].title, "Brindlex");
+  EXPECT_EQ(ui.messages[0].icon, MessageIcon::kInformation);
   EXPECT_EQ(f.IconFile, other);
   EXPECT_EQ(f.Caption, "Vor - other.dll - 2 Icons");
   EXPECT_FALSE(f.Browsing);
   // Cancelling the file dialog changes nothing at all.
   f.CmdBrowse_Click();
-  EXPECT_EQ(clicking.messages.size(), 1u);
+  EXPECT_EQ(ui.messages.size(), 1u);
   EXPECT_EQ(f.IconFile, other);
   f.CmdOk_Click();
   EXPECT_FALSE(f.DialogCancelled);

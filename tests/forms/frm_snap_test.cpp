@@ -105,6 +105,19 @@ TEST_F(FrmSnapTest, OnlyALeftClickCapturesTheSquareInsideTheFrame) {
   EXPECT_EQ(document.PicImage.GetPixel(31, 31), static_cast<Color>((1078 << 12) | 1918));
 }
 
+TEST_F(FrmSnapTest, EscGivesUpAndLeavesTheIconAsItWas) {
+  const Surface image_before = document.PicImage;
+  FrmSnap snap(document, 32);
+  snap.Form_Load(NumberedScreen(400, 300));
+  snap.Form_Activate();
+  snap.Form_KeyDown('A', 0);
+  EXPECT_FALSE(snap.Closed);
+  snap.Form_KeyDown(FrmSnap::kEscapeKey, 0);
+  snap.Form_MouseUp(1, 0, 10, 10);  // after the window has gone: nothing
+  EXPECT_TRUE(snap.Closed && !snap.Captured && !snap.PointerConfined && !snap.TmrEnabled);
+  EXPECT_TRUE(document.PicImage.SamePixels(image_before));
+}
+
 TEST_F(FrmSnapTest, AScreenSmallerThanTheSquareGivesBlackBeyondIt) {
   document.MakeBlank(2);
   FrmSnap snap(document, 48);

@@ -78,6 +78,13 @@ TEST_F(FrmTxtTest, AnEmptyFontListStillLoads) {
   EXPECT_EQ(empty.PicTextMask.GetPixel(1, 0), kBlack);
 }
 
+TEST_F(FrmTxtTest, TheFontListNamesEachFamilyOnceWithoutItsFoundry) {
+  font.families = {"Zeta [urw]", "Alpha", "Zeta [UKWN]"};
+  dialog.Form_Load();
+  EXPECT_EQ(dialog.CboFonts.items, (std::vector<std::string>{"Alpha", "Zeta"}));
+  EXPECT_EQ(dialog.TextFont.family, "Alpha");
+}
+
 TEST_F(FrmTxtTest, SizesAndStylesSetTheFontOfBothPictures) {
   const int expected_pixels[] = {8, 9, 11, 12, 13};
   for (int i = 0; i < 5; ++i) {
@@ -113,11 +120,33 @@ TEST_F(FrmTxtTest, TextIsCutToTheIconWidthAndDrawnInBothPictures) {
   EXPECT_EQ(testing::Rows(dialog.PicTextMask)[5], "................");
   EXPECT_EQ(testing::Rows(dialog.PicTextImage, {{kWhite, '#'}, {kBlack, '.'}})[2],
             "................");  // drawn black on black
-  // The caret goes to the end even when nothing was cut.
-  dialog.TxtSelStart = 1;
-  Type("AI");
-  EXPECT_EQ(dialog.TxtSelStart, 2u);
-  EXPECT_EQ(font.drawn.back(), "AI");
+  EXPECT_EQ(font.drawn.back(), "AAAA");
+}
+
+TEST_F(FrmTxtTest, TypingInTheMiddleKeepsTheCaretUnlessTheTextIsCut) {
+  document.MakeBlank(1);  // 32 x 32: eight 4-pixel boxes fit
+  dialog.Form_Load();
+  // Each key goes in at the caret, which then stands after it, as in a text box.
+  auto keys = [&](const std::string& typed) {
+    for (char c : typed) {
+      dialog.Txt.insert(dialog.TxtSelStart, 1, c);
+      ++dialog.TxtSelStart;
+      dialog.Txt_Change();
+    }
+  };
+  keys("ab");
+  dialog.TxtSelStart = 0;  // Home
+  keys("WWW");
+  EXPECT_EQ(dialog.Txt, "WWWab");
+  EXPECT_EQ(dialog.TxtSelStart, 3u);
+  EXPECT_EQ(font.drawn.back(), "WWWab");
+  keys("WWW");
+  EXPECT_EQ(dialog.Txt, "WWWWWWab");
+  EXPECT_EQ(dialog.TxtSelStart, 6u);
+  // One more is too wide: the end is cut and the caret goes to the end.
+  keys("W");
+  EXPECT_EQ(dialog.Txt, "WWWWWWWa");
+  EXPECT_EQ(dialog.TxtSelStart, 8u);
 }
 
 TEST_F(FrmTxtTest, AmpersandIsDrawnAsACharacter) {

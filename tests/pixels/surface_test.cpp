@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
+#include <climits>
+#include <functional>
 #include <string>
 
 #include "picture.h"
@@ -233,6 +236,73 @@ TEST(Surface, EdgesFrameTheRectangle) {
   s.DrawEdge(0, 0, 4, 4, EdgeKind::kEtched);
   EXPECT_EQ(Rows(s, {{kWhite, 'w'}, {kGrey, 'g'}, {kBlack, '#'}}),
             (Strings{"gggw", "gwgw", "gggw", "wwww"}));
+}
+
+// Draws on a fresh 6 x 5 surface of a few colours: one with the far-off coordinates, one with
+// the nearby ones that give the same pixels.
+void ExpectSameAsNearby(const std::function<void(Surface&)>& far,
+                        const std::function<void(Surface&)>& nearby, int pen_width = 1) {
+  Surface a = Picture({"#o..g.", "..b...", "o....#", "..g...", ".#..b."}), b = a;
+  a.pen_width = b.pen_width = pen_width;
+  far(a);
+  nearby(b);
+  EXPECT_TRUE(SamePixels(b, a));
+}
+
+TEST(Surface, ExtremeCoordinatesClipToTheSamePixelsQuickly) {
+  const auto start = std::chrono::steady_clock::now();
+  const Surface source = Picture({"ob#", "g.b"});
+  auto nothing = [](Surface&) {};
+  // Lines: the clipped walk sets the pixels the whole walk would.
+  ExpectSameAsNearby([](Surface& s) { s.Line(INT_MIN, 1, INT_MAX, 1); },
+                     [](Surface& s) { s.Line(-9, 1, 9, 1); });
+  ExpectSameAsNearby([](Surface& s) { s.Line(INT_MIN, INT_MIN, INT_MAX, INT_MAX); },
+                     [](Surface& s) { s.Line(-9, -9, 9, 9); });
+  ExpectSameAsNearby([](Surface& s) { s.Line(2, INT_MAX, 2, INT_MIN); },
+                     [](Surface& s) { s.Line(2, 9, 2, -9); });
+  ExpectSameAsNearby([](Surface& s) { s.Line(INT_MAX, -1, INT_MIN, -1); },
+                     [](Surface& s) { s.Line(9, -1, -9, -1); }, 3);
+  ExpectSameAsNearby([](Surface& s) { s.Line(INT_MIN, INT_MAX, INT_MAX, INT_MIN); }, nothing);
+  // Two billion steps across and three down: halfway, at column 0, the walk is on row 1.
+  Surface shallow = Blank(8, 4);
+  shallow.Line(-1000000000, 0, 1000000000, 3);
+  EXPECT_EQ(Rows(shallow), (Strings{"........", "#.......", ".#######", "........"}));
+  // Blocks.
+  ExpectSameAsNearby(
+      [&](Surface& s) { s.BitBlt(-1000000000, 1, INT_MAX, INT_MAX, source, -1000000000, 0); },
+      [&](Surface& s) { s.BitBlt(0, 1, 3, 2, source, 0, 0); });
+  ExpectSameAsNearby([&](Surface& s) { s.BitBlt(INT_MIN, 0, 4, 4, source, INT_MAX, 0); }, nothing);
+  ExpectSameAsNearby(
+      [&](Surface& s) { s.BitBlt(0, 0, INT_MAX, INT_MAX, source, INT_MIN, INT_MIN); }, nothing);
+  ExpectSameAsNearby([&](Surface& s) { s.StretchBlt(INT_MIN, 0, INT_MIN, 4, source, 0, 0, 3, 2); },
+                     nothing);
+  // Boxes, ellipses, circles and edges.
+  ExpectSameAsNearby([](Surface& s) { s.Box(-1, -1, INT_MAX, INT_MAX, false); },
+                     [](Surface& s) { s.Box(-1, -1, 99, 99, false); }, 3);
+  ExpectSameAsNearby([](Surface& s) { s.Box(INT_MIN, INT_MIN, INT_MAX, INT_MAX, false); }, nothing,
+                     3);
+  ExpectSameAsNearby(
+      [](Surface& s) {
+        s.fill = 0x0000FF;
+        s.filling = true;
+        s.Ellipse(INT_MIN, INT_MIN, INT_MAX, INT_MAX);
+      },
+      [](Surface& s) { s.Box(0, 0, 5, 4, true, 0x0000FF); });
+  ExpectSameAsNearby([](Surface& s) { s.Circle(1000000000, 2, 1000000000); },
+                     [](Surface& s) { s.Circle(100, 2, 100); });
+  ExpectSameAsNearby([](Surface& s) { s.Circle(INT_MAX, 2, INT_MAX); },
+                     [](Surface& s) { s.Circle(100, 2, 100); });
+  ExpectSameAsNearby([](Surface& s) { s.Circle(INT_MIN, INT_MIN, INT_MAX); }, nothing);
+  ExpectSameAsNearby([](Surface& s) { s.Circle(0, 0, INT_MAX); }, nothing);
+  ExpectSameAsNearby([](Surface& s) { s.DrawEdge(0, 0, INT_MAX, INT_MAX, EdgeKind::kSunkenOuter); },
+                     [](Surface& s) { s.DrawEdge(0, 0, 99, 99, EdgeKind::kSunkenOuter); });
+  ExpectSameAsNearby([](Surface& s) { s.DrawEdge(-1, -1, INT_MAX, INT_MAX, EdgeKind::kEtched); },
+                     [](Surface& s) { s.DrawEdge(-1, -1, 99, 99, EdgeKind::kEtched); });
+  ExpectSameAsNearby(
+      [](Surface& s) { s.DrawEdge(INT_MIN, INT_MIN, INT_MAX, INT_MAX, EdgeKind::kEtched); },
+      nothing);
+  // A walk over the whole span would take seconds at the least.
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(500));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QBuffer>
 #include <QClipboard>
 #include <QFontMetrics>
 #include <QGroupBox>
@@ -15,6 +16,7 @@
 #include <QTimer>
 
 #include "document/tools.h"
+#include "files/png_test_files.h"
 #include "qt/main_window.h"
 #include "qt/paste_dialog.h"
 #include "qt/qt_clipboard.h"
@@ -58,6 +60,63 @@ TEST(QtClipboard, ColoursCrossTheBoundaryInTheirOwnOrderBothWays) {
   // Null and oversized pictures are no pictures.
   EXPECT_EQ(SurfaceFromImage(QImage()).Width(), 0);
   EXPECT_EQ(SurfaceFromImage(QImage(9000, 9000, QImage::Format_Mono)).Width(), 0);
+}
+
+// A picture another program offers as encoded bytes; the toolkit's own decoding of it
+// (what asking for a ready picture does) is counted.
+class OfferedPicture : public QMimeData {
+ public:
+  OfferedPicture(QString format, QByteArray bytes, int& decodes)
+      : format_(std::move(format)), bytes_(std::move(bytes)), decodes_(decodes) {}
+  QStringList formats() const override { return {format_, "application/x-qt-image"}; }
+  bool hasFormat(const QString& format) const override { return formats().contains(format); }
+
+ protected:
+  QVariant retrieveData(const QString& format, QMetaType type) const override {
+    if (format == format_ && type.id() == QMetaType::QByteArray) return bytes_;
+    ++decodes_;
+    return QImage::fromData(bytes_);
+  }
+
+ private:
+  QString format_;
+  QByteArray bytes_;
+  int& decodes_;
+};
+
+QByteArray PngHeader(std::uint32_t width, std::uint32_t height) {
+  const testing::Bytes png = testing::PngHeaderOnly(width, height);
+  return QByteArray(reinterpret_cast<const char*>(png.data()), static_cast<qsizetype>(png.size()));
+}
+
+TEST(QtClipboard, AnOfferedPictureIsMeasuredBeforeItIsDecoded) {
+  QtClipboard clipboard;
+  int decodes = 0;
+  const auto offer_and_read = [&](const char* format, const QByteArray& bytes) {
+    SystemClipboard()->setMimeData(new OfferedPicture(format, bytes, decodes),
+                                   QClipboard::Clipboard);
+    return clipboard.GetImage();
+  };
+  // Too large by its header, PNG or BMP (54 header bytes, 20,000 x 20,000): refused unread.
+  QByteArray bmp(54, '\0');
+  bmp[0] = 'B', bmp[1] = 'M', bmp[10] = 54, bmp[14] = 40, bmp[26] = 1, bmp[28] = 24;
+  bmp[18] = bmp[22] = static_cast<char>(20000 & 0xFF), bmp[19] = bmp[23] = 20000 >> 8;
+  EXPECT_EQ(offer_and_read("image/png", PngHeader(8193, 8192)).Width(), 0);
+  EXPECT_EQ(offer_and_read("image/bmp", bmp).Width(), 0);
+  // Of the largest size taken, but with no pixels after the header: unreadable.
+  EXPECT_EQ(offer_and_read("image/png", PngHeader(8192, 8192)).Width(), 0);
+  // A small one is read from the offered bytes.
+  QImage small(2, 1, QImage::Format_RGB32);
+  small.fill(qRgb(0x10, 0x20, 0x30));
+  QByteArray png;
+  QBuffer buffer(&png);
+  buffer.open(QIODevice::WriteOnly);
+  ASSERT_TRUE(small.save(&buffer, "PNG"));
+  const Surface got = offer_and_read("image/png", png);
+  ASSERT_EQ(got.Width(), 2);
+  EXPECT_EQ(got.GetPixel(1, 0), 0x302010u);
+  EXPECT_EQ(decodes, 0);
+  SystemClipboard()->clear(QClipboard::Clipboard);
 }
 
 TEST(PasteDialog, ShowsItsTextsAtTheirPlacesAndEndsThroughTheForm) {

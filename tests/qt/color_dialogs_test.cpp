@@ -82,6 +82,28 @@ TEST(ColorAdjustDialog, LayoutCaptionsAndOuterSize) {
             (QStringList{"&Cancelar 186,38 54x25", "&Ok 186,66 54x25", "&Reset 186,8 54x25"}));
 }
 
+TEST(ColorAdjustDialog, CaptionsKeepAMarginAndValuesArePlainReadOuts) {
+  ColorAdjust c;
+  ColorAdjustDialog dialog(nullptr, c.form);
+  dialog.show();
+  // The values stand on the window's own background, not in white fields.
+  const QImage window = dialog.grab().toImage();
+  for (int i = 0; i < 4; ++i)
+    EXPECT_EQ(window.pixelColor(88, FrmColAdj::kLabelTops[i] + 1), ToQColor(c.form.BackColor));
+  // Every caption's ink (dark pixels inside the button's border) keeps five pixels from
+  // the button's edges.
+  for (QPushButton* button : dialog.findChildren<QPushButton*>()) {
+    const QImage shot = button->grab().toImage();
+    int left = shot.width(), right = -1;
+    for (int y = 2; y < shot.height() - 2; ++y)
+      for (int x = 2; x < shot.width() - 2; ++x)
+        if (qGray(shot.pixel(x, y)) < 110) left = std::min(left, x), right = std::max(right, x);
+    EXPECT_GT(right, left + 10) << button->text().toStdString();  // the caption is there
+    EXPECT_GE(left, 5) << button->text().toStdString();
+    EXPECT_LE(right, shot.width() - 6) << button->text().toStdString();
+  }
+}
+
 TEST(ColorAdjustDialog, ArrowsStepByFiveAndJumpsAreRefused) {
   ColorAdjust c;
   ColorAdjustDialog dialog(nullptr, c.form);

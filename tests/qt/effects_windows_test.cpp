@@ -2,14 +2,17 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <set>
 
+#include "app/centre_form.h"
 #include "forms/form1.h"
 #include "forms/frm_snap.h"
 #include "forms/frm_txt.h"
@@ -136,14 +139,54 @@ TEST_F(TextDialogTest, TypingIsCutToTheIconAndOkHandsItOver) {
   EXPECT_EQ(dialog.TextBox()->text().toStdString(), form.Txt);
   EXPECT_EQ(dialog.TextBox()->cursorPosition(), dialog.TextBox()->text().size());
   EXPECT_LE(QtFontRenderer::Instance().TextWidth(form.TextFont, form.Txt), 16);
+  // A key at the start: the caret stays after it, or goes to the end when the text is cut.
+  const bool cut = QtFontRenderer::Instance().TextWidth(form.TextFont, "I" + form.Txt) > 16;
   dialog.TextBox()->setCursorPosition(0);
   QTest::keyClick(dialog.TextBox(), Qt::Key_I);
-  EXPECT_EQ(dialog.TextBox()->cursorPosition(), dialog.TextBox()->text().size());
+  EXPECT_EQ(dialog.TextBox()->cursorPosition(), cut ? dialog.TextBox()->text().size() : 1);
   dialog.OkButton()->click();
   EXPECT_FALSE(form.DialogCancelled);
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
   EXPECT_EQ(document.PicSelMask.Width(), 16);
   EXPECT_FALSE(Marked(document.PicSelMask, kWhite).empty());
+}
+
+TEST_F(TextDialogTest, TypingInTheMiddleKeepsTheCaretThere) {
+  document.MakeBlank(2);  // 48 x 48: room for five letters at 6 points
+  form.Form_Load();
+  TextDialog dialog(nullptr, form);
+  QTest::keyClicks(dialog.TextBox(), "ab");
+  QTest::keyClick(dialog.TextBox(), Qt::Key_Home);
+  QTest::keyClicks(dialog.TextBox(), "WWW");
+  EXPECT_EQ(form.Txt, "WWWab");
+  EXPECT_EQ(dialog.TextBox()->text(), "WWWab");
+  EXPECT_EQ(dialog.TextBox()->cursorPosition(), 3);
+}
+
+TEST_F(TextDialogTest, TheStatedSizeIsTheOuterOneFrameIncluded) {
+  TextDialog dialog(nullptr, form);
+  // The classic frame: 3-pixel borders and a 21-pixel caption leave 259 x 96, and every
+  // control lies inside it without overlapping another.
+  dialog.FitToFrame(QMargins(3, 21, 3, 3));
+  EXPECT_EQ(dialog.size(), QSize(259, 96));
+  const std::vector<QWidget*> controls = {
+      dialog.TextBox(),     dialog.Fonts(),        dialog.Sizes(),   dialog.Styles(),
+      dialog.ColorButton(), dialog.CancelButton(), dialog.OkButton()};
+  for (std::size_t i = 0; i < controls.size(); ++i) {
+    EXPECT_TRUE(dialog.rect().contains(controls[i]->geometry())) << i;
+    EXPECT_GE(controls[i]->height(), 19) << i;
+    for (std::size_t j = 0; j < i; ++j)
+      EXPECT_FALSE(controls[i]->geometry().intersects(controls[j]->geometry())) << i << ", " << j;
+  }
+  // Shown, whatever frame the platform gives, the outer size is the stated one, placed as
+  // every window is.
+  dialog.FitToFrame(QMargins());
+  dialog.show();
+  QTest::qWait(20);
+  EXPECT_EQ(dialog.frameGeometry().size(), QSize(265, 120));
+  const QRect screen = QGuiApplication::primaryScreen()->geometry();
+  const WindowPosition place = CentreForm(screen.width(), screen.height(), 265, 120);
+  EXPECT_EQ(dialog.frameGeometry().topLeft(), screen.topLeft() + QPoint(place.left, place.top));
 }
 
 TEST(CreditsWindow, LinesScrollAndOnlyTheBackgroundCloses) {
@@ -159,6 +202,8 @@ TEST(CreditsWindow, LinesScrollAndOnlyTheBackgroundCloses) {
   EXPECT_EQ(window.Line(0)->geometry().top(), 14);
   EXPECT_EQ(window.Line(6)->geometry().top(), 294);
   window.show();
+  QTest::keyClick(&window, Qt::Key_Escape);
+  EXPECT_TRUE(window.isVisible());
   QTest::mouseClick(&window, Qt::LeftButton, {}, QPoint(100, 20));  // on Label1 (14..38)
   EXPECT_FALSE(form.Closed);
   EXPECT_TRUE(window.isVisible());
@@ -169,14 +214,25 @@ TEST(CreditsWindow, LinesScrollAndOnlyTheBackgroundCloses) {
   EXPECT_FALSE(window.isVisible());
 }
 
-TEST(CaptureWindow, CoversTheScreenAndEndsOnlyWithALeftClick) {
+class CaptureWindowTest : public ::testing::Test {
+ protected:
+  CaptureWindowTest() : document(resources), form(document, 16) {
+    document.MakeBlank(0);
+    Surface screen(200, 100, 0x0000FF);
+    screen.SetPixel(11, 21, 0x00FF00);
+    form.Form_Load(screen);
+  }
+  void Release(CaptureWindow& window, Qt::MouseButton button) {
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(10, 20), QPointF(10, 20), button,
+                        Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(&window, &release);
+  }
   ResourceBitmaps resources;
-  IconDocument document(resources);
-  document.MakeBlank(0);
-  FrmSnap form(document, 16);
-  Surface screen(200, 100, 0x0000FF);
-  screen.SetPixel(11, 21, 0x00FF00);
-  form.Form_Load(screen);
+  IconDocument document;
+  FrmSnap form;
+};
+
+TEST_F(CaptureWindowTest, CoversTheScreenAndCapturesWithALeftClick) {
   CaptureWindow window(form);
   EXPECT_TRUE(window.windowFlags() & Qt::FramelessWindowHint);
   EXPECT_TRUE(window.windowFlags() & Qt::WindowStaysOnTopHint);
@@ -187,21 +243,26 @@ TEST(CaptureWindow, CoversTheScreenAndEndsOnlyWithALeftClick) {
   QTRY_VERIFY_WITH_TIMEOUT(form.FrameLeft >= 0, 1000);
   window.PointerAt(QPointF(10, 20), 0, 0);
   EXPECT_EQ(form.PointerX, 10);
-  QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-  QApplication::sendEvent(&window, &escape);
-  window.close();
+  QTest::keyClick(&window, Qt::Key_A);
+  Release(window, Qt::RightButton);
   EXPECT_TRUE(window.isVisible());
-  QMouseEvent right(QEvent::MouseButtonRelease, QPointF(10, 20), QPointF(10, 20), Qt::RightButton,
-                    Qt::NoButton, Qt::NoModifier);
-  QApplication::sendEvent(&window, &right);
-  EXPECT_TRUE(window.isVisible());
-  QMouseEvent left(QEvent::MouseButtonRelease, QPointF(10, 20), QPointF(10, 20), Qt::LeftButton,
-                   Qt::NoButton, Qt::NoModifier);
-  QApplication::sendEvent(&window, &left);
+  Release(window, Qt::LeftButton);
   EXPECT_FALSE(window.isVisible());
+  EXPECT_EQ(window.result(), QDialog::Accepted);
   EXPECT_EQ(document.PicImage.GetPixel(0, 0), 0x00FF00u);
   EXPECT_EQ(document.PicImage.GetPixel(1, 0), 0x0000FFu);
   EXPECT_EQ(document.PicMask.GetPixel(15, 15), kBlack);
+}
+
+TEST_F(CaptureWindowTest, EscGivesUpWithTheIconUnchanged) {
+  const Surface image_before = document.PicImage;
+  CaptureWindow window(form);
+  window.show();
+  QTest::keyClick(&window, Qt::Key_Escape);
+  EXPECT_FALSE(window.isVisible());
+  EXPECT_EQ(window.result(), QDialog::Rejected);
+  EXPECT_FALSE(form.Captured || form.PointerConfined);
+  EXPECT_TRUE(document.PicImage.SamePixels(image_before));
 }
 
 // A Ui that looks at the text dialog the main window opens and cancels it.

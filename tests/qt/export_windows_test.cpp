@@ -139,6 +139,28 @@ TEST_F(HotSpotDialogTest, TheUiShowsTheDialogModally) {
   EXPECT_FALSE(form.DialogCancelled);
 }
 
+// Whether the rectangle holds ink: a pixel of any colour but the given ones (smoothed text
+// has many shades).
+bool InkIn(const QImage& image, const QRect& area, const QList<QColor>& besides) {
+  for (int y = area.top(); y <= area.bottom(); ++y)
+    for (int x = area.left(); x <= area.right(); ++x)
+      if (!besides.contains(image.pixelColor(x, y))) return true;
+  return false;
+}
+
+TEST_F(HotSpotDialogTest, EachPrintedTextEndsWellBeforeItsValue) {
+  HotSpotDialog dialog(nullptr, form);
+  const QImage shot = dialog.grab().toImage();
+  const QList<QColor> face{ToQColor(kButtonFace)};
+  // "Hot X:" from 8 and "Hot Y:" from 83, and no ink in the three columns before the values
+  // at 46 and 121.
+  EXPECT_TRUE(InkIn(shot, QRect(8, 9, 20, 17), face));
+  EXPECT_TRUE(InkIn(shot, QRect(83, 9, 20, 17), face));
+  EXPECT_FALSE(InkIn(shot, QRect(43, 0, 3, 30), face));
+  EXPECT_FALSE(InkIn(shot, QRect(118, 0, 3, 30), face));
+  EXPECT_TRUE(InkIn(shot, QRect(46, 9, 25, 17), face));  // the value "00" itself
+}
+
 QStringList Captions(QMenu* menu) {
   QStringList captions;
   for (QAction* action : menu->actions())
@@ -178,6 +200,23 @@ TEST_F(BuilderWindowTest, CaptionMenusAndSlotPlaces) {
   const QImage client = window.Client()->grab().toImage();
   EXPECT_EQ(client.pixelColor(8, 100), QColor(0x80, 0x80, 0x80));  // a group frame
   EXPECT_EQ(client.pixelColor(18, 28), QColor(0x80, 0x80, 0x80));  // a slot's edge
+}
+
+TEST_F(BuilderWindowTest, FrameTitlesStayOverTheBlankedPartOfTheirFrames) {
+  MultiIconBuilderWindow window(nullptr, form);
+  const QImage client = window.Client()->grab().toImage();
+  // The face and the etched frame's two lines.
+  const QList<QColor> drawn{ToQColor(kButtonFace), QColor(0x80, 0x80, 0x80), QColor(Qt::white)};
+  const struct {
+    int title_x, blank_right, frame_right;
+  } frames[] = {{17, 45, 78}, {96, 136, 157}, {175, 221, 236}, {254, 304, 315}};
+  for (const auto& frame : frames) {
+    EXPECT_TRUE(InkIn(client, QRect(frame.title_x, 5, 20, 16), drawn)) << frame.title_x;
+    // From the end of the blanked line to the frame's corner: the frame line alone.
+    EXPECT_FALSE(InkIn(
+        client, QRect(frame.blank_right + 1, 0, frame.frame_right - frame.blank_right, 25), drawn))
+        << frame.title_x;
+  }
 }
 
 TEST_F(BuilderWindowTest, CreateIsEnabledFromTwoSlotsAsTheMenuOpens) {

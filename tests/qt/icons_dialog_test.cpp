@@ -4,12 +4,19 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTest>
+#include <QWheelEvent>
 
+#include "app/centre_form.h"
 #include "files/library_test_files.h"
+#include "qt/dialog_placement.h"
+#include "qt/qt_ui.h"
 #include "qt/surface_view.h"
 #include "scripted_ui.h"
 
@@ -18,11 +25,15 @@ namespace {
 
 class IconsDialogTest : public ::testing::Test {
  protected:
-  FrmIcons& Loaded(int icons) {
-    const std::string path = folder.File("shell32.dll");
+  std::string Library(const std::string& name, int icons) {
+    const std::string path = folder.File(name);
     testing::WriteBytes(path, testing::NumberedPeLibrary(
                                   icons, [](int k) { return 0x102030u + static_cast<Color>(k); }));
-    form = std::make_unique<FrmIcons>(ui, path, filter_index);
+    return path;
+  }
+  FrmIcons& Loaded(int icons, Ui* with = nullptr) {
+    form =
+        std::make_unique<FrmIcons>(with ? *with : ui, Library("shell32.dll", icons), filter_index);
     form->Form_Load();
     return *form;
   }
@@ -30,6 +41,23 @@ class IconsDialogTest : public ::testing::Test {
   testing::ScriptedUi ui;
   int filter_index = 4;
   std::unique_ptr<FrmIcons> form;
+};
+
+// The toolkit's Ui whose file dialog answers with a file, and meanwhile the user clicks a
+// button: the click is queued while the new file is counted and drawn.
+class ClickWhileCountingUi : public QtUi {
+ public:
+  FileDialogResult ShowFileDialog(const FileDialogSetup&, int&) override {
+    const QPoint middle = button->rect().center();
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+      QCoreApplication::postEvent(
+          button, new QMouseEvent(type, middle, button->mapToGlobal(middle), Qt::LeftButton,
+                                  type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                                  Qt::NoModifier));
+    return testing::ScriptedUi::Chosen(answer);
+  }
+  QPushButton* button = nullptr;
+  std::string answer;
 };
 
 TEST_F(IconsDialogTest, LayoutCaptionAndScrollBarFollowTheForm) {
@@ -55,6 +83,52 @@ TEST_F(IconsDialogTest, LayoutCaptionAndScrollBarFollowTheForm) {
   IconsDialog small(nullptr, Loaded(50));
   EXPECT_FALSE(small.ScrollBar()->isEnabled());
   EXPECT_EQ(small.ScrollBar()->maximum(), 0);
+}
+
+TEST_F(IconsDialogTest, ItsOuterSizeFrameIncludedIsTheStatedOne) {
+  // Under a classic frame the client is smaller by it, the buttons stay inside, and the
+  // outer frame is placed.
+  IconsDialog framed(nullptr, Loaded(3));
+  framed.Placement()->FitToFrame(QMargins(3, 21, 3, 3));
+  EXPECT_EQ(framed.size(), QSize(417, 245));
+  for (QPushButton* button : {framed.CancelButton(), framed.OkButton(), framed.BrowseButton()})
+    EXPECT_TRUE(framed.rect().contains(button->geometry())) << button->geometry().bottom();
+  EXPECT_LT(framed.Info()->geometry().bottom(), framed.OkButton()->geometry().top());
+  const QRect screen = QGuiApplication::primaryScreen()->geometry();
+  const WindowPosition place = CentreForm(screen.width(), screen.height(), 423, 269);
+  EXPECT_EQ(framed.pos(), screen.topLeft() + QPoint(place.left, place.top));
+}
+
+TEST_F(IconsDialogTest, AClickQueuedWhileAFileIsCountedRunsOnlyAfterwards) {
+  ClickWhileCountingUi clicking;
+  IconsDialog dialog(nullptr, Loaded(20, &clicking));
+  dialog.show();
+  QTest::mouseClick(dialog.Grid(), Qt::LeftButton, {}, QPoint(40, 50));  // icon 11
+  clicking.button = dialog.OkButton();
+  clicking.answer = Library("other.dll", 4);
+  dialog.BrowseButton()->click();
+  // The Ok click did not run in the middle of the browse, pairing the new file with the
+  // old selection: the dialog is still open, showing the new file from its first icon.
+  EXPECT_FALSE(form->Closed);
+  EXPECT_TRUE(form->DialogCancelled);
+  EXPECT_EQ(dialog.windowTitle(), "Vor - other.dll - 4 Icons");
+  EXPECT_EQ(form->SelectedIcon, 0);
+  QTRY_VERIFY_WITH_TIMEOUT(form->Closed, 1000);
+  EXPECT_FALSE(form->DialogCancelled);
+  EXPECT_EQ(form->ExtractPath, clicking.answer);
+  EXPECT_EQ(form->ExtractIndex, 0);
+}
+
+TEST_F(IconsDialogTest, TheWheelOverTheGridScrollsOneRowPerNotch) {
+  IconsDialog dialog(nullptr, Loaded(80));
+  dialog.show();
+  for (int eighths : {-120, -60, -60}) {  // a notch, then two halves of one
+    QWheelEvent wheel(QPointF(50, 50), QPointF(50, 50), QPoint(), QPoint(0, eighths), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(dialog.Grid(), &wheel);
+  }
+  EXPECT_EQ(dialog.ScrollBar()->value(), 76);
+  EXPECT_EQ(form->PicIcons.GetPixel(3 + 16, 3 + 16), 0x102030u + 20);
 }
 
 TEST_F(IconsDialogTest, AClickSelectsAndOkClosesWithTheChoice) {
