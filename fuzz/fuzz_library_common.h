@@ -11,8 +11,8 @@
 #include <span>
 #include <string>
 
-#include "files/icon_library.h"
-#include "files/icon_library_group.h"
+#include "extraction/icon_library.h"
+#include "extraction/icon_library_group.h"
 
 namespace brindlex::fuzz {
 

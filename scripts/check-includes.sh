@@ -3,7 +3,7 @@
 # below, and only src/qt/ includes Qt. Prints every include that breaks the order.
 set -euo pipefail
 cd "$(dirname "$0")/../src"
-order=(pixels platform document edit files effects shell forms app cli qt)
+order=(pixels platform document edit files extraction effects shell forms app cli qt)
 rank() {
   local i
   for i in "${!order[@]}"; do [ "${order[$i]}" = "$1" ] && echo "$i" && return; done

@@ -1,7 +1,7 @@
 // brindlex-tool count: the number of icons the extraction dialog shows for each file.
 #include "cli/tool_commands.h"
 #include "cli/tool_support.h"
-#include "forms/frm_icons.h"
+#include "extraction/icon_extraction.h"
 
 namespace brindlex {
 
@@ -13,7 +13,7 @@ int CountCommand(const std::vector<std::string>& files, std::ostream& out, std::
       status = kToolFailure;
       continue;
     }
-    const int count = IsAnimatedName(path) ? library.StepCount(0) : library.IconCount();
+    const int count = ExtractableIconCount(path, library);
     if (files.size() > 1) out << path << ": ";
     out << count << '\n';
   }

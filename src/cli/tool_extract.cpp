@@ -5,8 +5,8 @@
 
 #include "cli/tool_commands.h"
 #include "cli/tool_support.h"
+#include "extraction/icon_extraction.h"
 #include "files/normalize_loaded_planes.h"
-#include "forms/frm_icons.h"
 
 namespace brindlex {
 
@@ -25,17 +25,15 @@ int ExtractCommand(const std::string& input, const std::string& index_text,
 
   IconLibrary library;
   if (!OpenIconLibrary(library, input, err)) return kToolFailure;
-  const bool animated = IsAnimatedName(input);
-  const int count = animated ? library.StepCount(0) : library.IconCount();
+  const int count = ExtractableIconCount(input, library);
   if (count == 0) return Failure(err, input, "the file holds no icons");
   if (index >= count)
     return Failure(err, input,
                    "there is no icon " + index_text + " (the file holds " + std::to_string(count) +
                        (count == 1 ? " icon)" : " icons)"));
   Surface mask, color;
-  const bool loaded =
-      animated ? library.LoadIcon(0, index, mask, color) : library.LoadIcon(index, 0, mask, color);
-  if (!loaded) return Failure(err, input, "icon " + index_text + " cannot be decoded");
+  if (!LoadExtractableIcon(input, library, index, mask, color))
+    return Failure(err, input, "icon " + index_text + " cannot be decoded");
   NormalizeLoadedPlanes(mask, color);
 
   return SaveIconFile(mask, color, output, err);

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "cli/tool_lines.h"
-#include "files/icon_library.h"
+#include "extraction/icon_library.h"
 #include "files/multi_image_state.h"
 #include "pixels/surface.h"
 

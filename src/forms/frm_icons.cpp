@@ -4,7 +4,7 @@
 #include <cmath>
 #include <iterator>
 
-#include "files/icon_library_group.h"
+#include "extraction/icon_library_group.h"
 #include "forms/file_dialog.h"
 
 namespace brindlex {
@@ -20,25 +20,6 @@ constexpr int kIconInset = 3;
 
 }  // namespace
 
-bool IsAnimatedName(const std::string& path) {
-  if (path.size() < 4) return false;
-  std::string tail = path.substr(path.size() - 4);
-  for (char& c : tail) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return tail == ".ani";
-}
-
-int CountDialogIcons(const std::string& path, IconLibrary& library) {
-  library.Open(path);
-  return IsAnimatedName(path) ? library.StepCount(0) : library.IconCount();
-}
-
-bool ExtractIcon(const std::string& path, int index, Surface& mask, Surface& color) {
-  IconLibrary library;
-  if (!library.Open(path)) return false;
-  return IsAnimatedName(path) ? library.LoadIcon(0, index, mask, color)
-                              : library.LoadIcon(index, 0, mask, color);
-}
-
 void FrmIcons::Form_Load() {
   IsAnimated = false;
   IconFile = shell_icon_path_;
@@ -53,7 +34,7 @@ void FrmIcons::Form_Load() {
 
 bool FrmIcons::CountIcons() {
   IsAnimated = IsAnimatedName(IconFile);
-  IconCount = CountDialogIcons(IconFile, library_);
+  IconCount = CountExtractableIcons(IconFile, library_);
   return IconCount != 0;
 }
 
@@ -96,9 +77,8 @@ const Surface& FrmIcons::DrawRow(int row) {
     const int n = row * kColumns + column;
     if (n >= IconCount) break;
     Surface mask, color;
-    const bool loaded =
-        IsAnimated ? library_.LoadIcon(0, n, mask, color) : library_.LoadIcon(n, 0, mask, color);
-    if (!loaded) continue;  // A cell whose icon cannot be read stays empty.
+    if (!LoadExtractableIcon(IconFile, library_, n, mask, color))
+      continue;  // A cell whose icon cannot be read stays empty.
     const int x = kIconInset + kCell * column;
     picture.BitBlt(x, kIconInset, kLargeIconEdge, kLargeIconEdge, mask, 0, 0, RasterOp::kAnd);
     picture.BitBlt(x, kIconInset, kLargeIconEdge, kLargeIconEdge, color, 0, 0, RasterOp::kInvert);
@@ -176,7 +156,7 @@ void FrmIcons::CmdBrowse_Click() {
   if (!chosen.Accepted) return;
   Browsing = true;
   IconLibrary candidate;
-  const int count = CountDialogIcons(chosen.FileName, candidate);
+  const int count = CountExtractableIcons(chosen.FileName, candidate);
   if (count > 0) {
     IconFile = chosen.FileName;
     IconFileTitle = chosen.FileTitle;

@@ -4,24 +4,12 @@
 #include <string>
 #include <vector>
 
-#include "files/icon_library.h"
+#include "extraction/icon_extraction.h"
+#include "extraction/icon_library.h"
 #include "pixels/surface.h"
 #include "platform/ui.h"
 
 namespace brindlex {
-
-// True when the path ends in ".ani", letter case ignored: such a file is shown as the steps
-// of its animation rather than as a list of icons.
-bool IsAnimatedName(const std::string& path);
-
-// What the extraction shows for a file: the number of icons, or of steps of the first icon
-// for a name ending in ".ani". Opens `library` on the file.
-int CountDialogIcons(const std::string& path, IconLibrary& library);
-
-// Reads the icon the dialog's Ok names: for a name ending in ".ani" step `index` of icon 0,
-// otherwise icon `index`; its large image at 32 x 32, mask and colour planes. False when the
-// file or the icon cannot be read; the planes are then untouched.
-bool ExtractIcon(const std::string& path, int index, Surface& mask, Surface& color);
 
 // The icon-extraction dialog: every icon of one file in a scrollable grid of ten columns of
 // 38-pixel cells, a selection box, "&Buskar" for another file, Ok and Cancel. It starts with

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/frm_brindlex.h"
-#include "files/library_test_files.h"
+#include "extraction/library_test_files.h"
 #include "forms/frm_icons.h"
 #include "picture.h"
 #include "scripted_ui.h"

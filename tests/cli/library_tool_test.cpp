@@ -5,9 +5,9 @@
 
 #include "cli/icon_tool.h"
 #include "cli/tool_run.h"
+#include "extraction/library_test_files.h"
 #include "files/color_depth.h"
 #include "files/icon_writer.h"
-#include "files/library_test_files.h"
 
 namespace brindlex {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "extraction/icon_library.h"
 #include "files/icon_decoder.h"
-#include "files/icon_library.h"
 #include "files/icon_messages.h"
 #include "icon_test_files.h"
 #include "picture.h"

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "files/library_test_files.h"
+#include "extraction/library_test_files.h"
 #include "picture.h"
 #include "scripted_ui.h"
 

@@ -14,7 +14,7 @@
 #include <QWheelEvent>
 
 #include "app/centre_form.h"
-#include "files/library_test_files.h"
+#include "extraction/library_test_files.h"
 #include "qt/dialog_placement.h"
 #include "qt/qt_ui.h"
 #include "qt/surface_view.h"

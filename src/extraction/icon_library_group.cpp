@@ -1,4 +1,4 @@
-#include "files/icon_library_group.h"
+#include "extraction/icon_library_group.h"
 
 #include <algorithm>
 #include <cstdlib>

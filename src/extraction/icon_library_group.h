@@ -9,7 +9,7 @@
 #include <span>
 #include <vector>
 
-#include "files/icon_library_bytes.h"
+#include "extraction/icon_library_bytes.h"
 #include "pixels/surface.h"
 
 namespace brindlex {

@@ -1,7 +1,7 @@
 // The icons of programs, libraries, icon libraries and animated cursors: recognition by
 // content, the order of the group icons, the large-icon choice, the 32 x 32 result and
 // damaged files.
-#include "files/icon_library.h"
+#include "extraction/icon_library.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -9,8 +9,8 @@
 #include <algorithm>
 #include <chrono>
 
-#include "files/icon_library_group.h"
-#include "files/library_test_files.h"
+#include "extraction/icon_library_group.h"
+#include "extraction/library_test_files.h"
 #include "picture.h"
 
 namespace brindlex {

@@ -1,4 +1,4 @@
-#include "files/icon_library.h"
+#include "extraction/icon_library.h"
 
 #include "files/file_bytes.h"
 #include "files/icon_format.h"

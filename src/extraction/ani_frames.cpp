@@ -1,4 +1,4 @@
-#include "files/ani_frames.h"
+#include "extraction/ani_frames.h"
 
 #include <algorithm>
 #include <cstring>

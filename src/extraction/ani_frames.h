@@ -8,7 +8,7 @@
 #include <optional>
 #include <vector>
 
-#include "files/icon_library_group.h"
+#include "extraction/icon_library_group.h"
 
 namespace brindlex {
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "files/icon_library_group.h"
+#include "extraction/icon_library_group.h"
 
 namespace brindlex {
 

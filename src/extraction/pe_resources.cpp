@@ -1,4 +1,4 @@
-#include "files/pe_resources.h"
+#include "extraction/pe_resources.h"
 
 #include <algorithm>
 

@@ -11,10 +11,10 @@
 #include <span>
 #include <string>
 
-#include "files/ani_frames.h"
-#include "files/icon_library_bytes.h"
-#include "files/ne_resources.h"
-#include "files/pe_resources.h"
+#include "extraction/ani_frames.h"
+#include "extraction/icon_library_bytes.h"
+#include "extraction/ne_resources.h"
+#include "extraction/pe_resources.h"
 #include "pixels/surface.h"
 
 namespace brindlex {

@@ -9,10 +9,10 @@
 #include <functional>
 #include <set>
 
+#include "extraction/icon_library.h"
+#include "extraction/library_test_files.h"
 #include "files/file_bytes.h"
-#include "files/icon_library.h"
 #include "files/icon_png.h"
-#include "files/library_test_files.h"
 
 namespace brindlex {
 namespace {

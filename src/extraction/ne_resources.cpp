@@ -1,4 +1,4 @@
-#include "files/ne_resources.h"
+#include "extraction/ne_resources.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "files/icon_library_bytes.h"
+#include "extraction/icon_library_bytes.h"
 
 #include <unistd.h>
 
