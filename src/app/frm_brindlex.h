@@ -17,6 +17,8 @@
 #include "edit/selection_commands.h"
 #include "edit/undo_history.h"
 #include "files/decode_surfaces.h"
+#include "files/icon_format.h"
+#include "files/icon_image_list.h"
 #include "files/multi_image_state.h"
 #include "platform/clipboard.h"
 #include "platform/font_renderer.h"
@@ -253,14 +255,19 @@ class FrmBrindlex {
   // The Select tool's press: a move inside the selection, else a new rectangle.
   void SelectMouseDown(double x, double y);
   void PaintWindowBackground();
-  // Steps of the open command.
-  bool OpenSingleImage();
-  bool OpenChosenImage();
+  // Steps of the open command, on the file's bytes read once.
+  bool OpenSingleImage(IconFileBytes bytes);
+  // Shows the image list; false when the user cancelled it.
+  bool ChooseImage(const IconImageList& rows);
+  bool OpenChosenImage(IconFileBytes bytes);
   void FinishOpen();
   // Whether a save writes the icon back into the multi-image file it came from. When that
   // file has gone, the icon becomes a one-image document, saved as such, and the user is told
   // once that the other images were not found.
   bool SavesIntoSourceFile();
+  // Writes the icon back into its multi-image file, to `destination` or in place when that
+  // is empty; shows why when it fails.
+  bool ReplaceInSourceFile(int depth, const std::string& destination);
   // Starts the canvas re-enable timer.
   void ReenableCanvas();
   // Drops a selection and asks about unsaved changes: False when the caller must stop.

@@ -1,6 +1,7 @@
 // Icon extraction from programs, libraries, icon libraries and animated cursors.
+#include "app/file_messages.h"
 #include "app/frm_brindlex.h"
-#include "files/icon_messages.h"
+#include "extraction/icon_extraction.h"
 #include "files/normalize_loaded_planes.h"
 #include "forms/frm_icons.h"
 
@@ -17,7 +18,7 @@ void FrmBrindlex::MnuExtract_Click() {
   // document as it was.
   Surface mask, color;
   if (!ExtractIcon(dialog.ExtractPath, dialog.ExtractIndex, mask, color)) {
-    ui_.ShowMessage(std::string(kSingleIconLoadErrorText), std::string(kLoadErrorTitle),
+    ui_.ShowMessage(app_text::kSingleIconLoadErrorText, app_text::kIconLoadErrorTitle,
                     MessageIcon::kExclamation, MessageButtons::kOk);
     return;
   }

@@ -3,8 +3,10 @@
 #include <filesystem>
 
 #include "app/app_messages.h"
+#include "app/file_reports.h"
 #include "app/frm_brindlex.h"
 #include "files/color_depth.h"
+#include "files/file_bytes.h"
 #include "files/icon_reader.h"
 #include "files/icon_writer.h"
 #include "files/normalize_loaded_planes.h"
@@ -44,31 +46,37 @@ void FrmBrindlex::MnuOpen_Click() {
                     MessageButtons::kOk);
     ReenableCanvas();
   };
-  if (!IsValidIconFile(OpenFilePath)) return fail(OpenFileTitle + app_text::kNotAnIconEnd);
-  const int count = GetIconImageCount(OpenFilePath);
+  // The file is read once; the check, the count, the list and the decoding all take these
+  // bytes. A file that cannot be read is no icon file.
+  std::vector<std::uint8_t> file;
+  const bool read = ReadFileBytes(OpenFilePath, kMaxIconFileBytes, file);
+  const IconFileBytes bytes(file);
+  if (!read || !IsValidIconFile(bytes)) return fail(OpenFileTitle + app_text::kNotAnIconEnd);
+  const int count = GetIconImageCount(bytes);
   if (count == 0) return fail(app_text::kNoImagesStart + OpenFileTitle);
   if (count == 1) {
-    if (!OpenSingleImage()) return ReenableCanvas();
+    if (!OpenSingleImage(bytes)) return ReenableCanvas();
   } else {
-    FrmMultiIconDialog dialog(MultiImage);
-    dialog.Form_Load();
-    if (!ListIconImages(OpenFilePath, count, dialog.LstIcons))
+    IconImageList rows;
+    if (!ListIconImages(bytes, count, rows))
       return fail(app_text::kListFailedStart + OpenFileTitle);
-    ui_.DoEvents();
-    ui_.ShowMultiIconDialog(dialog);
-    ui_.DoEvents();
-    if (MultiImage.ChosenWidth == 0) {
+    if (!ChooseImage(rows)) {
       OpenAccepted = true;
       return ReenableCanvas();
     }
-    if (!OpenChosenImage()) return ReenableCanvas();
+    if (!OpenChosenImage(bytes)) return ReenableCanvas();
   }
   FinishOpen();
 }
 
-bool FrmBrindlex::OpenSingleImage() {
+bool FrmBrindlex::OpenSingleImage(IconFileBytes bytes) {
   Surface mask, color;
-  if (!LoadSingleIcon(OpenFilePath, ui_, mask, color)) return false;
+  const IconLoadResult loaded = LoadSingleIcon(bytes, mask, color);
+  if (!loaded.Loaded()) {
+    ReportSingleIconFailure(ui_, loaded);
+    return false;
+  }
+  ReportSoftAlpha(ui_, loaded);
   LoadingIcon = true;
   MnuIconSize_Click(IconSizeIndexOf(mask.Width()));
   LoadingIcon = false;
@@ -77,12 +85,26 @@ bool FrmBrindlex::OpenSingleImage() {
   return true;
 }
 
-bool FrmBrindlex::OpenChosenImage() {
-  if (!DecodeIconImage(OpenFilePath, MultiImage, Decode, ui_)) return false;
-  MultiImage.SourceIndex = MultiImage.ChosenIndex;
-  MultiImage.SourceBitCount = MultiImage.ChosenBitCount;
-  MultiImage.SourceWidth = MultiImage.ChosenWidth;
-  MultiImage.SourceHeight = MultiImage.ChosenHeight;
+bool FrmBrindlex::ChooseImage(const IconImageList& rows) {
+  FrmMultiIconDialog dialog;
+  dialog.Form_Load();
+  dialog.LstIcons = rows;
+  ui_.DoEvents();
+  ui_.ShowMultiIconDialog(dialog);
+  ui_.DoEvents();
+  if (dialog.ChosenRow < 0) return false;
+  RecordPick(MultiImage, dialog.ChosenRow, rows.rows[dialog.ChosenRow]);
+  return true;
+}
+
+bool FrmBrindlex::OpenChosenImage(IconFileBytes bytes) {
+  const IconLoadResult decoded = DecodeIconImage(bytes, MultiImage.ChosenIndex, Decode);
+  if (!decoded.Loaded()) {
+    ReportDecodeFailure(ui_, decoded);
+    return false;
+  }
+  ReportSoftAlpha(ui_, decoded);
+  KeepPickAsSource(MultiImage);
   LoadingIcon = true;
   MnuIconSize_Click(IconSizeIndexOf(MultiImage.SourceWidth));
   LoadingIcon = false;
@@ -178,6 +200,13 @@ bool FrmBrindlex::SavesIntoSourceFile() {
   return false;
 }
 
+bool FrmBrindlex::ReplaceInSourceFile(int depth, const std::string& destination) {
+  const ReplaceResult result = ReplaceIconInFile(Document.PicMask, Document.PicImage, depth,
+                                                 CurrentFilePath, destination, MultiImage);
+  if (!result.Saved()) ReportReplaceFailure(ui_, result);
+  return result.Saved();
+}
+
 void FrmBrindlex::MnuSave_Click() {
   if (CurrentFilePath.empty()) return MnuSaveAs_Click();
   if (Selection.Exists()) DropSelection(Document, Selection, History);
@@ -185,8 +214,7 @@ void FrmBrindlex::MnuSave_Click() {
   ui_.SetBusyPointer(BusyPointer::kHourglass);
   const int depth = ChooseColorDepth(Document.PicImage, true);
   const bool saved =
-      multi ? ReplaceIconInFile(Document.PicMask, Document.PicImage, depth, CurrentFilePath, "",
-                                MultiImage, ui_)
+      multi ? ReplaceInSourceFile(depth, "")
             : WriteIconFile(Document.PicMask, Document.PicImage, depth, CurrentFilePath);
   ui_.SetBusyPointer(BusyPointer::kNormal);
   if (!saved) {
@@ -214,8 +242,7 @@ void FrmBrindlex::MnuSaveAs_Click() {
   ui_.SetBusyPointer(BusyPointer::kHourglass);
   const int depth = ChooseColorDepth(Document.PicImage, true);
   const bool saved =
-      multi ? ReplaceIconInFile(Document.PicMask, Document.PicImage, depth, CurrentFilePath,
-                                chosen.FileName, MultiImage, ui_)
+      multi ? ReplaceInSourceFile(depth, chosen.FileName)
             : WriteIconFile(Document.PicMask, Document.PicImage, depth, chosen.FileName);
   ui_.SetBusyPointer(BusyPointer::kNormal);
   if (!saved) {

@@ -6,7 +6,7 @@
 #include "cli/export_commands.h"
 #include "cli/tool_support.h"
 #include "files/file_bytes.h"
-#include "forms/frm_mir.h"
+#include "files/multi_icon_builder.h"
 
 namespace brindlex {
 namespace {
@@ -38,27 +38,26 @@ int BuildCommand(const std::string& output, const std::vector<std::string>& inpu
   if (!HasExtension(output, ".ico"))
     return UsageError(err, "the output must be an .ico file: " + output);
 
-  // The window's own form does the loading, so the slots fill exactly as they do there.
-  StreamUi ui(err, output);
-  FrmMir builder(ui);
-  builder.Form_Load();
+  // The slots fill as the builder window fills them: each input into the slot of its size
+  // and depth, a later one replacing an earlier one of the same.
+  BuilderSlots slots;
   for (const std::string& input : inputs) {
-    if (builder.UsedCount() == kBuilderMaxIcons)
+    if (slots.UsedCount() == kBuilderMaxIcons)
       return Failure(err, input, "a maximum of ten icons has been reached");
-    // The builder takes any file it cannot read for no icon; reading it once first names
-    // the true cause (missing, not a regular file, too large).
-    std::vector<std::uint8_t> readable;
-    if (!ReadInput(input, kMaxIconFileBytes, readable, err)) return kToolFailure;
-    const BuilderReadResult result = builder.LoadIconIntoSlot(input);
+    std::vector<std::uint8_t> bytes;
+    if (!ReadInput(input, kMaxIconFileBytes, bytes, err)) return kToolFailure;
+    SlotImage image;
+    const BuilderReadResult result = ReadBuilderInput(IconFileBytes(bytes), image);
     if (result != BuilderReadResult::kLoaded) return Failure(err, input, Refusal(result));
+    slots.Put(image);
   }
-  if (builder.UsedCount() < 2)
+  if (slots.UsedCount() < 2)
     return Failure(err, output,
                    "the inputs fill only one slot (they all have the same size and depth); a "
                    "multi-image file needs two at least");
 
   std::vector<std::uint8_t> bytes;
-  if (!builder.BuildFileBytes(bytes)) return Failure(err, output, "nothing to write");
+  if (!slots.BuildFileBytes(bytes)) return Failure(err, output, "nothing to write");
   return WriteOutputFile(output, bytes, err);
 }
 

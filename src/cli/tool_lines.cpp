@@ -1,26 +1,9 @@
 #include "cli/tool_lines.h"
 
-#include <string_view>
-
-#include "files/icon_messages.h"
-
 namespace brindlex {
 namespace {
 
 constexpr const char* kProgram = "brindlex-tool";
-
-bool StartsWith(const std::string& text, std::string_view start) {
-  return text.compare(0, start.size(), start) == 0;
-}
-
-// "W x H" of the editor's size messages, which end in a line break and "W x H pixels.".
-std::string SizeIn(const std::string& message) {
-  constexpr std::string_view kEnd = " pixels.";
-  std::string size = message.substr(message.find_last_of('\n') + 1);
-  if (size.size() >= kEnd.size() && size.compare(size.size() - kEnd.size(), kEnd.size(), kEnd) == 0)
-    size.resize(size.size() - kEnd.size());
-  return size;
-}
 
 }  // namespace
 
@@ -62,27 +45,20 @@ std::string OneLine(const std::string& text) {
   return line.substr(first, line.find_last_not_of(" \t") - first + 1);
 }
 
-ToolLine ToolLineFor(const std::string& message) {
-  if (StartsWith(message, kSingleIconSizeText) || StartsWith(message, kDecodeSizeText))
-    return {false, "the image is " + SizeIn(message) +
-                       " pixels; only 16 x 16, 32 x 32 and 48 x 48 images can be opened"};
-  if (message == kSingleIconLoadErrorText || message == kDecodeErrorText)
-    return {false, "the image is damaged and cannot be decoded"};
-  if (message == kSoftAlphaText)
-    return {true,
-            "the image has partly transparent pixels; those of alpha 128 or more became "
-            "opaque, the others transparent"};
-  return {false, OneLine(message)};
+int LoadFailure(std::ostream& err, const std::string& file, const IconLoadResult& result) {
+  if (result.status == IconLoadStatus::kWrongSize)
+    return Failure(err, file,
+                   "the image is " + std::to_string(result.width) + " x " +
+                       std::to_string(result.height) +
+                       " pixels; only 16 x 16, 32 x 32 and 48 x 48 images can be opened");
+  return Failure(err, file, "the image is damaged and cannot be decoded");
 }
 
-MessageAnswer StreamUi::ShowMessage(const std::string& text, const std::string&, MessageIcon,
-                                    MessageButtons) {
-  const ToolLine line = ToolLineFor(text);
-  if (line.warning)
-    Warning(out_, file_, line.reason);
-  else
-    Failure(out_, file_, line.reason);
-  return MessageAnswer::kOk;
+void SoftAlphaWarning(std::ostream& err, const std::string& file, const IconLoadResult& result) {
+  if (result.Loaded() && result.soft_alpha)
+    Warning(err, file,
+            "the image has partly transparent pixels; those of alpha 128 or more became "
+            "opaque, the others transparent");
 }
 
 }  // namespace brindlex

@@ -8,9 +8,8 @@
 #include <cstddef>
 #include <ostream>
 #include <string>
-#include <utility>
 
-#include "platform/ui.h"
+#include "files/icon_reader.h"
 
 namespace brindlex {
 
@@ -33,26 +32,10 @@ int TooLarge(std::ostream& err, const std::string& file, std::size_t limit);
 // tabs around it, becomes a single blank; blanks at either end are dropped.
 std::string OneLine(const std::string& text);
 
-// The tool's own line for a message that the editor's readers and writers show the user:
-// the English reason for the editor's own (Spanish) texts, whether it is only a warning,
-// and any other text (the system's descriptions of failed file operations) on one line.
-struct ToolLine {
-  bool warning = false;
-  std::string reason;
-};
-ToolLine ToolLineFor(const std::string& message);
-
-// A Ui for the work on one file without windows: every message becomes the tool's line
-// about that file (ToolLineFor), and every question is answered with OK.
-class StreamUi : public Ui {
- public:
-  StreamUi(std::ostream& out, std::string file) : out_(out), file_(std::move(file)) {}
-  MessageAnswer ShowMessage(const std::string& text, const std::string& title, MessageIcon icon,
-                            MessageButtons buttons) override;
-
- private:
-  std::ostream& out_;
-  std::string file_;
-};
+// The failure of an image that did not load: its size when it is not one the editor opens,
+// or that it is damaged. Returns kToolFailure.
+int LoadFailure(std::ostream& err, const std::string& file, const IconLoadResult& result);
+// The warning for an image that loaded with partly transparent pixels, when it did.
+void SoftAlphaWarning(std::ostream& err, const std::string& file, const IconLoadResult& result);
 
 }  // namespace brindlex

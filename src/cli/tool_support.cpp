@@ -7,6 +7,7 @@
 #include <charconv>
 #include <climits>
 
+#include "app/file_reports.h"
 #include "files/atomic_file.h"
 #include "files/color_depth.h"
 #include "files/decode_surfaces.h"
@@ -16,7 +17,6 @@
 #include "files/icon_reader.h"
 #include "files/icon_writer.h"
 #include "files/normalize_loaded_planes.h"
-#include "forms/frm_multi_icon_dialog.h"
 
 namespace brindlex {
 
@@ -115,32 +115,31 @@ bool OpenIconImage(const ImageInput& input, OpenedImage& image, std::ostream& er
     return false;
   }
 
-  StreamUi ui(err, path);
   image.state = MultiImageState();
+  IconLoadResult loaded;
   if (count == 1) {
-    if (!LoadSingleIcon(file, ui, image.mask, image.color)) return false;
+    loaded = LoadSingleIcon(file, image.mask, image.color);
   } else {
-    // The pick goes through the choice dialog's own handlers, as when the user picks a row.
-    MultiImageState& state = image.state;
-    FrmMultiIconDialog dialog(state);
-    dialog.Form_Load();
-    if (!ListIconImages(file, count, dialog.LstIcons)) {
+    // The pick is the row of the image list, as when the user picks a row.
+    IconImageList list;
+    if (!ListIconImages(file, count, list)) {
       Failure(err, path, "the image list cannot be read (damaged directory or header)");
       return false;
     }
-    dialog.LstIcons.selected = input.index;
-    dialog.CmdOk_Click();
+    RecordPick(image.state, input.index, list.rows[input.index]);
     DecodeSurfaces surfaces;
-    if (!DecodeIconImage(file, state, surfaces, ui)) return false;
-    image.mask = surfaces.MaskSurface;
-    image.color = surfaces.ColorSurface;
-    ReleaseDecodeSurfaces(surfaces);
-    state.SourceIndex = state.ChosenIndex;
-    state.SourceBitCount = state.ChosenBitCount;
-    state.SourceWidth = state.ChosenWidth;
-    state.SourceHeight = state.ChosenHeight;
-    state.FromMultiIconFile = true;
+    loaded = DecodeIconImage(file, input.index, surfaces);
+    if (loaded.Loaded()) {
+      image.mask = std::move(surfaces.MaskSurface);
+      image.color = std::move(surfaces.ColorSurface);
+      KeepPickAsSource(image.state);
+    }
   }
+  if (!loaded.Loaded()) {
+    LoadFailure(err, path, loaded);
+    return false;
+  }
+  SoftAlphaWarning(err, path, loaded);
   NormalizeLoadedPlanes(image.mask, image.color);
   return true;
 }
@@ -167,11 +166,10 @@ int SaveOpenedImage(const OpenedImage& image, const std::string& source, const s
     return SaveIconFile(image.mask, image.color, output, err);
   // The editor's save back into the file the image came from. The source is read whole
   // before the output, that same file, is replaced.
-  StreamUi ui(err, output);
-  return ReplaceIconInFile(image.mask, image.color, ChooseColorDepth(image.color, true), source,
-                           output, image.state, ui)
-             ? kToolSuccess
-             : kToolFailure;
+  const ReplaceResult result = ReplaceIconInFile(
+      image.mask, image.color, ChooseColorDepth(image.color, true), source, output, image.state);
+  if (!result.Saved()) return Failure(err, output, OneLine(ReplaceFailureText(result)));
+  return kToolSuccess;
 }
 
 }  // namespace brindlex

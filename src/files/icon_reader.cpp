@@ -1,15 +1,20 @@
 #include "files/icon_reader.h"
 
 #include <algorithm>
-#include <vector>
+#include <string_view>
 
-#include "files/file_bytes.h"
 #include "files/icon_decoder.h"
-#include "files/icon_messages.h"
 
 namespace brindlex {
 
 namespace {
+
+// Row texts of the image list: width, " x ", height, then the depth suffix.
+constexpr std::string_view kListTimes = " x ";
+constexpr std::string_view kListMonochrome = " ... Monochrome";
+constexpr std::string_view kList16Color = " ... 16 Color";
+constexpr std::string_view kList256Color = " ... 256 Color";
+constexpr std::string_view kListTrueColor = " ... True Color";
 
 bool IsIconEdge(long long edge) { return edge == 16 || edge == 32 || edge == 48; }
 
@@ -29,21 +34,19 @@ bool ReadShownImageInfo(IconFileBytes bytes, int index, IconImageInfo& info) {
   return true;
 }
 
-void ShowWarning(Ui& ui, std::string_view text, std::string_view title) {
-  ui.ShowMessage(std::string(text), std::string(title), MessageIcon::kExclamation,
-                 MessageButtons::kOk);
-}
+IconLoadResult Status(IconLoadStatus status) { return {status, 0, 0, false}; }
 
-// Tells the user once that the partly transparent pixels of the image just decoded became
-// opaque or transparent.
-void ReportSoftAlpha(Ui& ui, bool soft_alpha) {
-  if (soft_alpha) ShowWarning(ui, kSoftAlphaText, kSoftAlphaTitle);
-}
-
-std::vector<std::uint8_t> ReadOrEmpty(const std::string& path, bool& ok) {
-  std::vector<std::uint8_t> bytes;
-  ok = ReadFileBytes(path, kMaxIconFileBytes, bytes);
-  return bytes;
+// Checks the size of image `index` and decodes it into the planes.
+IconLoadResult LoadImage(IconFileBytes bytes, int index, Surface& mask, Surface& color) {
+  IconImageInfo info;
+  if (!ReadShownImageInfo(bytes, index, info)) return Status(IconLoadStatus::kDamaged);
+  if (!FitsEditor(info.width, info.height))
+    return {IconLoadStatus::kWrongSize, info.width, info.height, false};
+  const int edge = static_cast<int>(info.width);
+  IconLoadResult result = Status(IconLoadStatus::kLoaded);
+  if (!DecodeIconEntry(bytes, index, edge, edge, mask, color, &result.soft_alpha))
+    return Status(IconLoadStatus::kDamaged);
+  return result;
 }
 
 }  // namespace
@@ -57,51 +60,13 @@ bool IsValidIconFile(IconFileBytes bytes) {
          ReadI32(entry + kEntryBytesInResource) > 0 && ReadI32(entry + kEntryImageOffset) > 0;
 }
 
-bool IsValidIconFile(const std::string& path) {
-  bool ok = false;
-  const auto bytes = ReadOrEmpty(path, ok);
-  return ok && IsValidIconFile(IconFileBytes(bytes));
-}
-
 int GetIconImageCount(IconFileBytes bytes) {
   if (bytes.size() < kIconHeaderBytes) return 0;
   return std::max<int>(0, ReadI16(bytes.data() + kHeaderCount));
 }
 
-int GetIconImageCount(const std::string& path) {
-  bool ok = false;
-  const auto bytes = ReadOrEmpty(path, ok);
-  return ok ? GetIconImageCount(IconFileBytes(bytes)) : 0;
-}
-
-bool LoadSingleIcon(IconFileBytes bytes, Ui& ui, Surface& mask, Surface& color) {
-  IconImageInfo info;
-  if (!ReadShownImageInfo(bytes, 0, info)) {
-    ShowWarning(ui, kSingleIconLoadErrorText, kLoadErrorTitle);
-    return false;
-  }
-  if (!FitsEditor(info.width, info.height)) {
-    ShowWarning(ui, SizeMessage(kSingleIconSizeText, info.width, info.height), kErrorTitle);
-    return false;
-  }
-  const int edge = static_cast<int>(info.width);
-  bool soft_alpha = false;
-  if (!DecodeIconEntry(bytes, 0, edge, edge, mask, color, &soft_alpha)) {
-    ShowWarning(ui, kSingleIconLoadErrorText, kLoadErrorTitle);
-    return false;
-  }
-  ReportSoftAlpha(ui, soft_alpha);
-  return true;
-}
-
-bool LoadSingleIcon(const std::string& path, Ui& ui, Surface& mask, Surface& color) {
-  bool ok = false;
-  const auto bytes = ReadOrEmpty(path, ok);
-  if (!ok) {
-    ShowWarning(ui, kSingleIconLoadErrorText, kLoadErrorTitle);
-    return false;
-  }
-  return LoadSingleIcon(IconFileBytes(bytes), ui, mask, color);
+IconLoadResult LoadSingleIcon(IconFileBytes bytes, Surface& mask, Surface& color) {
+  return LoadImage(bytes, 0, mask, color);
 }
 
 std::string IconListRowText(long long width, long long height, int bit_count) {
@@ -126,53 +91,18 @@ bool ListIconImages(IconFileBytes bytes, int image_count, IconImageList& list) {
     }
     const int bit_count =
         info.bit_count == 1 || info.bit_count == 4 || info.bit_count == 8 ? info.bit_count : 24;
-    list.rows.push_back({IconListRowText(info.width, info.height, info.bit_count), bit_count});
+    list.rows.push_back({IconListRowText(info.width, info.height, info.bit_count), bit_count,
+                         info.width, info.height});
   }
   list.selected = 0;
   return true;
 }
 
-bool ListIconImages(const std::string& path, int image_count, IconImageList& list) {
-  bool ok = false;
-  const auto bytes = ReadOrEmpty(path, ok);
-  if (!ok) {
-    list.Clear();
-    return false;
-  }
-  return ListIconImages(IconFileBytes(bytes), image_count, list);
-}
-
-bool DecodeIconImage(IconFileBytes bytes, const MultiImageState& state, DecodeSurfaces& surfaces,
-                     Ui& ui) {
-  const int width = state.ChosenWidth;
-  const int height = state.ChosenHeight;
-  if (!FitsEditor(width, height)) {
-    ShowWarning(ui, SizeMessage(kDecodeSizeText, width, height), kErrorTitle);
-    return false;
-  }
-  bool soft_alpha = false;
-  if (!DecodeIconEntry(bytes, state.ChosenIndex, width, height, surfaces.MaskSurface,
-                       surfaces.ColorSurface, &soft_alpha)) {
-    ReleaseDecodeSurfaces(surfaces);
-    ShowWarning(ui, kDecodeErrorText, kErrorTitle);
-    return false;
-  }
-  ReportSoftAlpha(ui, soft_alpha);
-  return true;
-}
-
-bool DecodeIconImage(const std::string& path, const MultiImageState& state,
-                     DecodeSurfaces& surfaces, Ui& ui) {
-  if (!FitsEditor(state.ChosenWidth, state.ChosenHeight))
-    return DecodeIconImage(IconFileBytes(), state, surfaces, ui);
-  bool ok = false;
-  const auto bytes = ReadOrEmpty(path, ok);
-  if (!ok) {
-    ReleaseDecodeSurfaces(surfaces);
-    ShowWarning(ui, kDecodeErrorText, kErrorTitle);
-    return false;
-  }
-  return DecodeIconImage(IconFileBytes(bytes), state, surfaces, ui);
+IconLoadResult DecodeIconImage(IconFileBytes bytes, int index, DecodeSurfaces& surfaces) {
+  const IconLoadResult result =
+      LoadImage(bytes, index, surfaces.MaskSurface, surfaces.ColorSurface);
+  if (!result.Loaded()) ReleaseDecodeSurfaces(surfaces);
+  return result;
 }
 
 }  // namespace brindlex

@@ -6,7 +6,6 @@
 #include "files/color_depth.h"
 #include "files/color_set.h"
 #include "files/file_bytes.h"
-#include "files/icon_messages.h"
 
 namespace brindlex {
 
@@ -205,29 +204,20 @@ bool WriteIconFile(const Surface& mask, const Surface& color, int color_count,
   return BuildIconFileBytes(mask, color, color_count, bytes) && WriteFileAtomically(path, bytes);
 }
 
-bool BuildReplacedIconFileBytes(IconFileBytes source, const Surface& mask, const Surface& color,
-                                int color_count, const MultiImageState& state,
-                                std::vector<std::uint8_t>& out, std::string& error) {
+ReplaceError BuildReplacedIconFileBytes(IconFileBytes source, const Surface& mask,
+                                        const Surface& color, int color_count,
+                                        const MultiImageState& state,
+                                        std::vector<std::uint8_t>& out) {
   out.clear();
-  if (source.size() < kIconHeaderBytes) {
-    error = kSourceDamagedText;
-    return false;
-  }
+  if (source.size() < kIconHeaderBytes) return ReplaceError::kSourceDamaged;
   const int count = ReadI16(source.data() + kHeaderCount);
   if (count < 1 ||
-      !RangeInside(kIconHeaderBytes, std::uint64_t{kIconEntryBytes} * count, source.size())) {
-    error = kSourceDamagedText;
-    return false;
-  }
-  if (state.SourceIndex < 0 || state.SourceIndex >= count) {
-    error = kSourceImageMissingText;
-    return false;
-  }
+      !RangeInside(kIconHeaderBytes, std::uint64_t{kIconEntryBytes} * count, source.size()))
+    return ReplaceError::kSourceDamaged;
+  if (state.SourceIndex < 0 || state.SourceIndex >= count) return ReplaceError::kSourceImageMissing;
   if (color.Width() != state.SourceWidth || color.Height() != state.SourceHeight ||
-      !PlanesFit(mask, color)) {
-    error = kPlaneSizeMismatchText;
-    return false;
-  }
+      !PlanesFit(mask, color))
+    return ReplaceError::kPlaneSizeMismatch;
 
   // Every image copied must lie inside the source, and the whole output must stay within
   // what a reader accepts (entries may share data, so the sum is checked, not the file).
@@ -241,10 +231,8 @@ bool BuildReplacedIconFileBytes(IconFileBytes source, const Surface& mask, const
     const std::uint32_t size = ReadU32(entry + kEntryBytesInResource);
     const std::uint32_t offset = ReadU32(entry + kEntryImageOffset);
     total += size;
-    if (!RangeInside(offset, size, source.size()) || total > kMaxIconFileBytes) {
-      error = kSourceDamagedText;
-      return false;
-    }
+    if (!RangeInside(offset, size, source.size()) || total > kMaxIconFileBytes)
+      return ReplaceError::kSourceDamaged;
   }
 
   out.reserve(static_cast<std::size_t>(total));
@@ -262,9 +250,8 @@ bool BuildReplacedIconFileBytes(IconFileBytes source, const Surface& mask, const
     running += ReadU32(entry + kEntryBytesInResource);
   }
   if (!AppendIconResource(mask, color, color_count, edited_bytes, out)) {
-    error = kUnsupportedDepthText;
     out.clear();
-    return false;
+    return ReplaceError::kUnsupportedDepth;
   }
   for (int i = 0; i < count; ++i) {
     if (i == state.SourceIndex) continue;
@@ -273,25 +260,27 @@ bool BuildReplacedIconFileBytes(IconFileBytes source, const Surface& mask, const
         source.subspan(ReadU32(entry + kEntryImageOffset), ReadU32(entry + kEntryBytesInResource));
     out.insert(out.end(), image.begin(), image.end());
   }
-  return true;
+  return ReplaceError::kNone;
 }
 
-bool ReplaceIconInFile(const Surface& mask, const Surface& color, int color_count,
-                       const std::string& source_path, const std::string& destination_path,
-                       const MultiImageState& state, Ui& ui) {
-  std::string error;
+ReplaceResult ReplaceIconInFile(const Surface& mask, const Surface& color, int color_count,
+                                const std::string& source_path, const std::string& destination_path,
+                                const MultiImageState& state) {
+  ReplaceResult result;
   std::vector<std::uint8_t> source;
   std::vector<std::uint8_t> output;
   // The source is read whole before anything is written, so a destination naming the
   // source itself is rewritten safely in place.
-  const bool ok =
-      ReadFileBytes(source_path, kMaxIconFileBytes, source, &error) &&
-      BuildReplacedIconFileBytes(source, mask, color, color_count, state, output, error) &&
-      WriteFileAtomically(destination_path.empty() ? source_path : destination_path, output,
-                          &error);
-  if (!ok)
-    ui.ShowMessage(error, std::string(kErrorTitle), MessageIcon::kExclamation, MessageButtons::kOk);
-  return ok;
+  if (!ReadFileBytes(source_path, kMaxIconFileBytes, source, &result.system_error)) {
+    result.error = ReplaceError::kCannotRead;
+    return result;
+  }
+  result.error = BuildReplacedIconFileBytes(source, mask, color, color_count, state, output);
+  if (!result.Saved()) return result;
+  if (!WriteFileAtomically(destination_path.empty() ? source_path : destination_path, output,
+                           &result.system_error))
+    result.error = ReplaceError::kCannotWrite;
+  return result;
 }
 
 }  // namespace brindlex

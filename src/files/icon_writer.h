@@ -13,7 +13,6 @@
 #include "files/multi_image_state.h"
 #include "files/palettes.h"
 #include "pixels/surface.h"
-#include "platform/ui.h"
 
 namespace brindlex {
 
@@ -57,23 +56,41 @@ bool BuildIconFileBytes(const Surface& mask, const Surface& color, int color_cou
 bool WriteIconFile(const Surface& mask, const Surface& color, int color_count,
                    const std::string& path);
 
+// Why saving back into a multi-image file failed.
+enum class ReplaceError {
+  kNone,
+  kCannotRead,          // the source cannot be read (the system's description comes along)
+  kSourceDamaged,       // its directory or an image it copies lies outside the file
+  kSourceImageMissing,  // it no longer has the image `SourceIndex` names
+  kPlaneSizeMismatch,   // the planes are not `SourceWidth` x `SourceHeight`, or not writable
+  kUnsupportedDepth,    // a colour does not fit the colour count's depth
+  kCannotWrite,         // the output cannot be written (the system's description comes along)
+};
+
+struct ReplaceResult {
+  ReplaceError error = ReplaceError::kNone;
+  // The system's description of the failed read or write.
+  std::string system_error;
+
+  bool Saved() const { return error == ReplaceError::kNone; }
+};
+
 // The bytes of `source` rewritten with the edited image in place of image
 // `state.SourceIndex`: the source's header unchanged, the edited image's entry first
 // (`SourceWidth` x `SourceHeight`, which must be the planes' size), the other entries in
-// their order behind it, then the images' data in the same order without gaps. False, with
-// a readable reason in `error`, when the source's directory or any image it copies lies
-// outside the source, `SourceIndex` is not one of its images, or the planes cannot be
-// written.
-bool BuildReplacedIconFileBytes(IconFileBytes source, const Surface& mask, const Surface& color,
-                                int color_count, const MultiImageState& state,
-                                std::vector<std::uint8_t>& out, std::string& error);
+// their order behind it, then the images' data in the same order without gaps. On any error
+// `out` is empty.
+ReplaceError BuildReplacedIconFileBytes(IconFileBytes source, const Surface& mask,
+                                        const Surface& color, int color_count,
+                                        const MultiImageState& state,
+                                        std::vector<std::uint8_t>& out);
 
 // Saves the edited image back into the multi-image file `source_path`, to
 // `destination_path`, or over the source when the destination is empty or names the source
-// itself. On failure shows the reason through `ui` (under the error title, OK only), leaves every
-// existing file as it was and returns false.
-bool ReplaceIconInFile(const Surface& mask, const Surface& color, int color_count,
-                       const std::string& source_path, const std::string& destination_path,
-                       const MultiImageState& state, Ui& ui);
+// itself. Shows nothing; on failure every existing file is left as it was and the result
+// says why.
+ReplaceResult ReplaceIconInFile(const Surface& mask, const Surface& color, int color_count,
+                                const std::string& source_path, const std::string& destination_path,
+                                const MultiImageState& state);
 
 }  // namespace brindlex

@@ -123,4 +123,18 @@ bool BuildMultiIconFileBytes(const std::array<bool, kBuilderSlotCount>& used,
   return true;
 }
 
+int BuilderSlots::UsedCount() const {
+  return static_cast<int>(std::count(used.begin(), used.end(), true));
+}
+
+void BuilderSlots::Put(SlotImage& image) {
+  entries[image.slot] = image.entry;
+  data[image.slot] = std::move(image.data);
+  used[image.slot] = true;
+}
+
+bool BuilderSlots::BuildFileBytes(std::vector<std::uint8_t>& out) const {
+  return BuildMultiIconFileBytes(used, entries, data, out);
+}
+
 }  // namespace brindlex

@@ -68,6 +68,22 @@ BuilderReadResult ReadBuilderInput(IconFileBytes bytes, SlotImage& image);
 // The same on a file, read whole once; a file that cannot be read is not an icon.
 BuilderReadResult ReadBuilderInput(const std::string& path, SlotImage& image);
 
+// The images the builder holds, by slot: whether the slot is in use, and the directory entry
+// and image resource read for it. Emptying a slot leaves its bytes but no longer uses them.
+struct BuilderSlots {
+  std::array<bool, kBuilderSlotCount> used{};
+  std::array<SlotEntryBytes, kBuilderSlotCount> entries{};
+  std::array<std::vector<std::uint8_t>, kBuilderSlotCount> data;
+
+  int UsedCount() const;
+  // Stores the image's entry and resource in its slot, replacing what the slot held, and
+  // marks the slot used. The image's planes are left in `image`.
+  void Put(SlotImage& image);
+  void Empty(int slot) { used[slot] = false; }
+  // The multi-image file of the used slots, as BuildMultiIconFileBytes writes it.
+  bool BuildFileBytes(std::vector<std::uint8_t>& out) const;
+};
+
 // The bytes of the multi-image file of the used slots: header (type 1, the count of used
 // slots), the used slots' entries from slot 11 down to 0 unchanged but for their bytes in
 // resource (the length of the slot's data) and image offsets, then their resources in the

@@ -1,12 +1,13 @@
 #pragma once
 
+#include "files/icon_image_list.h"
+
 namespace brindlex {
 
 // What the open and save commands remember about images of multi-image icon files.
 //
-// The pick: the multi-image choice dialog sets the four `Chosen` fields to 0 when it opens
-// and fills them from the row the user accepts; `ChosenWidth` still 0 afterwards means the
-// user cancelled. After a successful multi-image load the pick is copied to the `Source`
+// The pick: the image the user chose in the list, by its row (directory entry) and what the
+// row says of it. After a successful multi-image load the pick is copied to the `Source`
 // fields and `FromMultiIconFile` is set; saving back into that file uses them.
 struct MultiImageState {
   int ChosenIndex = 0;
@@ -20,5 +21,11 @@ struct MultiImageState {
   int SourceHeight = 0;
   bool FromMultiIconFile = false;
 };
+
+// Records row `index` of the list as the pick: its index, bit count, width and height.
+void RecordPick(MultiImageState& state, int index, const IconListRow& row);
+
+// The picked image has loaded: it becomes the document's source, in a multi-image file.
+void KeepPickAsSource(MultiImageState& state);
 
 }  // namespace brindlex

@@ -33,9 +33,8 @@ void FrmMir::Form_Load() {
   for (int slot = 0; slot < kBuilderSlotCount; ++slot) {
     PicIco[slot] = Surface(SlotEdge(slot), SlotEdge(slot), kButtonFace);
     PicIcoTag[slot].clear();
-    SlotEntry[slot] = {};
-    SlotData[slot].clear();
   }
+  Slots = BuilderSlots();
   LastSlot = MenuSlot = 0;
   MnuCreateEnabled = false;
   MnuDelPopup = false;
@@ -65,11 +64,6 @@ void FrmMir::Form_Paint() {
 }
 
 void FrmMir::MnuFile_Click() { MnuCreateEnabled = UsedCount() >= 2; }
-
-int FrmMir::UsedCount() const {
-  return static_cast<int>(std::count_if(PicIcoTag.begin(), PicIcoTag.end(),
-                                        [](const std::string& tag) { return !tag.empty(); }));
-}
 
 void FrmMir::Warn(const std::string& text) {
   ui_.ShowMessage(text, kErrorTitle, MessageIcon::kExclamation, MessageButtons::kOk);
@@ -103,11 +97,9 @@ BuilderReadResult FrmMir::LoadIconIntoSlot(const std::string& path) {
   SlotImage image;
   const BuilderReadResult result = ReadBuilderInput(path, image);
   if (result != BuilderReadResult::kLoaded) return result;
-  const int slot = image.slot;
-  SlotEntry[slot] = image.entry;
-  SlotData[slot] = std::move(image.data);
-  PicIcoTag[slot] = kUsedTag;
-  LastSlot = slot;
+  Slots.Put(image);
+  PicIcoTag[image.slot] = kUsedTag;
+  LastSlot = image.slot;
   load_mask_ = std::move(image.mask);
   load_color_ = std::move(image.color);
   return result;
@@ -130,12 +122,11 @@ void FrmMir::PicIco_MouseUp(int index, int button, int /*shift*/, double /*x*/, 
 void FrmMir::MnuDelete_Click() {
   ClearSlotPicture(MenuSlot);
   PicIcoTag[MenuSlot].clear();
+  Slots.Empty(MenuSlot);
 }
 
 bool FrmMir::BuildFileBytes(std::vector<std::uint8_t>& out) const {
-  std::array<bool, kBuilderSlotCount> used{};
-  for (int slot = 0; slot < kBuilderSlotCount; ++slot) used[slot] = PicIcoTag[slot] == kUsedTag;
-  return BuildMultiIconFileBytes(used, SlotEntry, SlotData, out);
+  return Slots.BuildFileBytes(out);
 }
 
 void FrmMir::MnuCreate_Click() {

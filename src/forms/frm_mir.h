@@ -77,16 +77,16 @@ class FrmMir {
   void Form_Unload() { Closed = true; }
 
   // Slots whose tag is not empty.
-  int UsedCount() const;
+  int UsedCount() const { return Slots.UsedCount(); }
   // The bytes Create writes for the filled slots; false when none is filled.
   bool BuildFileBytes(std::vector<std::uint8_t>& out) const;
 
   // Per slot: the picture (its actual size, button face when empty), its tag ("Used" or
-  // empty), the source's directory entry and its image resource.
+  // empty, kept in step with the slot's use), the source's directory entry and its image
+  // resource.
   std::array<Surface, kBuilderSlotCount> PicIco;
   std::array<std::string, kBuilderSlotCount> PicIcoTag;
-  std::array<SlotEntryBytes, kBuilderSlotCount> SlotEntry{};
-  std::array<std::vector<std::uint8_t>, kBuilderSlotCount> SlotData;
+  BuilderSlots Slots;
   int LastSlot = 0;
   int MenuSlot = 0;
 

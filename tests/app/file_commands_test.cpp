@@ -1,5 +1,7 @@
 // The open and save commands of the main form, driven through a scripted Ui on real files.
 #include <gtest/gtest.h>
+#include <sys/inotify.h>
+#include <unistd.h>
 
 #include "app/frm_brindlex.h"
 #include "app/start_program.h"
@@ -60,6 +62,46 @@ class FileCommandsTest : public ::testing::Test {
   SettingsFile settings;
   FrmBrindlex form;
 };
+
+// Counts how often a file is opened while it lives (each open is followed by its close, so
+// the kernel cannot fold two opens into one event).
+class OpenCounter {
+ public:
+  explicit OpenCounter(const std::string& path) : fd_(::inotify_init1(IN_NONBLOCK)) {
+    ::inotify_add_watch(fd_, path.c_str(), IN_OPEN | IN_CLOSE_NOWRITE);
+  }
+  ~OpenCounter() { ::close(fd_); }
+  int Opens() {
+    alignas(inotify_event) char buffer[4096];
+    for (ssize_t got; (got = ::read(fd_, buffer, sizeof buffer)) > 0;)
+      for (char* p = buffer; p < buffer + got;) {
+        const auto* event = reinterpret_cast<const inotify_event*>(p);
+        if (event->mask & IN_OPEN) ++opens_;
+        p += sizeof(inotify_event) + event->len;
+      }
+    return opens_;
+  }
+
+ private:
+  int fd_;
+  int opens_ = 0;
+};
+
+TEST_F(FileCommandsTest, AnOpenReadsTheFileOnce) {
+  const std::string single = SingleImageFile("uno.ico", 16), multi = ThreeImageFile();
+  for (const std::string& path : {single, multi}) {
+    OpenCounter counter(path);
+    ui.file_answers = {ScriptedUi::Chosen(path)};
+    ui.pick_rows = {2};
+    form.MenuClick("MnuOpen", -1);
+    EXPECT_EQ(form.CurrentFilePath, path);
+    EXPECT_EQ(counter.Opens(), 1) << path;
+  }
+  EXPECT_EQ(form.Document.Edge(), 48);
+  EXPECT_EQ(form.MultiImage.SourceIndex, 2);
+  EXPECT_EQ(form.MultiImage.SourceBitCount, 8);
+  EXPECT_EQ(form.MultiImage.SourceWidth, 48);
+}
 
 TEST_F(FileCommandsTest, OpeningASingleImageFileThroughTheDialog) {
   const std::string path = SingleImageFile("flag.ico", 16);
@@ -158,16 +200,15 @@ TEST_F(FileCommandsTest, MultiImageFilesAskWhichImageAndSaveBackWithoutLosingAny
   }
   EXPECT_TRUE(ui.messages.empty());
   IconImageList list;
-  ASSERT_EQ(GetIconImageCount(path), 3);
-  ASSERT_TRUE(ListIconImages(path, 3, list));
+  const Bytes saved = testing::ReadBytes(path);
+  ASSERT_EQ(GetIconImageCount(saved), 3);
+  ASSERT_TRUE(ListIconImages(saved, 3, list));
   EXPECT_EQ(list.rows[0].text, "32 x 32 ... 256 Color");  // grey 9 and green: 8 bits
   EXPECT_EQ(list.rows[1].text, "16 x 16 ... Monochrome");
   EXPECT_EQ(list.rows[2].text, "48 x 48 ... 256 Color");
   // The saved image holds the latest edit; a new untitled icon saves as a single image.
-  MultiImageState pick;
-  pick.ChosenWidth = pick.ChosenHeight = 32;
   DecodeSurfaces decoded;
-  ASSERT_TRUE(DecodeIconImage(path, pick, decoded, ui));
+  ASSERT_TRUE(DecodeIconImage(saved, 0, decoded).Loaded());
   EXPECT_EQ(decoded.ColorSurface.GetPixel(0, 0), 0x00FF00u);
   form.MenuClick("MnuIconSize", 0);
   EXPECT_FALSE(form.MultiImage.FromMultiIconFile);
@@ -183,9 +224,10 @@ TEST_F(FileCommandsTest, AnImageWhoseMultiImageFileHasGoneIsSavedAlone) {
     return path;
   };
   auto expect_one_image = [&](const std::string& path, Color first_pixel) {
-    ASSERT_EQ(GetIconImageCount(path), 1);
+    const Bytes saved = testing::ReadBytes(path);
+    ASSERT_EQ(GetIconImageCount(saved), 1);
     Surface mask, color;
-    ASSERT_TRUE(LoadSingleIcon(path, ui, mask, color));
+    ASSERT_TRUE(LoadSingleIcon(saved, mask, color).Loaded());
     EXPECT_EQ(color.GetPixel(0, 0), first_pixel);
     EXPECT_EQ(color.GetPixel(5, 5), 0x090909u);
   };
@@ -350,7 +392,7 @@ TEST_F(FileCommandsTest, FileNamesOfUpTo255BytesAreSaved) {
     EXPECT_TRUE(form.SaveSucceeded) << length;
     EXPECT_TRUE(ui.messages.empty()) << length;
     EXPECT_EQ(form.CurrentFileTitle, name);
-    EXPECT_EQ(GetIconImageCount(folder.File(name)), 1);
+    EXPECT_EQ(GetIconImageCount(testing::ReadBytes(folder.File(name))), 1);
     Edit(0x00FF00);
     form.MenuClick("MnuSave", -1);  // and saved again over itself
     EXPECT_TRUE(form.SaveSucceeded) << length;
@@ -384,7 +426,7 @@ TEST_F(FileCommandsTest, AWritableFileInAReadOnlyFolderIsSavedInPlace) {
             0);
   // The file holds the icon alone, cut to its length: a 4-bit 32 x 32 icon.
   EXPECT_EQ(testing::ReadBytes(path).size(), 22u + 744u);
-  EXPECT_EQ(GetIconImageCount(path), 1);
+  EXPECT_EQ(GetIconImageCount(testing::ReadBytes(path)), 1);
   EXPECT_EQ(testing::ReadBytes(fixed), Bytes{1});
   ::chmod(locked.c_str(), 0755);
 }

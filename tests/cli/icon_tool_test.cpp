@@ -5,11 +5,11 @@
 #include <filesystem>
 #include <iostream>
 #include <regex>
+#include <sstream>
 
 #include "cli/tool_run.h"
 #include "cli/tool_support.h"
 #include "files/color_depth.h"
-#include "files/icon_messages.h"
 #include "files/icon_test_files.h"
 #include "files/icon_writer.h"
 #include "picture.h"
@@ -85,9 +85,8 @@ TEST_F(IconToolTest, ConvertIntoTheFileItCameFromKeepsEveryImage) {
   state.SourceIndex = 1;
   state.SourceWidth = state.SourceHeight = 32;
   Bytes expected;
-  std::string error;
-  ASSERT_TRUE(BuildReplacedIconFileBytes(source, Surface(32, 32, kBlack), color, 16, state,
-                                         expected, error));
+  ASSERT_EQ(BuildReplacedIconFileBytes(source, Surface(32, 32, kBlack), color, 16, state, expected),
+            ReplaceError::kNone);
 
   // The same file under its own name, through a symbolic link and through another hard link.
   const std::string copy = folder_.File("copy.ico"), link = folder_.File("link.ico"),
@@ -229,17 +228,18 @@ TEST_F(IconToolTest, OptionsStandAnywhereAndOnlyKnownOnesAreTaken) {
   EXPECT_EQ(Tool({"convert", "--help"}).out.rfind("Usage: brindlex-tool", 0), 0u);
 }
 
-TEST(ToolLinesTest, TheEditorsMessagesBecomeTheToolsEnglishLines) {
-  EXPECT_EQ(ToolLineFor(SizeMessage(kDecodeSizeText, 24, 24)).reason,
-            "the image is 24 x 24 pixels; only 16 x 16, 32 x 32 and 48 x 48 images can be opened");
-  for (std::string_view damaged : {kSingleIconLoadErrorText, kDecodeErrorText}) {
-    const ToolLine line = ToolLineFor(std::string(damaged));
-    EXPECT_FALSE(line.warning);
-    EXPECT_EQ(line.reason, "the image is damaged and cannot be decoded");
-  }
-  EXPECT_TRUE(ToolLineFor(std::string(kSoftAlphaText)).warning);
-  // Other texts (the system's, already English) only lose their line breaks.
-  EXPECT_EQ(ToolLineFor("Permission denied\r\n").reason, "Permission denied");
+TEST(ToolLinesTest, LoadResultsBecomeTheToolsEnglishLines) {
+  std::ostringstream err;
+  EXPECT_EQ(LoadFailure(err, "a.ico", {IconLoadStatus::kWrongSize, 24, 24, false}), kToolFailure);
+  EXPECT_EQ(LoadFailure(err, "b.ico", {IconLoadStatus::kDamaged, 0, 0, false}), kToolFailure);
+  SoftAlphaWarning(err, "c.ico", {IconLoadStatus::kLoaded, 32, 32, true});
+  SoftAlphaWarning(err, "d.ico", {IconLoadStatus::kLoaded, 32, 32, false});
+  EXPECT_EQ(err.str(),
+            "brindlex-tool: a.ico: the image is 24 x 24 pixels; only 16 x 16, 32 x 32 and 48 x 48 "
+            "images can be opened\n"
+            "brindlex-tool: b.ico: the image is damaged and cannot be decoded\n"
+            "brindlex-tool: warning: c.ico: the image has partly transparent pixels; those of "
+            "alpha 128 or more became opaque, the others transparent\n");
 }
 
 TEST(OneLineTest, LineBreaksAndTheBlanksAroundThemBecomeOneBlank) {

@@ -92,7 +92,7 @@ TEST(CursorWriter, WritesSafelyAndReadersSeeACursorNotAnIcon) {
   Bytes expected;
   ASSERT_TRUE(BuildCursorFileBytes(mask, color, 2, 5, 12, expected));
   EXPECT_EQ(written, expected);
-  EXPECT_FALSE(IsValidIconFile(path));  // type 2
+  EXPECT_FALSE(IsValidIconFile(written));  // type 2
 
   // A target that may not be written stays as it was; a missing folder fails.
   testing::WriteBytes(path, {1, 2, 3});

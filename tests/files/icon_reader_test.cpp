@@ -4,10 +4,8 @@
 
 #include "extraction/icon_library.h"
 #include "files/icon_decoder.h"
-#include "files/icon_messages.h"
 #include "icon_test_files.h"
 #include "picture.h"
-#include "scripted_ui.h"
 
 namespace brindlex {
 namespace {
@@ -16,11 +14,17 @@ using testing::Bytes;
 using testing::IconFile;
 using testing::Picture;
 using testing::SamePixels;
-using testing::ScriptedUi;
 using testing::UniformImage;
 
 // A valid one-image file: 16 x 16, 1 bit.
 Bytes SmallIcon() { return IconFile({UniformImage(16, 1)}); }
+
+// Expects a load refused for its size, with the size the file gives.
+void ExpectWrongSize(const IconLoadResult& result, long long width, long long height) {
+  EXPECT_EQ(result.status, IconLoadStatus::kWrongSize);
+  EXPECT_EQ(result.width, width);
+  EXPECT_EQ(result.height, height);
+}
 
 TEST(IsValidIconFileTest, AcceptsAnIconAndRejectsEachBrokenField) {
   EXPECT_TRUE(IsValidIconFile(IconFileBytes(SmallIcon())));
@@ -63,14 +67,8 @@ TEST(IsValidIconFileTest, AZeroSizeByteMeans256PixelsAndOpensWithTheSizeMessage)
   ASSERT_EQ(file[6], 0);
   ASSERT_EQ(file[7], 0);
   EXPECT_TRUE(IsValidIconFile(IconFileBytes(file)));
-  ScriptedUi ui;
   Surface mask(16, 16, kWhite), color(16, 16, kBlack);
-  EXPECT_FALSE(LoadSingleIcon(IconFileBytes(file), ui, mask, color));
-  ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_EQ(
-      ui.messages[0].text,
-      "las dimenciones de este ikono no son iguales ke el Quorvane \r\n\r\n256 x 256 pixels.");
-  EXPECT_EQ(ui.messages[0].title, "Quorvane 2001 - Error");
+  ExpectWrongSize(LoadSingleIcon(IconFileBytes(file), mask, color), 256, 256);
   EXPECT_EQ(mask.Width(), 16);
   IconImageList list;
   ASSERT_TRUE(ListIconImages(IconFileBytes(file), 1, list));
@@ -79,16 +77,6 @@ TEST(IsValidIconFileTest, AZeroSizeByteMeans256PixelsAndOpensWithTheSizeMessage)
   testing::StoredImage bitmap = UniformImage(16, 1);
   bitmap.height = 0;
   EXPECT_TRUE(IsValidIconFile(IconFileBytes(IconFile({bitmap}))));
-}
-
-TEST(IsValidIconFileTest, PathThatCannotBeReadIsNotAnIcon) {
-  testing::TempFolder folder;
-  testing::WriteBytes(folder.File("a.ico"), SmallIcon());
-  EXPECT_TRUE(IsValidIconFile(folder.File("a.ico")));
-  EXPECT_FALSE(IsValidIconFile(folder.File("missing.ico")));
-  EXPECT_FALSE(IsValidIconFile(folder.Path()));
-  EXPECT_EQ(GetIconImageCount(folder.File("a.ico")), 1);
-  EXPECT_EQ(GetIconImageCount(folder.File("missing.ico")), 0);
 }
 
 TEST(GetIconImageCountTest, HeaderCountWhenPositiveElseZero) {
@@ -112,10 +100,10 @@ Bytes MaskEdgeCaseFile() {
 }
 
 TEST(LoadSingleIconTest, DecodesBottomUpRowsAndIgnoresPadding) {
-  ScriptedUi ui;
   Surface mask, color;
-  ASSERT_TRUE(LoadSingleIcon(IconFileBytes(MaskEdgeCaseFile()), ui, mask, color));
-  EXPECT_TRUE(ui.messages.empty());
+  const IconLoadResult loaded = LoadSingleIcon(IconFileBytes(MaskEdgeCaseFile()), mask, color);
+  ASSERT_TRUE(loaded.Loaded());
+  EXPECT_FALSE(loaded.soft_alpha);
   ASSERT_EQ(mask.Width(), 16);
   EXPECT_EQ(mask.GetPixel(0, 0), kWhite);
   for (int x = 1; x < 16; ++x) EXPECT_EQ(mask.GetPixel(x, 0), kBlack) << x;
@@ -130,30 +118,22 @@ TEST(LoadSingleIconTest, HeightIsHalfTheHeaderHeightTruncated) {
   for (int header_height : {64, 65}) {
     testing::StoredImage image = UniformImage(32, 1);
     image.resource[8] = static_cast<std::uint8_t>(header_height);
-    ScriptedUi ui;
     Surface mask, color;
-    EXPECT_TRUE(LoadSingleIcon(IconFileBytes(IconFile({image})), ui, mask, color));
+    EXPECT_TRUE(LoadSingleIcon(IconFileBytes(IconFile({image})), mask, color).Loaded());
     EXPECT_EQ(color.Height(), 32);
   }
 }
 
-TEST(LoadSingleIconTest, WrongSizeShowsTheSizeMessageAndLeavesPlanes) {
+TEST(LoadSingleIconTest, WrongSizeIsReportedWithTheSizeAndLeavesPlanes) {
   testing::StoredImage image = UniformImage(32, 1);
   image.resource[8] = 63;
-  ScriptedUi ui;
   Surface mask(16, 16, 0x123456), color(16, 16, 0x654321);
-  EXPECT_FALSE(LoadSingleIcon(IconFileBytes(IconFile({image})), ui, mask, color));
-  ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_EQ(ui.messages[0].text,
-            "las dimenciones de este ikono no son iguales ke el Quorvane \r\n\r\n32 x 31 pixels.");
-  EXPECT_EQ(ui.messages[0].title, "Quorvane 2001 - Error");
-  EXPECT_EQ(ui.messages[0].icon, MessageIcon::kExclamation);
-  EXPECT_EQ(ui.messages[0].buttons, MessageButtons::kOk);
+  ExpectWrongSize(LoadSingleIcon(IconFileBytes(IconFile({image})), mask, color), 32, 31);
   EXPECT_EQ(mask.GetPixel(0, 0), 0x123456u);
   EXPECT_EQ(color.Width(), 16);
 }
 
-TEST(LoadSingleIconTest, DamagedFilesShowTheLoadError) {
+TEST(LoadSingleIconTest, DamagedFilesAreReportedDamaged) {
   const Bytes good = IconFile({UniformImage(32, 8)});
   Bytes offset_past_end = good;
   offset_past_end[21] = 0x01;
@@ -164,35 +144,18 @@ TEST(LoadSingleIconTest, DamagedFilesShowTheLoadError) {
   Bytes short_header = good;
   short_header[22] = 12;  // a 12-byte core header is not an icon header
   for (const Bytes& file : {offset_past_end, truncated, unknown_depth, short_header}) {
-    ScriptedUi ui;
     Surface mask, color;
-    EXPECT_FALSE(LoadSingleIcon(IconFileBytes(file), ui, mask, color));
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].text, "error inesperado al kargar ikono");
-    EXPECT_EQ(ui.messages[0].title, "Quorvane 2001  - Error");
+    EXPECT_EQ(LoadSingleIcon(IconFileBytes(file), mask, color).status, IconLoadStatus::kDamaged);
     EXPECT_EQ(mask.Width(), 0);
   }
-  ScriptedUi ui;
-  Surface mask, color;
-  EXPECT_FALSE(LoadSingleIcon(std::string("/nonexistent/x.ico"), ui, mask, color));
-  ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_EQ(ui.messages[0].title, "Quorvane 2001  - Error");
 }
 
-// Decodes the one image of a file, expecting success.
-// Loads a one-image file that must open; `soft_alpha`: it must show the soft-transparency
-// warning (and nothing else), otherwise no message at all.
+// Loads a one-image file that must open; `soft_alpha`: whether it must report partly
+// transparent pixels.
 void Decode(const Bytes& file, Surface& mask, Surface& color, bool soft_alpha = false) {
-  ScriptedUi ui;
-  ASSERT_TRUE(LoadSingleIcon(IconFileBytes(file), ui, mask, color));
-  if (!soft_alpha) {
-    ASSERT_TRUE(ui.messages.empty());
-    return;
-  }
-  ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_EQ(ui.messages[0].text, kSoftAlphaText);
-  EXPECT_EQ(ui.messages[0].title, kSoftAlphaTitle);
-  EXPECT_EQ(ui.messages[0].icon, MessageIcon::kExclamation);
+  const IconLoadResult loaded = LoadSingleIcon(IconFileBytes(file), mask, color);
+  ASSERT_TRUE(loaded.Loaded());
+  EXPECT_EQ(loaded.soft_alpha, soft_alpha);
 }
 
 TEST(DecodeTest, FourBitNibblesIndexThePaletteHighNibbleLeft) {
@@ -333,10 +296,7 @@ TEST(DecodeTest, PngImagesUseTheAlphaRule) {
 
   Bytes damaged = IconFile({image});
   damaged[damaged.size() - 20] ^= 0xFF;  // inside the image data or its checksum
-  ScriptedUi ui;
-  EXPECT_FALSE(LoadSingleIcon(IconFileBytes(damaged), ui, mask, color));
-  ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_EQ(ui.messages[0].text, "error inesperado al kargar ikono");
+  EXPECT_EQ(LoadSingleIcon(IconFileBytes(damaged), mask, color).status, IconLoadStatus::kDamaged);
 }
 
 TEST(ListIconImagesTest, SixRowsInDirectoryOrder) {
@@ -351,6 +311,8 @@ TEST(ListIconImagesTest, SixRowsInDirectoryOrder) {
   for (int k = 0; k < 6; ++k) {
     EXPECT_EQ(list.rows[k].text, expected[k]);
     EXPECT_EQ(list.rows[k].bit_count, k % 2 ? 8 : 4);
+    EXPECT_EQ(list.rows[k].width, 16 * (k / 2 + 1));
+    EXPECT_EQ(list.rows[k].height, 16 * (k / 2 + 1));
   }
   EXPECT_EQ(list.selected, 0);
 }
@@ -393,14 +355,10 @@ TEST(ListIconImagesTest, DamagedDirectoryFailsWithAnEmptyList) {
 
 TEST(DecodeIconImageTest, DecodesThePickedImage) {
   Bytes file = IconFile({UniformImage(16, 1), UniformImage(48, 8, 3)});
-  MultiImageState state;
-  state.ChosenIndex = 1;
-  state.ChosenBitCount = 8;
-  state.ChosenWidth = state.ChosenHeight = 48;
   DecodeSurfaces surfaces;
-  ScriptedUi ui;
-  ASSERT_TRUE(DecodeIconImage(IconFileBytes(file), state, surfaces, ui));
-  EXPECT_TRUE(ui.messages.empty());
+  const IconLoadResult decoded = DecodeIconImage(IconFileBytes(file), 1, surfaces);
+  ASSERT_TRUE(decoded.Loaded());
+  EXPECT_FALSE(decoded.soft_alpha);
   EXPECT_TRUE(SamePixels(Surface(48, 48, 0x030303), surfaces.ColorSurface));
   EXPECT_TRUE(SamePixels(Surface(48, 48, kBlack), surfaces.MaskSurface));
   ReleaseDecodeSurfaces(surfaces);
@@ -408,66 +366,29 @@ TEST(DecodeIconImageTest, DecodesThePickedImage) {
   EXPECT_EQ(surfaces.ColorSurface.Width(), 0);
 }
 
-TEST(DecodeIconImageTest, IncompatibleSizeMessage) {
-  Bytes file = IconFile({UniformImage(16, 1), UniformImage(64, 32)});
-  MultiImageState state;
-  state.ChosenIndex = 1;
-  state.ChosenBitCount = 24;
-  state.ChosenWidth = state.ChosenHeight = 64;
-  DecodeSurfaces surfaces;
-  ScriptedUi ui;
-  EXPECT_FALSE(DecodeIconImage(IconFileBytes(file), state, surfaces, ui));
-  ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_EQ(ui.messages[0].text,
-            "Quorvane 2001 no kompatibilidad de ikonos\r\n\r\n64 x 64 pixels.");
-  EXPECT_EQ(ui.messages[0].title, "Quorvane 2001 - Error");
-  EXPECT_EQ(ui.messages[0].icon, MessageIcon::kExclamation);
-}
-
-TEST(DecodeIconImageTest, DamagedOrMismatchedImagesShowTheLoadMessage) {
-  const Bytes file = IconFile({UniformImage(16, 1), UniformImage(32, 4)});
-  struct Case {
-    const char* what;
-    int index, edge;
-    Bytes bytes;
-  };
+TEST(DecodeIconImageTest, WrongSizeAndDamageAreReportedAndReleaseTheSurfaces) {
+  const Bytes file = IconFile({UniformImage(16, 1), UniformImage(64, 32), UniformImage(32, 4)});
   Bytes truncated = file;
   truncated.resize(truncated.size() - 10);
-  const Case cases[] = {{"index past the directory", 2, 32, file},
-                        {"negative index", -1, 32, file},
-                        {"size differs from the header", 1, 16, file},
-                        {"truncated data", 1, 32, truncated}};
-  for (const Case& c : cases) {
-    MultiImageState state;
-    state.ChosenIndex = c.index;
-    state.ChosenWidth = state.ChosenHeight = c.edge;
-    DecodeSurfaces surfaces;
-    surfaces.MaskSurface = Surface(8, 8);
-    ScriptedUi ui;
-    EXPECT_FALSE(DecodeIconImage(IconFileBytes(c.bytes), state, surfaces, ui)) << c.what;
-    ASSERT_EQ(ui.messages.size(), 1u) << c.what;
-    EXPECT_EQ(ui.messages[0].text, "Quorvane 2001 error al kargar");
-    EXPECT_EQ(ui.messages[0].title, "Quorvane 2001 - Error");
-    EXPECT_EQ(surfaces.MaskSurface.Width(), 0) << "released";
-  }
-}
-
-TEST(DecodeIconImageTest, PathVersionReadsTheFile) {
-  testing::TempFolder folder;
-  testing::WriteBytes(folder.File("m.ico"),
-                      IconFile({UniformImage(16, 1), UniformImage(32, 24, 9)}));
-  IconImageList list;
-  ASSERT_TRUE(ListIconImages(folder.File("m.ico"), 2, list));
-  EXPECT_EQ(list.rows[1].text, "32 x 32 ... True Color");
-  MultiImageState state;
-  state.ChosenIndex = 1;
-  state.ChosenWidth = state.ChosenHeight = 32;
   DecodeSurfaces surfaces;
-  ScriptedUi ui;
-  ASSERT_TRUE(DecodeIconImage(folder.File("m.ico"), state, surfaces, ui));
-  EXPECT_EQ(surfaces.ColorSurface.GetPixel(0, 0), 0x090909u);
-  EXPECT_FALSE(DecodeIconImage(folder.File("gone.ico"), state, surfaces, ui));
-  EXPECT_EQ(ui.messages.back().text, "Quorvane 2001 error al kargar");
+  surfaces.MaskSurface = Surface(8, 8);
+  ExpectWrongSize(DecodeIconImage(IconFileBytes(file), 1, surfaces), 64, 64);
+  EXPECT_EQ(surfaces.MaskSurface.Width(), 0) << "released";
+  struct Case {
+    const char* what;
+    int index;
+    const Bytes& bytes;
+  };
+  const Case damaged[] = {{"index past the directory", 3, file},
+                          {"negative index", -1, file},
+                          {"truncated data", 2, truncated}};
+  for (const Case& c : damaged) {
+    surfaces.MaskSurface = Surface(8, 8);
+    EXPECT_EQ(DecodeIconImage(IconFileBytes(c.bytes), c.index, surfaces).status,
+              IconLoadStatus::kDamaged)
+        << c.what;
+    EXPECT_EQ(surfaces.MaskSurface.Width(), 0) << c.what;
+  }
 }
 
 TEST(SoftAlphaTest, OnlyAlphaOtherThanZeroAndFullWarnsOnceAndTheImageStillOpens) {
@@ -487,23 +408,14 @@ TEST(SoftAlphaTest, OnlyAlphaOtherThanZeroAndFullWarnsOnceAndTheImageStillOpens)
   EXPECT_EQ(mask.GetPixel(1, 1), kBlack);  // 254: opaque
   EXPECT_EQ(mask.GetPixel(2, 1), kWhite);  // 1: transparent
 
-  // The picked image of a multi-image file warns the same way; other depths never do.
+  // The picked image of a multi-image file reports it the same way; other depths never do.
   Bytes file = IconFile({UniformImage(16, 8), ThirtyTwoBit(64, 0)});
-  MultiImageState state;
-  state.ChosenIndex = 1;
-  state.ChosenBitCount = 24;
-  state.ChosenWidth = state.ChosenHeight = 16;
   DecodeSurfaces surfaces;
-  ScriptedUi ui;
-  ASSERT_TRUE(DecodeIconImage(IconFileBytes(file), state, surfaces, ui));
-  ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_EQ(ui.messages[0].text, kSoftAlphaText);
+  EXPECT_TRUE(DecodeIconImage(IconFileBytes(file), 1, surfaces).soft_alpha);
   EXPECT_EQ(surfaces.MaskSurface.GetPixel(0, 0), kWhite);
-  state.ChosenIndex = 0;
-  state.ChosenBitCount = 8;
-  ui.messages.clear();
-  ASSERT_TRUE(DecodeIconImage(IconFileBytes(file), state, surfaces, ui));
-  EXPECT_TRUE(ui.messages.empty());
+  const IconLoadResult eight_bits = DecodeIconImage(IconFileBytes(file), 0, surfaces);
+  ASSERT_TRUE(eight_bits.Loaded());
+  EXPECT_FALSE(eight_bits.soft_alpha);
 }
 
 }  // namespace

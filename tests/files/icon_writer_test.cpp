@@ -8,14 +8,12 @@
 #include "files/icon_reader.h"
 #include "icon_test_files.h"
 #include "picture.h"
-#include "scripted_ui.h"
 
 namespace brindlex {
 namespace {
 
 using testing::Bytes;
 using testing::SamePixels;
-using testing::ScriptedUi;
 
 // A plane of the edge whose pixel n (row by row) takes colour colors[n % size].
 Surface Pattern(int edge, const std::vector<Color>& colors) {
@@ -246,8 +244,8 @@ TEST(ReplaceIconTest, EditedImageFirstThenTheOthersWithoutGaps) {
   const Surface color = Pattern(32, {0x0000FF, kWhite});
   const Surface mask(32, 32, kBlack);
   Bytes out;
-  std::string error;
-  ASSERT_TRUE(BuildReplacedIconFileBytes(source, mask, color, 16, EditedSecond(), out, error));
+  ASSERT_EQ(BuildReplacedIconFileBytes(source, mask, color, 16, EditedSecond(), out),
+            ReplaceError::kNone);
 
   Bytes edited;
   ASSERT_TRUE(AppendIconResource(mask, color, 16, 744, edited));
@@ -272,14 +270,13 @@ TEST(ReplaceIconTest, SavesInPlaceWhenTheDestinationIsEmptyOrTheSource) {
     const std::string path = folder.File("multi.ico");
     testing::WriteBytes(path, ThreeImageSource());
     const Surface color = Pattern(32, {0x0000FF, kWhite});
-    ScriptedUi ui;
     ASSERT_TRUE(ReplaceIconInFile(Surface(32, 32, kBlack), color, 16, path,
-                                  name_the_source ? path : "", EditedSecond(), ui));
-    EXPECT_TRUE(ui.messages.empty());
+                                  name_the_source ? path : "", EditedSecond())
+                    .Saved());
     Bytes expected;
-    std::string error;
-    ASSERT_TRUE(BuildReplacedIconFileBytes(ThreeImageSource(), Surface(32, 32, kBlack), color, 16,
-                                           EditedSecond(), expected, error));
+    ASSERT_EQ(BuildReplacedIconFileBytes(ThreeImageSource(), Surface(32, 32, kBlack), color, 16,
+                                         EditedSecond(), expected),
+              ReplaceError::kNone);
     EXPECT_EQ(testing::ReadBytes(path), expected);
     EXPECT_EQ(folder.Entries(), std::vector<std::string>{"multi.ico"});
   }
@@ -288,13 +285,12 @@ TEST(ReplaceIconTest, SavesInPlaceWhenTheDestinationIsEmptyOrTheSource) {
 TEST(ReplaceIconTest, WritesADestinationAndLeavesTheSource) {
   testing::TempFolder folder;
   testing::WriteBytes(folder.File("src.ico"), ThreeImageSource());
-  ScriptedUi ui;
   ASSERT_TRUE(ReplaceIconInFile(Surface(32, 32, kBlack), Surface(32, 32, kWhite), 2,
-                                folder.File("src.ico"), folder.File("dst.ico"), EditedSecond(),
-                                ui));
+                                folder.File("src.ico"), folder.File("dst.ico"), EditedSecond())
+                  .Saved());
   EXPECT_EQ(testing::ReadBytes(folder.File("src.ico")), ThreeImageSource());
   IconImageList list;
-  ASSERT_TRUE(ListIconImages(folder.File("dst.ico"), 3, list));
+  ASSERT_TRUE(ListIconImages(testing::ReadBytes(folder.File("dst.ico")), 3, list));
   EXPECT_EQ(list.rows[0].text, "32 x 32 ... Monochrome");
   EXPECT_EQ(list.rows[1].text, "16 x 16 ... Monochrome");
   EXPECT_EQ(list.rows[2].text, "48 x 48 ... 256 Color");
@@ -316,42 +312,42 @@ TEST(ReplaceIconTest, DamagedSourceIsAnErrorAndNothingIsWritten) {
     const char* what;
     Bytes source;
     MultiImageState state;
-  } cases[] = {{"image past the end", image_past_end, EditedSecond()},
-               {"directory past the end", directory_past_end, EditedSecond()},
-               {"no images", zero_count, EditedSecond()},
-               {"index past the directory", good, stale},
-               {"planes of another size", good, other_size}};
+    ReplaceError error;
+  } cases[] = {
+      {"image past the end", image_past_end, EditedSecond(), ReplaceError::kSourceDamaged},
+      {"directory past the end", directory_past_end, EditedSecond(), ReplaceError::kSourceDamaged},
+      {"no images", zero_count, EditedSecond(), ReplaceError::kSourceDamaged},
+      {"index past the directory", good, stale, ReplaceError::kSourceImageMissing},
+      {"planes of another size", good, other_size, ReplaceError::kPlaneSizeMismatch}};
   for (const Case& c : cases) {
     testing::TempFolder folder;
     testing::WriteBytes(folder.File("src.ico"), c.source);
-    ScriptedUi ui;
-    EXPECT_FALSE(ReplaceIconInFile(Surface(32, 32, kBlack), Surface(32, 32, kBlack), 2,
-                                   folder.File("src.ico"), "", c.state, ui))
+    EXPECT_EQ(ReplaceIconInFile(Surface(32, 32, kBlack), Surface(32, 32, kBlack), 2,
+                                folder.File("src.ico"), "", c.state)
+                  .error,
+              c.error)
         << c.what;
-    ASSERT_EQ(ui.messages.size(), 1u) << c.what;
-    EXPECT_FALSE(ui.messages[0].text.empty());
-    EXPECT_EQ(ui.messages[0].title, "Quorvane 2001 - Error");
-    EXPECT_EQ(ui.messages[0].buttons, MessageButtons::kOk);
     EXPECT_EQ(testing::ReadBytes(folder.File("src.ico")), c.source) << c.what;
     EXPECT_EQ(folder.Entries(), std::vector<std::string>{"src.ico"}) << c.what;
   }
 }
 
-TEST(ReplaceIconTest, FileErrorsShowTheSystemDescription) {
+TEST(ReplaceIconTest, FileErrorsCarryTheSystemDescription) {
   testing::TempFolder folder;
-  ScriptedUi ui;
-  EXPECT_FALSE(ReplaceIconInFile(Surface(32, 32, kBlack), Surface(32, 32, kBlack), 2,
-                                 folder.File("missing.ico"), "", EditedSecond(), ui));
-  ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_EQ(ui.messages[0].text, "No such file or directory");
+  const ReplaceResult missing =
+      ReplaceIconInFile(Surface(32, 32, kBlack), Surface(32, 32, kBlack), 2,
+                        folder.File("missing.ico"), "", EditedSecond());
+  EXPECT_EQ(missing.error, ReplaceError::kCannotRead);
+  EXPECT_EQ(missing.system_error, "No such file or directory");
 
   testing::WriteBytes(folder.File("src.ico"), ThreeImageSource());
   testing::WriteBytes(folder.File("ro.ico"), Bytes{9});
   ::chmod(folder.File("ro.ico").c_str(), 0444);
-  EXPECT_FALSE(ReplaceIconInFile(Surface(32, 32, kBlack), Surface(32, 32, kBlack), 2,
-                                 folder.File("src.ico"), folder.File("ro.ico"), EditedSecond(),
-                                 ui));
-  EXPECT_EQ(ui.messages.back().text, "Permission denied");
+  const ReplaceResult locked =
+      ReplaceIconInFile(Surface(32, 32, kBlack), Surface(32, 32, kBlack), 2, folder.File("src.ico"),
+                        folder.File("ro.ico"), EditedSecond());
+  EXPECT_EQ(locked.error, ReplaceError::kCannotWrite);
+  EXPECT_EQ(locked.system_error, "Permission denied");
   EXPECT_EQ(testing::ReadBytes(folder.File("ro.ico")), Bytes{9});
 }
 

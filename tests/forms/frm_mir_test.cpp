@@ -93,7 +93,7 @@ TEST_F(FrmMirTest, OpenFillsTheSlotOfTheIconAndShowsItsPicture) {
   EXPECT_EQ(form.PicIcoTag[4], "Used");
   EXPECT_EQ(form.LastSlot, 4);
   EXPECT_EQ(form.UsedCount(), 1);
-  EXPECT_EQ(form.SlotData[4].size(), 744u);
+  EXPECT_EQ(form.Slots.data[4].size(), 744u);
   EXPECT_EQ(form.PicIco[4].GetPixel(0, 0), kButtonFace);  // transparent over the face
   EXPECT_EQ(form.PicIco[4].GetPixel(1, 0), 0x090909u);
   EXPECT_EQ(form.PicIco[4].GetPixel(31, 31), 0x090909u);
@@ -195,7 +195,7 @@ TEST_F(FrmMirTest, CreateNeedsTwoSlotsAndWritesThemFromTheLastDown) {
   EXPECT_EQ(written[22 + 6], 1);      // second: 1 bit
   EXPECT_EQ(written[22 + 12], 0x8E);  // at 910 = 0x38E
   EXPECT_EQ(written[22 + 13], 0x03);
-  EXPECT_EQ(GetIconImageCount(out), 2);
+  EXPECT_EQ(GetIconImageCount(written), 2);
   EXPECT_FALSE(form.Closed);  // the window stays open
 
   // A deleted slot is left out even though its bytes stay.

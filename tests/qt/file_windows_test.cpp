@@ -19,8 +19,8 @@
 namespace brindlex::qt {
 namespace {
 
-FrmMultiIconDialog FilledForm(MultiImageState& state) {
-  FrmMultiIconDialog form(state);
+FrmMultiIconDialog FilledForm() {
+  FrmMultiIconDialog form;
   form.Form_Load();
   form.LstIcons.rows = {{"16 x 16 ... Monochrome", 1}, {"48 x 48 ... 256 Color", 8}};
   form.LstIcons.selected = 0;
@@ -28,8 +28,7 @@ FrmMultiIconDialog FilledForm(MultiImageState& state) {
 }
 
 TEST(MultiIconDialog, DoubleClickPicksTheRowAndTheCloseBoxCancels) {
-  MultiImageState state;
-  FrmMultiIconDialog form = FilledForm(state);
+  FrmMultiIconDialog form = FilledForm();
   MultiIconDialog dialog(nullptr, form);
   EXPECT_EQ(dialog.windowTitle(), "Multi Icon Resource");
   EXPECT_EQ(dialog.size(), QSize(211, 213));
@@ -40,19 +39,15 @@ TEST(MultiIconDialog, DoubleClickPicksTheRowAndTheCloseBoxCancels) {
   const QRect row = list->visualItemRect(list->item(1));
   QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row.center());
   QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, row.center());
-  EXPECT_EQ(state.ChosenWidth, 48);
-  EXPECT_EQ(state.ChosenHeight, 48);
-  EXPECT_EQ(state.ChosenBitCount, 8);
-  EXPECT_EQ(state.ChosenIndex, 1);
+  EXPECT_EQ(form.ChosenRow, 1);
   EXPECT_FALSE(dialog.isVisible());
 
-  MultiImageState cancelled;
-  FrmMultiIconDialog other = FilledForm(cancelled);
+  FrmMultiIconDialog other = FilledForm();
   MultiIconDialog closing(nullptr, other);
   closing.show();
   closing.close();
   EXPECT_TRUE(other.Closed);
-  EXPECT_EQ(cancelled.ChosenWidth, 0);
+  EXPECT_EQ(other.ChosenRow, -1);
 }
 
 TEST(MultiIconDialog, LayoutKeepsTheOuterSizeAndWholeRows) {
@@ -76,8 +71,7 @@ TEST(MultiIconDialog, LayoutKeepsTheOuterSizeAndWholeRows) {
 }
 
 TEST(MultiIconDialog, RowsAreWholeAndTheWidestRowFitsWithoutAHorizontalBar) {
-  MultiImageState state;
-  FrmMultiIconDialog form(state);
+  FrmMultiIconDialog form;
   form.Form_Load();
   form.LstIcons.rows = {{"16 x 16 ... Monochrome", 1},    {"32 x 32 ... 16 Color", 4},
                         {"48 x 48 ... 256 Color", 8},     {"64 x 64 ... True Color", 24},
