@@ -2,6 +2,11 @@
 
 // Texts the open, save and extraction commands show when reading or writing an icon file
 // fails, and the title each goes under.
+
+#include <string>
+
+#include "files/icon_writer.h"
+
 namespace brindlex::app_text {
 
 // Titles.
@@ -39,3 +44,14 @@ inline constexpr char kUnsupportedDepthText[] =
     "The image has colours that the chosen colour depth cannot hold.";
 
 }  // namespace brindlex::app_text
+
+namespace brindlex {
+
+// The size message: text, two line breaks, "W x H pixels.".
+std::string SizeMessage(const std::string& text, long long width, long long height);
+
+// Why saving back into a multi-image file failed: the system's description of a failed read
+// or write, or the text of the fault found in the file.
+std::string ReplaceFailureText(const ReplaceResult& result);
+
+}  // namespace brindlex

@@ -20,10 +20,6 @@ void ReportLoadFailure(Ui& ui, const IconLoadResult& result, const char* size_te
 
 }  // namespace
 
-std::string SizeMessage(const std::string& text, long long width, long long height) {
-  return text + "\r\n\r\n" + std::to_string(width) + " x " + std::to_string(height) + " pixels.";
-}
-
 void ReportSingleIconFailure(Ui& ui, const IconLoadResult& result) {
   ReportLoadFailure(ui, result, app_text::kSingleIconSizeText, app_text::kSingleIconLoadErrorText,
                     app_text::kIconLoadErrorTitle);
@@ -37,24 +33,6 @@ void ReportDecodeFailure(Ui& ui, const IconLoadResult& result) {
 void ReportSoftAlpha(Ui& ui, const IconLoadResult& result) {
   if (result.Loaded() && result.soft_alpha)
     Warn(ui, app_text::kSoftAlphaText, app_text::kSoftAlphaTitle);
-}
-
-std::string ReplaceFailureText(const ReplaceResult& result) {
-  switch (result.error) {
-    case ReplaceError::kSourceDamaged:
-      return app_text::kSourceDamagedText;
-    case ReplaceError::kSourceImageMissing:
-      return app_text::kSourceImageMissingText;
-    case ReplaceError::kPlaneSizeMismatch:
-      return app_text::kPlaneSizeMismatchText;
-    case ReplaceError::kUnsupportedDepth:
-      return app_text::kUnsupportedDepthText;
-    case ReplaceError::kCannotRead:
-    case ReplaceError::kCannotWrite:
-    case ReplaceError::kNone:
-      break;
-  }
-  return result.system_error;
 }
 
 void ReportReplaceFailure(Ui& ui, const ReplaceResult& result) {

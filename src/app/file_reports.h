@@ -3,16 +3,11 @@
 // The messages the file commands show for what the icon readers and writers report: each
 // result becomes its stated text, title and icon (warning, OK button).
 
-#include <string>
-
 #include "files/icon_reader.h"
 #include "files/icon_writer.h"
 #include "platform/ui.h"
 
 namespace brindlex {
-
-// The size message: text, two line breaks, "W x H pixels.".
-std::string SizeMessage(const std::string& text, long long width, long long height);
 
 // A one-image file that did not load: the size message or the load error.
 void ReportSingleIconFailure(Ui& ui, const IconLoadResult& result);
@@ -22,10 +17,8 @@ void ReportDecodeFailure(Ui& ui, const IconLoadResult& result);
 // An image that loaded: the soft-transparency warning when its alpha fades, else nothing.
 void ReportSoftAlpha(Ui& ui, const IconLoadResult& result);
 
-// Why saving back into a multi-image file failed: the system's description of a failed read
-// or write, or the text of the fault found in the file.
-std::string ReplaceFailureText(const ReplaceResult& result);
-// Shows ReplaceFailureText under the icon error title.
+// Shows why saving back into a multi-image file failed (ReplaceFailureText) under the icon
+// error title.
 void ReportReplaceFailure(Ui& ui, const ReplaceResult& result);
 
 }  // namespace brindlex

@@ -7,7 +7,7 @@
 #include <charconv>
 #include <climits>
 
-#include "app/file_reports.h"
+#include "app/file_messages.h"
 #include "files/atomic_file.h"
 #include "files/color_depth.h"
 #include "files/decode_surfaces.h"

@@ -105,6 +105,18 @@ TEST_F(IconToolTest, ConvertIntoTheFileItCameFromKeepsEveryImage) {
   }
   EXPECT_EQ(Tool({"list", other}).out,
             "32 x 32 ... 16 Color\n16 x 16 ... Monochrome\n64 x 64 ... True Color\n");
+
+  // A source whose third image runs past its end opens at image 0 but is not saved back
+  // into: the editor's text, on one line, and the file as it was.
+  Bytes damaged = source;
+  damaged[6 + 32 + 8 + 3] = 0x7F;
+  testing::WriteBytes(copy, damaged);
+  const ToolRun refused = Tool({"convert", copy, copy});
+  EXPECT_EQ(refused.status, 1);
+  EXPECT_EQ(refused.err, FileLine(copy,
+                                  "The icon file to save into is damaged: its directory or an "
+                                  "image lies outside the file."));
+  EXPECT_EQ(testing::ReadBytes(copy), damaged);
 }
 
 TEST_F(IconToolTest, ConvertReportsImagesItCannotOpen) {
