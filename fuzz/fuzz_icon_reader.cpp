@@ -14,7 +14,7 @@
 #include "files/icon_decoder.h"
 #include "files/icon_reader.h"
 #include "files/icon_writer.h"
-#include "platform/silent_ui.h"
+#include "forms/silent_ui.h"
 
 namespace {
 

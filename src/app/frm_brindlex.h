@@ -17,12 +17,12 @@
 #include "edit/undo_history.h"
 #include "files/decode_surfaces.h"
 #include "files/multi_image_state.h"
+#include "forms/form_ui.h"
 #include "platform/clipboard.h"
 #include "platform/font_renderer.h"
 #include "platform/registry.h"
 #include "platform/screen.h"
 #include "platform/screen_grab.h"
-#include "platform/ui.h"
 
 namespace brindlex {
 
@@ -45,7 +45,7 @@ constexpr int kRightButton = 2;
 class FrmBrindlex {
  public:
   // The form keeps its settings in registry; without one they live in memory only.
-  FrmBrindlex(Ui& ui, const Screen& screen, StartupPaths paths, Registry* registry = nullptr);
+  FrmBrindlex(FormUi& ui, const Screen& screen, StartupPaths paths, Registry* registry = nullptr);
   ~FrmBrindlex();
 
   // Window events.
@@ -233,7 +233,7 @@ class FrmBrindlex {
 
   const StartupPaths& Paths() const { return paths_; }
   Registry& Settings() { return *registry_; }
-  Ui& UiRef() { return ui_; }
+  FormUi& UiRef() { return ui_; }
 
  private:
   void ResetDrawColors();
@@ -258,7 +258,7 @@ class FrmBrindlex {
   // Drops a selection and asks about unsaved changes: False when the caller must stop.
   bool ReadyToReplaceDocument();
 
-  Ui& ui_;
+  FormUi& ui_;
   const Screen& screen_;
   StartupPaths paths_;
   std::unique_ptr<Registry> own_registry_;

@@ -5,7 +5,7 @@
 #include "files/icon_messages.h"
 #include "icon_test_files.h"
 #include "picture.h"
-#include "scripted_ui.h"
+#include "scripted_ui_on.h"
 
 namespace brindlex {
 namespace {
@@ -14,7 +14,7 @@ using testing::Bytes;
 using testing::IconFile;
 using testing::Picture;
 using testing::SamePixels;
-using testing::ScriptedUi;
+using ScriptedUi = testing::ScriptedPlatformUi;
 using testing::UniformImage;
 
 // A valid one-image file: 16 x 16, 1 bit.

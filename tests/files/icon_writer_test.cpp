@@ -8,14 +8,14 @@
 #include "files/icon_reader.h"
 #include "icon_test_files.h"
 #include "picture.h"
-#include "scripted_ui.h"
+#include "scripted_ui_on.h"
 
 namespace brindlex {
 namespace {
 
 using testing::Bytes;
 using testing::SamePixels;
-using testing::ScriptedUi;
+using ScriptedUi = testing::ScriptedPlatformUi;
 
 // A plane of the edge whose pixel n (row by row) takes colour colors[n % size].
 Surface Pattern(int edge, const std::vector<Color>& colors) {
