@@ -16,7 +16,7 @@ for source in fuzz/fuzz_*.cpp; do
   target=$(basename "$source" .cpp)
   [ -d "fuzz/corpus/$target" ] || { echo "$target: no corpus in fuzz/corpus/$target"; status=1; }
 done
-for corpus in fuzz/corpus/*/; do
+for corpus in "$PWD"/fuzz/corpus/*/; do
   target=$(basename "$corpus")
   inputs=("$corpus"*)
   if [ ! -x "build-fuzz/$target" ]; then
