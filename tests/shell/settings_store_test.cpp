@@ -74,7 +74,7 @@ std::vector<MenuEntry> FileMenuWithRecentSlots() {
     MenuEntry recent;
     recent.control = "MnuRecent";
     recent.index = i;
-    recent.caption = i == 0 ? "-" : "";
+    if (i == 0) recent.caption.push_back('-');  // the separator
     recent.visible = false;
     file.children.push_back(recent);
   }
