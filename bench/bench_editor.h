@@ -4,7 +4,7 @@
 // blank icon.
 
 #include "app/frm_brindlex.h"
-#include "platform/silent_ui.h"
+#include "forms/silent_ui.h"
 
 namespace brindlex::bench {
 

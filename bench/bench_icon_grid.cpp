@@ -8,7 +8,7 @@
 
 #include "app/start_program.h"
 #include "forms/frm_icons.h"
-#include "platform/silent_ui.h"
+#include "forms/silent_ui.h"
 
 namespace {
 

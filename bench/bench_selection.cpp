@@ -9,7 +9,7 @@
 #include "bench_editor.h"
 #include "document/tools.h"
 #include "forms/frm_paste.h"
-#include "platform/silent_ui.h"
+#include "forms/silent_ui.h"
 
 namespace {
 

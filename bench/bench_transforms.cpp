@@ -6,7 +6,7 @@
 #include "bench_editor.h"
 #include "forms/frm_col_adj.h"
 #include "forms/frm_grad.h"
-#include "platform/silent_ui.h"
+#include "forms/silent_ui.h"
 
 namespace {
 

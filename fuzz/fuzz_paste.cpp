@@ -11,7 +11,7 @@
 #include "app/frm_brindlex.h"
 #include "edit/paste_size.h"
 #include "forms/frm_paste.h"
-#include "platform/silent_ui.h"
+#include "forms/silent_ui.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 
 namespace brindlex {
 
-FrmBrindlex::FrmBrindlex(Ui& ui, const Screen& screen, StartupPaths paths, Registry* registry)
+FrmBrindlex::FrmBrindlex(FormUi& ui, const Screen& screen, StartupPaths paths, Registry* registry)
     : Document(Resources),
       Menus(BuildMenuTree()),
       ui_(ui),

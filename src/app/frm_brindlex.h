@@ -20,12 +20,12 @@
 #include "files/icon_format.h"
 #include "files/icon_image_list.h"
 #include "files/multi_image_state.h"
+#include "forms/form_ui.h"
 #include "platform/clipboard.h"
 #include "platform/font_renderer.h"
 #include "platform/registry.h"
 #include "platform/screen.h"
 #include "platform/screen_grab.h"
-#include "platform/ui.h"
 
 namespace brindlex {
 
@@ -48,7 +48,7 @@ constexpr int kRightButton = 2;
 class FrmBrindlex {
  public:
   // The form keeps its settings in registry; without one they live in memory only.
-  FrmBrindlex(Ui& ui, const Screen& screen, StartupPaths paths, Registry* registry = nullptr);
+  FrmBrindlex(FormUi& ui, const Screen& screen, StartupPaths paths, Registry* registry = nullptr);
   ~FrmBrindlex();
 
   // Window events.
@@ -239,7 +239,7 @@ class FrmBrindlex {
 
   const StartupPaths& Paths() const { return paths_; }
   Registry& Settings() { return *registry_; }
-  Ui& UiRef() { return ui_; }
+  FormUi& UiRef() { return ui_; }
 
  private:
   void ResetDrawColors();
@@ -273,7 +273,7 @@ class FrmBrindlex {
   // Drops a selection and asks about unsaved changes: False when the caller must stop.
   bool ReadyToReplaceDocument();
 
-  Ui& ui_;
+  FormUi& ui_;
   const Screen& screen_;
   StartupPaths paths_;
   std::unique_ptr<Registry> own_registry_;

@@ -43,18 +43,6 @@ struct FileDialogSetup {
   int filter_index = 1;  // 1-based
 };
 
-// The dialog forms; each lives in forms/.
-class FrmMultiIconDialog;
-class FrmPaste;
-class FrmHotSpot;
-class FrmMir;
-class FrmColAdj;
-class FrmGrad;
-class FrmTxt;
-class FrmSnap;
-class FrmIcons;
-class Form1;
-
 // The pointer shown while the editor works.
 enum class BusyPointer { kNormal, kHourglass };
 
@@ -81,29 +69,6 @@ class Ui {
   virtual FileDialogResult ShowFileDialog(const FileDialogSetup& /*setup*/, int& /*filter_index*/) {
     return {};
   }
-  // Each dialog form, shown modally over the main window; it ends through one of its own
-  // handlers. Where no window can be shown the form stays as its Form_Load left it, which
-  // every caller reads as cancelled.
-  virtual void ShowMultiIconDialog(FrmMultiIconDialog& /*dialog*/) {}
-
-  virtual void ShowPasteDialog(FrmPaste& /*dialog*/) {}
-
-  virtual void ShowHotSpotDialog(FrmHotSpot& /*dialog*/) {}
-
-  virtual void ShowMultiIconBuilder(FrmMir& /*dialog*/) {}
-
-  virtual void ShowColorAdjustDialog(FrmColAdj& /*dialog*/) {}
-
-  virtual void ShowGradientDialog(FrmGrad& /*dialog*/) {}
-
-  virtual void ShowTextDialog(FrmTxt& /*dialog*/) {}
-
-  virtual void ShowCaptureWindow(FrmSnap& /*window*/) {}
-
-  virtual void ShowExtractDialog(FrmIcons& /*dialog*/) {}
-
-  virtual void ShowCreditsWindow(Form1& /*window*/) {}
-
   // Places the main window centred on the screen at its size and shows it.
   virtual void ShowMainWindow() {}
   // Sets the pointer of the main window.

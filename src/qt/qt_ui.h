@@ -3,13 +3,13 @@
 #include <QWidget>
 #include <functional>
 
+#include "forms/form_ui.h"
 #include "platform/screen.h"
-#include "platform/ui.h"
 
 namespace brindlex::qt {
 
 // Message boxes and event pumping on Qt widgets.
-class QtUi : public Ui {
+class QtUi : public FormUi {
  public:
   MessageAnswer ShowMessage(const std::string& text, const std::string& title, MessageIcon icon,
                             MessageButtons buttons) override;

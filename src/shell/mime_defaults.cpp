@@ -24,7 +24,7 @@ std::vector<Line> SplitLines(const std::string& text) {
       start = text.size();
     } else {
       line.text = text.substr(start, end - start);
-      line.ending = "\n";
+      line.ending = '\n';
       start = end + 1;
     }
     if (!line.ending.empty() && !line.text.empty() && line.text.back() == '\r') {

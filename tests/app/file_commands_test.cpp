@@ -384,7 +384,9 @@ TEST_F(FileCommandsTest, ARecentEntryOpensItsOwnFileWhenThePromptSavesUnderANewN
 TEST_F(FileCommandsTest, FileNamesOfUpTo255BytesAreSaved) {
   for (std::size_t length : {238u, 240u, 247u, 255u}) {
     std::string name(length - 4, 'l');
-    name.replace(0, 6, "\xC3\xB1and\xC3\xBA");  // accented letters count as bytes here
+    name.replace(0, 7,
+                 "\xC3\xB1"
+                 "and\xC3\xBA");  // "ñandú": accented letters count as bytes
     name += ".ico";
     Edit(0x0000FF);
     ui.file_answers = {ScriptedUi::Chosen(folder.File(name))};

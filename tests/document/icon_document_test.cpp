@@ -2,9 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "document/selection_planes.h"
-#include "edit/selection_commands.h"
-#include "edit/undo_history.h"
 #include "picture.h"
 
 namespace brindlex {
@@ -140,94 +137,6 @@ TEST_F(IconDocumentTest, SetDrawColorPreparesOpaqueOrTransparentPens) {
     EXPECT_EQ(document.PicMask.fill, kWhite);
     EXPECT_EQ(document.PicIcon.pen, kButtonFace);
   }
-}
-
-class SelectionPlanesTest : public IconDocumentTest {
- protected:
-  void SetUp() override {
-    document.MakeBlank(0);  // 16 x 16, zoom 24
-    document.PicMask.SetPixel(2, 2, kBlack);
-    document.PicImage.SetPixel(2, 2, 0x00FF00);  // opaque
-    document.PicImage.SetPixel(3, 2, 0x0000FF);  // inverting
-    document.DisplayResults();                   // (4, 2) stays transparent
-    history.ClearHistory();
-    history.RecordSnapshot(document);
-    selection.SelLeft = 48;
-    selection.SelTop = 48;
-    selection.SelRight = 120;
-    selection.SelBottom = 72;  // pixels (2..4, 2)
-  }
-  UndoHistory history;
-  SelectionState selection;
-};
-
-TEST_F(SelectionPlanesTest, DroppingAMarkedSelectionLeavesTheIconAsItIs) {
-  CopySelectionArea(document, selection);
-  EXPECT_EQ(document.PicSelImage.Width(), 3);
-  EXPECT_EQ(document.PicSelImage.Height(), 1);
-  selection.SelectionMarked = true;
-  DrawSelectionFrame(document, selection);
-  document.IconChanged = false;
-  DropSelection(document, selection, history);
-  EXPECT_EQ(document.PicImage.GetPixel(2, 2), 0x00FF00u);
-  EXPECT_EQ(document.PicMask.GetPixel(2, 2), kBlack);
-  // The inverting pixel stays inverting: a marked block is never merged over itself.
-  EXPECT_EQ(document.PicImage.GetPixel(3, 2), 0x0000FFu);
-  EXPECT_EQ(document.PicMask.GetPixel(3, 2), kWhite);
-  EXPECT_EQ(document.PicIcon.GetPixel(3, 2), kButtonFace ^ 0x0000FFu);
-  EXPECT_EQ(history.UndoList.size(), 1u);
-  EXPECT_FALSE(document.IconChanged);
-  EXPECT_FALSE(selection.Exists());
-  EXPECT_EQ(selection.SelLeft, -1);
-  // The frame is gone: the canvas equals the composed view with its grid.
-  IconDocument fresh(Loaded());
-  fresh.MakeBlank(0);
-  fresh.PicMask.BitBlt(0, 0, 16, 16, document.PicMask, 0, 0);
-  fresh.PicImage.BitBlt(0, 0, 16, 16, document.PicImage, 0, 0);
-  fresh.DisplayResults();
-  EXPECT_TRUE(testing::SamePixels(fresh.PicMain, document.PicMain));
-  // With nothing selected a drop does nothing at all, so no frame is drawn at −1.
-  DropSelection(document, selection, history);
-  EXPECT_TRUE(testing::SamePixels(fresh.PicMain, document.PicMain));
-  EXPECT_EQ(history.UndoList.size(), 1u);
-}
-
-TEST_F(SelectionPlanesTest, LiftedSelectionMovesAndMergesAsOneUndoStep) {
-  CopySelectionArea(document, selection);
-  selection.SelectionMarked = true;
-  DrawSelectionFrame(document, selection);
-  HideSelectionFrame(document, selection);
-  selection.SelectionMarked = true;
-  LiftSelection(document, selection);
-  EXPECT_TRUE(selection.SelectionFloating);
-  EXPECT_EQ(document.PicMask.GetPixel(2, 2), kWhite);
-  EXPECT_EQ(document.PicImage.GetPixel(3, 2), kBlack);
-  // Move one pixel down and show it there.
-  selection.SelTop += 24;
-  selection.SelBottom += 24;
-  ShowFloatingSelection(document, selection);
-  EXPECT_EQ(document.PicIcon.GetPixel(2, 3), 0x00FF00u);
-  EXPECT_EQ(document.PicIcon.GetPixel(2, 2), kButtonFace);
-  EXPECT_EQ(document.PicMask.GetPixel(2, 3), kWhite);  // the icon is not changed yet
-  DropSelection(document, selection, history);
-  EXPECT_EQ(document.PicMask.GetPixel(2, 3), kBlack);
-  EXPECT_EQ(document.PicImage.GetPixel(2, 3), 0x00FF00u);
-  EXPECT_EQ(document.PicImage.GetPixel(3, 3), 0x0000FFu);
-  EXPECT_EQ(document.PicMask.GetPixel(3, 3), kWhite);
-  EXPECT_EQ(document.PicIcon.GetPixel(2, 3), 0x00FF00u);
-  ASSERT_EQ(history.UndoList.size(), 2u);
-  history.UndoEdit(document);
-  EXPECT_EQ(document.PicImage.GetPixel(2, 2), 0x00FF00u);
-  EXPECT_EQ(document.PicMask.GetPixel(2, 3), kWhite);
-}
-
-TEST_F(SelectionPlanesTest, StoringInPlaceReplacesTheBlock) {
-  CopySelectionArea(document, selection);
-  document.PicSelImage.SetPixel(0, 0, 0xFF0000);
-  StoreSelectionInPlace(document, selection);
-  EXPECT_EQ(document.PicImage.GetPixel(2, 2), 0xFF0000u);
-  EXPECT_EQ(document.PicImage.GetPixel(3, 2), 0x0000FFu);
-  EXPECT_EQ(document.PicIcon.GetPixel(2, 2), 0xFF0000u);
 }
 
 }  // namespace

@@ -29,7 +29,9 @@ TEST(ToolPictures, TwelveDistinctButtonPictures) {
     // See-through pixels carry no colour, as in the icon encoding.
     for (int y = 0; y < kToolPictureSize; ++y)
       for (int x = 0; x < kToolPictureSize; ++x)
-        if (!p.Opaque(x, y)) ASSERT_EQ(p.image.GetPixel(x, y), kBlack);
+        if (!p.Opaque(x, y)) {
+          ASSERT_EQ(p.image.GetPixel(x, y), kBlack);
+        }
     for (int j = 0; j < i; ++j) EXPECT_FALSE(SamePicture(p, ToolButtonPicture(j))) << j;
   }
 }
@@ -62,7 +64,9 @@ TEST(ToolPointers, HotSpotsOnTheWorkingTip) {
     SCOPED_TRACE(static_cast<int>(pointer));
     EXPECT_EQ(p.hot_x, x);
     EXPECT_EQ(p.hot_y, y);
-    if (pointer != P::kCrossHairs) EXPECT_TRUE(p.Opaque(x, y));  // the cross hairs leave a gap
+    if (pointer != P::kCrossHairs) {
+      EXPECT_TRUE(p.Opaque(x, y));  // the cross hairs leave a gap
+    }
   }
   // Cross hairs: the centre is open so the pointed pixel stays visible.
   EXPECT_FALSE(ToolPointerPicture(P::kCrossHairs).Opaque(7, 7));

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/x11_features.h"
-#include "scripted_ui.h"
+#include "scripted_ui_on.h"
 
 namespace brindlex {
 namespace {
@@ -45,7 +45,7 @@ TEST(DisplayPlatformTest, OnlyWaylandPlatformsCannotMoveThePointer) {
 }
 
 TEST(X11FeatureNoticesTest, EachNoticeIsShownOnceAfterTheFeatureWasNeeded) {
-  testing::ScriptedUi ui;
+  testing::ScriptedPlatformUi ui;
   X11FeatureNotices on_x;
   EXPECT_TRUE(on_x.Need(X11Feature::kPointerConfinement));
   on_x.ShowDue(ui);

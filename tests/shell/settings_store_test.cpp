@@ -9,8 +9,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/menu_tree.h"
 #include "files/icon_test_files.h"
+#include "platform/menu_entry.h"
 #include "platform/utf8_text.h"
 #include "shell/recent_files.h"
 #include "shell/settings_file.h"
@@ -68,9 +68,26 @@ TEST(SettingsFile, DamagedFilesGiveWhatCanBeReadAndNothingElse) {
   EXPECT_FALSE(SettingsFile(path).KeyExists(kUser, kRecentFilesKey));
 }
 
+// A file menu ending as the editor's does: the separator above the recent files and the four
+// recent-file entries, all hidden until there is a file to list.
+std::vector<MenuEntry> FileMenuWithRecentSlots() {
+  MenuEntry file;
+  file.control = "MnuFile";
+  file.caption = "&Archivo";
+  for (int i = 0; i <= 4; ++i) {
+    MenuEntry recent;
+    recent.control = "MnuRecent";
+    recent.index = i;
+    if (i == 0) recent.caption.push_back('-');  // the separator
+    recent.visible = false;
+    file.children.push_back(recent);
+  }
+  return {file};
+}
+
 class RecentMenuTest : public ::testing::Test {
  protected:
-  RecentMenuTest() : menus(BuildMenuTree()), menu(RecentMenu::Of(menus)) {}
+  RecentMenuTest() : menus(FileMenuWithRecentSlots()), menu(RecentMenu::Of(menus)) {}
   std::vector<std::string> Listed() const {
     std::vector<std::string> out;
     for (int i = 1; i <= 4; ++i)

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "platform/ui.h"
+#include "forms/form_ui.h"
 
 namespace brindlex {
 
 // A Ui for runs without anybody to answer (benchmarks, fuzzing): messages are only
 // counted, and every question gets the cautious answer (Cancel, or OK when that is the
 // only button).
-class SilentUi : public Ui {
+class SilentUi : public FormUi {
  public:
   MessageAnswer ShowMessage(const std::string&, const std::string&, MessageIcon,
                             MessageButtons buttons) override {
