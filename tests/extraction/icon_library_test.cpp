@@ -11,6 +11,7 @@
 
 #include "extraction/icon_library_group.h"
 #include "extraction/library_test_files.h"
+#include "files/icon_test_files.h"
 #include "picture.h"
 
 namespace brindlex {
@@ -345,6 +346,19 @@ TEST(IconLibrary, DamagedNeAndAnimatedCursorsEndTheirListsWhereTheyBreak) {
   Bytes lying = ani;
   testing::PutAt(lying, 16, 0xFFFFFFF0u, 4);
   EXPECT_EQ(Count(lying), 0);
+}
+
+// A 32-bit image stored without mask rows, followed by another image: the extraction takes
+// its transparency from alpha and never reads the next image's bytes as a mask.
+TEST(IconLibrary, AThirtyTwoBitImageWithoutMaskRowsIsWhollyOpaque) {
+  const Bytes file = testing::IconFile(
+      {testing::ThirtyTwoBit(0xFF, 0, false, 32), testing::UniformImage(16, 1, 0xFF, 0xFF)});
+  IconLibrary library;
+  library.Open(file);
+  Surface mask, color;
+  ASSERT_TRUE(library.LoadIcon(0, 0, mask, color));
+  EXPECT_TRUE(testing::SamePixels(Surface(32, 32, kBlack), mask));
+  EXPECT_TRUE(testing::SamePixels(Surface(32, 32, 0x302010), color));
 }
 
 }  // namespace

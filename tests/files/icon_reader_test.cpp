@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "extraction/icon_library.h"
 #include "files/icon_decoder.h"
 #include "icon_test_files.h"
 #include "picture.h"
@@ -224,15 +223,6 @@ TEST(DecodeTest, BitmapHeaderLongerThanFortyBytesIsSkippedByItsSize) {
   EXPECT_EQ(color.GetPixel(3, 3), 0x202020u);
 }
 
-// A 32-bit edge x edge image with every pixel (b, g, r, alpha) and mask bytes `mask_fill`.
-testing::StoredImage ThirtyTwoBit(std::uint8_t alpha, std::uint8_t mask_fill, bool with_mask = true,
-                                  int edge = 16) {
-  Bytes colors;
-  for (int i = 0; i < edge * edge; ++i) colors.insert(colors.end(), {0x30, 0x20, 0x10, alpha});
-  const Bytes masks(testing::PaddedRow(edge, 1) * edge, mask_fill);
-  return testing::BitmapImage(edge, 32, {}, colors, with_mask ? masks : Bytes());
-}
-
 TEST(DecodeTest, ThirtyTwoBitsTakeTheirAlphaAndIgnoreTheMask) {
   struct Case {
     std::uint8_t alpha, mask;
@@ -240,20 +230,20 @@ TEST(DecodeTest, ThirtyTwoBitsTakeTheirAlphaAndIgnoreTheMask) {
   } cases[] = {{255, 0, true}, {128, 0, true}, {127, 0, false}, {255, 0xFF, true}};
   for (const Case& c : cases) {
     Surface mask, color;
-    Decode(IconFile({ThirtyTwoBit(c.alpha, c.mask)}), mask, color, c.alpha != 255);
+    Decode(IconFile({testing::ThirtyTwoBit(c.alpha, c.mask)}), mask, color, c.alpha != 255);
     EXPECT_EQ(mask.GetPixel(4, 4), c.opaque ? kBlack : kWhite) << int(c.alpha);
     EXPECT_EQ(color.GetPixel(4, 4), c.opaque ? 0x302010u : kBlack) << int(c.alpha);
   }
   // No alpha at all: the mask decides.
   Surface mask, color;
-  Decode(IconFile({ThirtyTwoBit(0, 0)}), mask, color);
+  Decode(IconFile({testing::ThirtyTwoBit(0, 0)}), mask, color);
   EXPECT_EQ(color.GetPixel(0, 0), 0x302010u);
-  Decode(IconFile({ThirtyTwoBit(0, 0xFF)}), mask, color);
+  Decode(IconFile({testing::ThirtyTwoBit(0, 0xFF)}), mask, color);
   EXPECT_TRUE(SamePixels(Surface(16, 16, kWhite), mask));
   // No mask rows: the alpha decides.
-  Decode(IconFile({ThirtyTwoBit(200, 0, false)}), mask, color, true);
+  Decode(IconFile({testing::ThirtyTwoBit(200, 0, false)}), mask, color, true);
   EXPECT_EQ(mask.GetPixel(0, 0), kBlack);
-  Decode(IconFile({ThirtyTwoBit(255, 0, false)}), mask, color);
+  Decode(IconFile({testing::ThirtyTwoBit(255, 0, false)}), mask, color);
   EXPECT_EQ(mask.GetPixel(0, 0), kBlack);
 }
 
@@ -262,18 +252,12 @@ TEST(DecodeTest, ThirtyTwoBitsTakeTheirAlphaAndIgnoreTheMask) {
 TEST(DecodeTest, ThirtyTwoBitImageWithoutMaskRowsLeavesTheNextImageAlone) {
   for (const std::uint8_t alpha : {0xFF, 0x00}) {
     const Bytes file =
-        IconFile({ThirtyTwoBit(alpha, 0, false, 32), UniformImage(16, 1, 0xFF, 0xFF)});
+        IconFile({testing::ThirtyTwoBit(alpha, 0, false, 32), UniformImage(16, 1, 0xFF, 0xFF)});
     ASSERT_EQ(file[6 + 8] | file[6 + 9] << 8, 40 + 4096);
     Surface mask, color;
     ASSERT_TRUE(DecodeIconEntry(IconFileBytes(file), 0, 32, 32, mask, color));
     EXPECT_TRUE(SamePixels(Surface(32, 32, kBlack), mask)) << int(alpha);
     EXPECT_TRUE(SamePixels(Surface(32, 32, 0x302010), color)) << int(alpha);
-    // The extraction reads an icon file's image through the same decoder.
-    IconLibrary library;
-    library.Open(file);
-    Surface extracted_mask, extracted_color;
-    ASSERT_TRUE(library.LoadIcon(0, 0, extracted_mask, extracted_color));
-    EXPECT_TRUE(SamePixels(mask, extracted_mask)) << int(alpha);
   }
 }
 
@@ -409,7 +393,7 @@ TEST(SoftAlphaTest, OnlyAlphaOtherThanZeroAndFullWarnsOnceAndTheImageStillOpens)
   EXPECT_EQ(mask.GetPixel(2, 1), kWhite);  // 1: transparent
 
   // The picked image of a multi-image file reports it the same way; other depths never do.
-  Bytes file = IconFile({UniformImage(16, 8), ThirtyTwoBit(64, 0)});
+  Bytes file = IconFile({UniformImage(16, 8), testing::ThirtyTwoBit(64, 0)});
   DecodeSurfaces surfaces;
   EXPECT_TRUE(DecodeIconImage(IconFileBytes(file), 1, surfaces).soft_alpha);
   EXPECT_EQ(surfaces.MaskSurface.GetPixel(0, 0), kWhite);

@@ -109,6 +109,15 @@ inline StoredImage UniformImage(int edge, int bit_count, std::uint8_t fill = 0,
                      Bytes(PaddedRow(edge, 1) * edge, mask_fill));
 }
 
+// A 32-bit edge x edge image with every pixel (b, g, r, alpha) and mask bytes `mask_fill`.
+inline StoredImage ThirtyTwoBit(std::uint8_t alpha, std::uint8_t mask_fill, bool with_mask = true,
+                                int edge = 16) {
+  Bytes colors;
+  for (int i = 0; i < edge * edge; ++i) colors.insert(colors.end(), {0x30, 0x20, 0x10, alpha});
+  const Bytes masks(PaddedRow(edge, 1) * edge, mask_fill);
+  return BitmapImage(edge, 32, {}, colors, with_mask ? masks : Bytes());
+}
+
 // An image whose directory entry gives 0 (256 pixels) for both sides and whose bitmap header
 // gives 0 for its width and height.
 inline StoredImage SizeOnlyInDirectoryImage() {
