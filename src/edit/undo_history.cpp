@@ -9,6 +9,12 @@ void UndoHistory::ClearHistory() {
 
 void UndoHistory::ClearRedo() { RedoList = {}; }
 
+void UndoHistory::CommitEdit(IconDocument& document) {
+  ClearRedo();
+  RecordSnapshot(document);
+  document.IconChanged = true;
+}
+
 void UndoHistory::RecordSnapshot(IconDocument& document) {
   const int w = document.PicIcon.Width(), h = document.PicIcon.Height();
   Snapshot snapshot{Surface(w, h, kWhite), Surface(w, h, kWhite)};

@@ -38,6 +38,9 @@ class UndoHistory {
   void RecordSnapshot(IconDocument& document);
   // Empties RedoList.
   void ClearRedo();
+  // One user action's edit of the planes, committed: the redo list is discarded, the
+  // planes become the new last state and the icon counts as changed.
+  void CommitEdit(IconDocument& document);
   // Steps one state back and recomposes the views; nothing with a single state.
   void UndoEdit(IconDocument& document);
   // Steps one state forward and recomposes the views; nothing with an empty RedoList.

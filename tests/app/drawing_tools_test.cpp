@@ -9,6 +9,7 @@
 #include "app/frm_brindlex.h"
 #include "document/expected_views.h"
 #include "document/tools.h"
+#include "icon_states.h"
 #include "picture.h"
 #include "scripted_ui.h"
 
@@ -18,16 +19,10 @@ namespace {
 using testing::ExpectedCanvas;
 using testing::ExpectedPreview;
 using testing::SamePixels;
-using Strings = std::vector<std::string>;
+using testing::Strings;
 
 constexpr int L = kLeftButton, R = kRightButton;
 constexpr Color kRed = 0x0000FF, kGreen = 0x00FF00;
-
-// Pixel states by letter: '.' transparent, 'k' black, 'w' white, 'o' red, 'g' green (all
-// opaque), 'i' inverting red; '?' anything else.
-const std::map<char, std::pair<Color, Color>> kStates = {
-    {'.', {kWhite, kBlack}}, {'k', {kBlack, kBlack}}, {'w', {kBlack, kWhite}},
-    {'o', {kBlack, kRed}},   {'g', {kBlack, kGreen}}, {'i', {kWhite, kRed}}};
 
 class DrawingTools : public ::testing::Test {
  protected:
@@ -49,34 +44,9 @@ class DrawingTools : public ::testing::Test {
     form.PicMain_MouseUp(button, 0, At(pixels.back().first), At(pixels.back().second));
   }
 
-  // Writes pixel states straight into the planes and recomposes, as a loaded file would.
-  void SetPixels(int x0, int y0, const Strings& rows) {
-    for (int y = 0; y < static_cast<int>(rows.size()); ++y)
-      for (int x = 0; x < static_cast<int>(rows[y].size()); ++x) {
-        const auto [m, c] = kStates.at(rows[y][x]);
-        form.Document.PicMask.SetPixel(x0 + x, y0 + y, m);
-        form.Document.PicImage.SetPixel(x0 + x, y0 + y, c);
-      }
-    form.Document.DisplayResults();
-    form.History.ClearRedo();
-    form.History.RecordSnapshot(form.Document);
-  }
-  Strings Pixels(int x0, int y0, int w, int h) const {
-    Strings rows;
-    for (int y = y0; y < y0 + h; ++y) {
-      std::string row;
-      for (int x = x0; x < x0 + w; ++x) {
-        const std::pair<Color, Color> p{form.Document.PicMask.GetPixel(x, y),
-                                        form.Document.PicImage.GetPixel(x, y)};
-        char c = '?';
-        for (const auto& [letter, state] : kStates)
-          if (state == p) c = letter;
-        row += c;
-      }
-      rows.push_back(row);
-    }
-    return rows;
-  }
+  // Writes pixel states straight into the planes and records them, as a loaded file would.
+  void SetPixels(int x0, int y0, const Strings& rows) { testing::SetPixels(form, x0, y0, rows); }
+  Strings Pixels(int x0, int y0, int w, int h) const { return testing::Pixels(form, x0, y0, w, h); }
   Strings All() const { return Pixels(0, 0, form.Document.Edge(), form.Document.Edge()); }
   Strings Blank() const {
     return Strings(form.Document.Edge(), std::string(form.Document.Edge(), '.'));

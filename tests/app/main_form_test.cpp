@@ -25,8 +25,7 @@ class MainFormTest : public ::testing::Test {
     form.Document.PicMask.SetPixel(0, 0, kBlack);
     form.Document.PicImage.SetPixel(0, 0, 0x0000FF);
     form.Document.DisplayResults();
-    form.History.ClearRedo();
-    form.History.RecordSnapshot(form.Document);
+    form.History.CommitEdit(form.Document);
   }
   ScriptedUi ui;
   FixedScreen screen;
@@ -146,19 +145,22 @@ TEST_F(MainFormTest, ReadoutsShowThePointerCellAndDragSizes) {
   form.PicMain_MouseMove(0, 0, 500.4, 170.5);  // 170.5 rounds to 170 (ties to even)
   EXPECT_EQ(form.PositionReadout, "15, 07");
   EXPECT_EQ(form.SizeReadout, "");
-  form.CurrentTool = kToolLine;
-  form.DownX = 3 * 24 + 5, form.DownY = 3 * 24;
+  form.OptTool_Click(kToolLine);
+  form.PicMain_MouseDown(1, 0, 3 * 24 + 5, 3 * 24);
   form.PicMain_MouseMove(1, 0, 3 * 24 + 20, 3 * 24 + 1);
   EXPECT_EQ(form.SizeReadout, "01 x 01");
   form.PicMain_MouseMove(1, 0, -30, 1000);
   EXPECT_EQ(form.SizeReadout, "04 x 13");
-  form.CurrentTool = kToolSelect;
-  form.DownX = form.DownY = 3 * 24;
+  form.PicMain_MouseUp(1, 0, -30, 1000);
+  form.OptTool_Click(kToolSelect);
+  form.PicMain_MouseDown(2, 0, 3 * 24, 3 * 24);
   form.PicMain_MouseMove(2, 0, 3 * 24, 3 * 24);
   EXPECT_EQ(form.SizeReadout, "00 x 00");
+  form.PicMain_MouseUp(2, 0, 3 * 24, 3 * 24);
+  ui.answers = {MessageAnswer::kNo};
   form.MenuClick("MnuIconSize", 1);  // zoom 12
-  form.CurrentTool = kToolSelect;
-  form.DownX = 5 * 12, form.DownY = 0;
+  form.OptTool_Click(kToolSelect);
+  form.PicMain_MouseDown(1, 0, 5 * 12, 0);
   form.PicMain_MouseMove(1, 0, 400, 24);
   EXPECT_EQ(form.SizeReadout, "27 x 02");
 }
@@ -174,14 +176,14 @@ TEST(StartProgram, ColourDepthOfEightBitsOrLessEndsWithTheMessage) {
   EXPECT_EQ(ui.messages[0].text,
             "Quorvane 2001  rekiere mas kolor para esta opcion\r\n\r\nporfavor ajusta el kolor");
   EXPECT_EQ(ui.messages[0].icon, MessageIcon::kCritical);
-  EXPECT_TRUE(paths.TempIconPath.empty());
+  EXPECT_TRUE(paths.ShellIconPath.empty());
   EXPECT_FALSE(registry.KeyExists(RegistryRoot::kClassesRoot, ".ico"));
   EXPECT_TRUE(StartProgram(sixteen, ui, paths, registry));
   EXPECT_EQ(registry.ReadValue(RegistryRoot::kClassesRoot, ".ico", ""), "icofile");
   EXPECT_EQ(ui.messages.size(), 1u);
 }
 
-TEST(StartProgram, PathsFollowTheWinePrefixAndTheTemporaryFolder) {
+TEST(StartProgram, PathsFollowTheWinePrefix) {
   namespace fs = std::filesystem;
   const fs::path root = fs::path(::testing::TempDir()) / "brindlex-start";
   fs::remove_all(root);
@@ -195,9 +197,6 @@ TEST(StartProgram, PathsFollowTheWinePrefixAndTheTemporaryFolder) {
   const std::string fallback = FindShellIconPath("/opt/brindlex");
   EXPECT_TRUE(fallback == "/opt/brindlex/Shell32.dll" || fallback.find("/usr/lib") == 0);
   unsetenv("WINEPREFIX");
-  setenv("TMPDIR", root.c_str(), 1);
-  EXPECT_EQ(MakeTempIconPath(), root.string() + "/Abcdwxyz.ico");
-  unsetenv("TMPDIR");
   EXPECT_EQ(JoinCommandLine({"my", "icon.ico"}), "my icon.ico");
   EXPECT_EQ(JoinCommandLine({}), "");
   EXPECT_EQ(ResolveCommandLinePath("TEST.ICO", "/home/ana"), "/home/ana/TEST.ICO");

@@ -55,7 +55,6 @@ TEST_F(IconDocumentTest, BlankDocumentsOfEverySizeShowEmptyCellsAndAPlainPreview
     EXPECT_EQ(document.IconLastIndex, edge - 1);
     EXPECT_EQ(document.PreviewLeft + edge / 2, kPreviewCentreX);
     EXPECT_EQ(document.PreviewTop + edge / 2, kPreviewCentreY);
-    EXPECT_EQ(document.PicCol.Width(), 2 * edge);
     EXPECT_EQ(document.PixelWork[0].size(), static_cast<std::size_t>(edge * edge));
     ASSERT_EQ(document.PicMain.Width(), 385);
     for (int y = 0; y < 385; ++y)
@@ -125,20 +124,6 @@ TEST_F(IconDocumentTest, OnePassCompositionEqualsTheStepByStepOne) {
     document.DisplayResults();
     EXPECT_TRUE(testing::SamePixels(step_by_step, document.PicMain)) << "size " << edge;
     EXPECT_TRUE(testing::SamePixels(back_buffer, document.PicMainCopy)) << "size " << edge;
-  }
-}
-
-TEST_F(IconDocumentTest, SetDrawColorPreparesOpaqueOrTransparentPens) {
-  document.SetDrawColor(0x123456, false);
-  EXPECT_EQ(document.PicImage.pen, 0x123456u);
-  EXPECT_EQ(document.PicMain.fill, 0x123456u);
-  EXPECT_EQ(document.PicIcon.pen, 0x123456u);
-  EXPECT_EQ(document.PicMask.pen, kBlack);
-  for (bool erasing : {false, true}) {
-    document.SetDrawColor(erasing ? 0x123456 : kTransparentColor, erasing);
-    EXPECT_EQ(document.PicImage.pen, kBlack);
-    EXPECT_EQ(document.PicMask.fill, kWhite);
-    EXPECT_EQ(document.PicIcon.pen, kButtonFace);
   }
 }
 
