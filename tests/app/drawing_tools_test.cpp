@@ -4,11 +4,13 @@
 #include <limits>
 #include <map>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "app/frm_brindlex.h"
 #include "document/expected_views.h"
 #include "document/tools.h"
+#include "edit/image_transforms.h"
 #include "icon_states.h"
 #include "picture.h"
 #include "scripted_ui.h"
@@ -98,6 +100,15 @@ TEST_P(DrawingToolsEachSize, EveryToolWithEitherButtonKeepsViewsAndHistoryInStep
   PickColor(L, kRed);
   PickColor(R, kGreen);
   std::size_t steps = form.History.UndoList.size();
+  // No stroke leaves a pen, a fill or a draw mode behind on the planes or the canvas.
+  auto pens = [this] {
+    std::vector<std::tuple<Color, Color, bool, DrawMode>> state;
+    for (const Surface* s : {&form.Document.PicMask, &form.Document.PicImage,
+                             &form.Document.PicMain, &form.Document.PicMainCopy})
+      state.emplace_back(s->pen, s->fill, s->filling, s->draw_mode);
+    return state;
+  };
+  const auto pens_before = pens();
   for (int tool = kToolPencil; tool <= kToolFilledEllipse; ++tool) {
     if (tool == kToolSample) continue;
     for (int button : {L, R}) {
@@ -108,7 +119,7 @@ TEST_P(DrawingToolsEachSize, EveryToolWithEitherButtonKeepsViewsAndHistoryInStep
       ExpectViewsShowPlanes();
       EXPECT_EQ(form.History.UndoList.size(), ++steps);
       EXPECT_TRUE(form.History.RedoList.empty());
-      EXPECT_EQ(form.Document.PicMain.draw_mode, DrawMode::kCopy);
+      EXPECT_TRUE(pens() == pens_before);
       EXPECT_EQ(form.SizeReadout, "");
       const Strings after = All();
       form.History.UndoEdit(form.Document);
@@ -120,6 +131,17 @@ TEST_P(DrawingToolsEachSize, EveryToolWithEitherButtonKeepsViewsAndHistoryInStep
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, DrawingToolsEachSize, ::testing::Values(0, 1, 2));
+
+TEST_F(DrawingTools, APencilStrokeRedrawsItsCellAndAWholeIconCommandEverything) {
+  // A mark on the canvas far from the stroke: only a full recomposition paints over it.
+  form.Document.PicMain.SetPixel(301, 301, 0x123456);
+  Click(L, 2, 3);
+  EXPECT_EQ(form.Document.PicMain.GetPixel(301, 301), 0x123456u);
+  EXPECT_EQ(form.Document.PicMain.GetPixel(2 * 12 + 5, 3 * 12 + 5), kBlack);
+  EXPECT_EQ(form.Document.PicIcon.GetPixel(2, 3), kBlack);
+  form.MenuClick("MnuImageAction", kFlipHorizontal);
+  ExpectViewsShowPlanes();
+}
 
 TEST_F(DrawingTools, PencilSkipsTheOuterCanvasRowsAndLeavesGapsOnFastDrags) {
   form.MnuIconSize_Click(0);  // 16 x 16, 24 canvas pixels per icon pixel

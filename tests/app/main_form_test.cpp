@@ -165,6 +165,46 @@ TEST_F(MainFormTest, ReadoutsShowThePointerCellAndDragSizes) {
   EXPECT_EQ(form.SizeReadout, "27 x 02");
 }
 
+// Every entry of the menu tree that is not a separator nor opens a submenu.
+void CollectCommands(const std::vector<MenuEntry>& tree, std::vector<const MenuEntry*>& commands) {
+  for (const MenuEntry& entry : tree) {
+    if (entry.IsSeparator()) continue;
+    if (entry.children.empty()) {
+      commands.push_back(&entry);
+    } else {
+      CollectCommands(entry.children, commands);
+    }
+  }
+}
+
+TEST(MenuDispatch, EveryCommandOfTheMenuTreeReachesAHandler) {
+  const std::vector<MenuEntry> tree = BuildMenuTree();
+  std::vector<const MenuEntry*> commands;
+  CollectCommands(tree, commands);
+  ASSERT_GT(commands.size(), 30u);
+  for (const MenuEntry* entry : commands)
+    EXPECT_TRUE(FrmBrindlex::HandlesMenuControl(entry->control)) << entry->control;
+  for (const MenuEntry& top : tree)
+    EXPECT_FALSE(FrmBrindlex::HandlesMenuControl(top.control)) << top.control;
+  EXPECT_FALSE(FrmBrindlex::HandlesMenuControl("MnuNothing"));
+  // Each enabled entry clicked on a fresh form whose dialogs are all cancelled: only Exit
+  // ends the program, and only the size entries give a new blank icon of another size.
+  for (const MenuEntry* entry : commands) {
+    SCOPED_TRACE(entry->control + " " + std::to_string(entry->index));
+    ScriptedUi ui;
+    FixedScreen screen;
+    FrmBrindlex form(ui, screen, StartupPaths{});
+    form.Form_Load();
+    for (const MenuEntry& top : form.Menus) form.MenuOpening(top.control);
+    const MenuEntry* fresh = FindMenuEntry(form.Menus, entry->control, entry->index);
+    if (!fresh->enabled || !fresh->visible) continue;
+    form.MenuClick(entry->control, entry->index);
+    EXPECT_EQ(form.Unloaded, entry->control == "MnuExit");
+    const int edge = entry->control == "MnuIconSize" ? kIconSizes[entry->index].edge : 32;
+    EXPECT_EQ(form.Document.Edge(), edge);
+  }
+}
+
 TEST(StartProgram, ColourDepthOfEightBitsOrLessEndsWithTheMessage) {
   ScriptedUi ui;
   FixedScreen eight(8), sixteen(16);
