@@ -18,8 +18,7 @@ struct Editor : bench::LoadedForm {
   // Keeps the undo history from growing without end across iterations.
   void TrimHistory() {
     if (form.History.UndoList.size() > 256) {
-      form.History.ClearHistory();
-      form.History.RecordSnapshot(form.Document);
+      form.History.Restart(form.Document);
     }
   }
 };

@@ -99,10 +99,7 @@ void FrmBrindlex::StartDocument(int size_index, bool loading) {
   stroke_button_ = 0;
   Document.MakeBlank(size_index);
   ResetDrawColors();
-  if (!loading) {
-    History.ClearHistory();
-    History.RecordSnapshot(Document);
-  }
+  if (!loading) History.Restart(Document);
   Document.IconChanged = false;
 }
 
@@ -111,8 +108,7 @@ void FrmBrindlex::ShowLoadedIcon() {
   NormalizeLoadedPlanes(Document.PicMask, Document.PicImage);
   Document.RebuildMainCopy();
   Document.ShowCanvas();
-  History.ClearHistory();
-  History.RecordSnapshot(Document);
+  History.Restart(Document);
 }
 
 void FrmBrindlex::ResetDrawColors() {

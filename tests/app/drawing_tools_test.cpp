@@ -132,13 +132,17 @@ TEST_P(DrawingToolsEachSize, EveryToolWithEitherButtonKeepsViewsAndHistoryInStep
 
 INSTANTIATE_TEST_SUITE_P(Sizes, DrawingToolsEachSize, ::testing::Values(0, 1, 2));
 
-TEST_F(DrawingTools, APencilStrokeRedrawsItsCellAndAWholeIconCommandEverything) {
+TEST_F(DrawingTools, APencilStrokeAndItsUndoRedrawTheirCellAndAWholeIconCommandEverything) {
   // A mark on the canvas far from the stroke: only a full recomposition paints over it.
   form.Document.PicMain.SetPixel(301, 301, 0x123456);
+  const Color empty_look = form.Document.PicMain.GetPixel(2 * 12 + 5, 3 * 12 + 5);
   Click(L, 2, 3);
-  EXPECT_EQ(form.Document.PicMain.GetPixel(301, 301), 0x123456u);
   EXPECT_EQ(form.Document.PicMain.GetPixel(2 * 12 + 5, 3 * 12 + 5), kBlack);
   EXPECT_EQ(form.Document.PicIcon.GetPixel(2, 3), kBlack);
+  form.MenuClick("MnuEditAction", 0);  // undo
+  EXPECT_EQ(form.Document.PicMain.GetPixel(2 * 12 + 5, 3 * 12 + 5), empty_look);
+  EXPECT_EQ(form.Document.PicIcon.GetPixel(2, 3), kButtonFace);
+  EXPECT_EQ(form.Document.PicMain.GetPixel(301, 301), 0x123456u);
   form.MenuClick("MnuImageAction", kFlipHorizontal);
   ExpectViewsShowPlanes();
 }

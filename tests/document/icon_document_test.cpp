@@ -202,8 +202,7 @@ class SelectionPlanesTest : public IconDocumentTest {
     document.PicImage.SetPixel(2, 2, 0x00FF00);  // opaque
     document.PicImage.SetPixel(3, 2, 0x0000FF);  // inverting
     document.DisplayResults();                   // (4, 2) stays transparent
-    history.ClearHistory();
-    history.RecordSnapshot(document);
+    history.Restart(document);
     selection.SelLeft = 48;
     selection.SelTop = 48;
     selection.SelRight = 120;
