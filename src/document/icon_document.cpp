@@ -175,26 +175,34 @@ void IconDocument::RecomposeCells(const PixelRect& cells) {
   EnsureEmptyCells();
   const int x0 = cells.left * zoom, x1 = cells.right * zoom;
   const int y0 = cells.top * zoom, y1 = cells.bottom * zoom;
-  for (int y = y0; y < y1; ++y) {
-    const Color* mask = PicMask.Row(y / zoom);
-    const Color* image = PicImage.Row(y / zoom);
-    const Color* empty = empty_cells_.Row(y);
-    Color* back = PicMainCopy.Row(y);
-    for (int x = x0; x < x1; ++x) back[x] = (empty[x] & mask[x / zoom]) ^ image[x / zoom];
-  }
-  // The canvas takes the back buffer's cells and the grid lines around them, closing lines
-  // included; a row is built whole and only its part over the cells is copied.
-  Color row[kCanvasSize];
-  const int last_x = std::min(x1, kCanvasSize - 1);
-  for (int y = y0; y <= y1 && y < kCanvasSize; ++y) {
-    Color* shown = PicMain.Row(y);
-    std::copy(shown, shown + kCanvasSize, row);
-    if (y < kCanvasImageSize) {
-      const Color* back = PicMainCopy.Row(y);
-      std::copy(back + x0, back + std::min(x1 + 1, kCanvasImageSize), row + x0);
+  const Color* line = resources_.GridLineH.Row(0);
+  Color wide_mask[kCanvasImageSize], wide_image[kCanvasImageSize];
+  for (int py = cells.top; py < cells.bottom; ++py) {
+    const Color* mask = PicMask.Row(py);
+    const Color* image = PicImage.Row(py);
+    for (int px = cells.left, x = x0; px < cells.right; ++px)
+      for (int i = 0; i < zoom; ++i, ++x) {
+        wide_mask[x] = mask[px];
+        wide_image[x] = image[px];
+      }
+    for (int y = py * zoom; y < (py + 1) * zoom; ++y) {
+      const Color* __restrict empty = empty_cells_.Row(y);
+      Color* __restrict back = PicMainCopy.Row(y);
+      Color* __restrict shown = PicMain.Row(y);
+      for (int x = x0; x < x1; ++x) shown[x] = back[x] = (empty[x] & wide_mask[x]) ^ wide_image[x];
     }
-    PutGridRow(row, y, zoom, resources_);
-    std::copy(row + x0, row + last_x + 1, shown + x0);
+  }
+  // The grid lines over and around the cells, closing lines included, as DrawGrid leaves
+  // them: the horizontal line on a grid row, and the vertical lines' dot at every grid column
+  // (on a grid row only from column y on, as each horizontal line is drawn before its
+  // vertical one).
+  for (int y = y0; y <= y1; ++y) {
+    Color* shown = PicMain.Row(y);
+    const bool on_line = y % zoom == 0;
+    if (on_line) std::copy(line + x0, line + x1 + 1, shown + x0);
+    const int from = std::max(on_line ? y : 0, x0);
+    const Color dot = resources_.GridLineV.Row(y)[0];
+    for (int k = (from + zoom - 1) / zoom * zoom; k <= x1; k += zoom) shown[k] = dot;
   }
   for (int py = cells.top; py < cells.bottom; ++py) {
     const Color* mask = PicMask.Row(py);
