@@ -44,20 +44,20 @@ bool FrmBrindlex::MnuOpen_Click() {
 bool FrmBrindlex::OpenIconFile(const std::string& path, const std::string& title) {
   if (!ReadyToReplaceDocument()) return false;
   PicMainEnabled = false;
+  auto stop = [&](bool taken) {
+    ReenableCanvas();
+    return taken;
+  };
   auto fail = [&](const std::string& text) {
     ui_.ShowMessage(text, app_text::kFileErrorTitle, MessageIcon::kExclamation,
                     MessageButtons::kOk);
-    ReenableCanvas();
-    return false;
+    return stop(false);
   };
   if (!IsValidIconFile(path)) return fail(title + app_text::kNotAnIconEnd);
   const int count = GetIconImageCount(path);
   if (count == 0) return fail(app_text::kNoImagesStart + title);
   if (count == 1) {
-    if (!OpenSingleImage(path)) {
-      ReenableCanvas();
-      return false;
-    }
+    if (!OpenSingleImage(path)) return stop(false);
   } else {
     FrmMultiIconDialog dialog(MultiImage);
     dialog.Form_Load();
@@ -66,14 +66,9 @@ bool FrmBrindlex::OpenIconFile(const std::string& path, const std::string& title
     ui_.DoEvents();
     ui_.ShowMultiIconDialog(dialog);
     ui_.DoEvents();
-    if (MultiImage.ChosenWidth == 0) {
-      ReenableCanvas();
-      return true;
-    }
-    if (!OpenChosenImage(path)) {
-      ReenableCanvas();
-      return false;
-    }
+    // A cancelled pick leaves the document as it was, yet the file was taken.
+    if (MultiImage.ChosenWidth == 0) return stop(true);
+    if (!OpenChosenImage(path)) return stop(false);
   }
   FinishOpen(path, title);
   return true;
