@@ -50,7 +50,7 @@ void FrmBrindlex::AdjustColors() {
   if (!dialog.ColAdjAccepted) return;
   dialog.ColAdjAccepted = false;
   WriteAdjustedColors(Document.PixelWork, edge, Document.PicImage);
-  Document.Recompose(Document.WholeIcon());
+  Document.DisplayResults();
   CommitEdit();
 }
 
@@ -67,7 +67,7 @@ void FrmBrindlex::ApplyGradientFill() {
       if (Document.PicMask.GetPixel(x, y) == kWhite)
         Document.PicImage.SetPixel(x, y, Document.PicLoad.GetPixel(x, y));
   Document.PicMask.Box(0, 0, last, last, true, kBlack);
-  Document.Recompose(Document.WholeIcon());
+  Document.DisplayResults();
   CommitEdit();
 }
 

@@ -17,7 +17,7 @@ void FrmBrindlex::EditSelectionOrIcon(const std::function<void(Surface&, Surface
     CommitEdit();
   } else {
     edit(Document.PicMask, Document.PicImage, false);
-    Document.Recompose(Document.WholeIcon());
+    Document.DisplayResults();
     CommitEdit();
   }
 }

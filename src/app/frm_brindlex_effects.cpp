@@ -34,7 +34,7 @@ void FrmBrindlex::AddTextToIcon() {
 void FrmBrindlex::MakeButton() {
   if (Selection.Exists()) DropSelection(Document, Selection, History);
   brindlex::MakeButton(Document.PicMask, Document.PicImage, [this] { ui_.RepaintCanvas(); });
-  Document.Recompose(Document.WholeIcon());
+  Document.DisplayResults();
   CommitEdit();
 }
 
@@ -56,7 +56,7 @@ void FrmBrindlex::CaptureScreen() {
   ui_.SetMainWindowVisible(true);
   // A capture window that could not be shown captured nothing.
   if (!snap.Captured) return;
-  Document.Recompose(Document.WholeIcon());
+  Document.DisplayResults();
   CommitEdit();
 }
 
