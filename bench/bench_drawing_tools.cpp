@@ -1,6 +1,9 @@
-// The drawing tools on a 48 x 48 icon: one Pencil move, a whole-icon flood fill and the
-// release of a shape stroke, each through the main form's canvas events.
+// The drawing tools on a 48 x 48 icon: one Pencil move, a whole one-pixel Pencil stroke, a
+// whole-icon flood fill and the release of a shape stroke, each through the main form's canvas
+// events, and the one-pixel stroke set against a full recomposition of the views.
 #include <benchmark/benchmark.h>
+
+#include <chrono>
 
 #include "bench_editor.h"
 #include "document/tools.h"
@@ -15,8 +18,7 @@ struct Editor : bench::LoadedForm {
   // Keeps the undo history from growing without end across iterations.
   void TrimHistory() {
     if (form.History.UndoList.size() > 256) {
-      form.History.ClearHistory();
-      form.History.RecordSnapshot(form.Document);
+      form.History.Restart(form.Document);
     }
   }
 };
@@ -39,6 +41,64 @@ void BM_PencilMove(benchmark::State& state) {
   form.PicMain_MouseUp(kLeftButton, 0, At(1), At(1));
 }
 BENCHMARK(BM_PencilMove);
+
+// One one-pixel Pencil stroke: press, move and release on cell p, committed as one step.
+void PencilStroke(FrmBrindlex& form, int p) {
+  form.PicMain_MouseDown(kLeftButton, 0, At(p), At(47 - p));
+  form.PicMain_MouseMove(kLeftButton, 0, At(p), At(47 - p));
+  form.PicMain_MouseUp(kLeftButton, 0, At(p), At(47 - p));
+}
+
+void BM_PencilStroke(benchmark::State& state) {
+  Editor editor(kToolPencil);
+  FrmBrindlex& form = editor.form;
+  int i = 0;
+  for (auto _ : state) {
+    form.Document.DrawColor[0] = (i / 46) % 2 == 0 ? 0x0000FF : 0x00FF00;
+    PencilStroke(form, 1 + (i++ % 46));
+    benchmark::DoNotOptimize(form.Document.PicMain.Row(0));
+    state.PauseTiming();
+    editor.TrimHistory();
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_PencilStroke)->Unit(benchmark::kMicrosecond);
+
+// Seconds per call of step, over enough calls to outlast the clock's grain.
+template <typename Step>
+double SecondsPerCall(Step step) {
+  using Clock = std::chrono::steady_clock;
+  constexpr int kCalls = 2000;
+  const Clock::time_point start = Clock::now();
+  for (int i = 0; i < kCalls; ++i) step(i);
+  return std::chrono::duration<double>(Clock::now() - start).count() / kCalls;
+}
+
+// The one-pixel stroke, recomposition and commit included, must cost at most a tenth of one
+// full recomposition (DisplayResults) of the same form: the ratio is reported, and a ratio
+// above 0.1 fails the run.
+void BM_PencilStrokeAgainstFullRecomposition(benchmark::State& state) {
+  Editor editor(kToolPencil);
+  FrmBrindlex& form = editor.form;
+  double ratio = 0;
+  for (auto _ : state) {
+    const double stroke = SecondsPerCall([&](int i) {
+      form.Document.DrawColor[0] = (i / 46) % 2 == 0 ? 0x0000FF : 0x00FF00;
+      PencilStroke(form, 1 + i % 46);
+      editor.TrimHistory();
+    });
+    const double full = SecondsPerCall([&](int) {
+      form.Document.DisplayResults();
+      benchmark::DoNotOptimize(form.Document.PicMain.Row(0));
+    });
+    ratio = stroke / full;
+    state.counters["stroke_us"] = stroke * 1e6;
+    state.counters["full_us"] = full * 1e6;
+  }
+  state.counters["ratio"] = ratio;
+  if (ratio > 0.1) state.SkipWithError("a one-pixel stroke costs more than 0.1 x DisplayResults");
+}
+BENCHMARK(BM_PencilStrokeAgainstFullRecomposition)->Iterations(3)->Unit(benchmark::kMillisecond);
 
 void BM_FloodWholeIcon(benchmark::State& state) {
   Editor editor(kToolFlood);

@@ -52,8 +52,7 @@ struct Editor {
   }
   void TrimHistory() {
     if (form.History.UndoList.size() > 256) {
-      form.History.ClearHistory();
-      form.History.RecordSnapshot(form.Document);
+      form.History.Restart(form.Document);
     }
   }
   AnsweringUi ui;

@@ -27,8 +27,7 @@ struct Editor {
   // Keeps the undo history from growing without end across iterations.
   void TrimHistory() {
     if (form.History.UndoList.size() > 256) {
-      form.History.ClearHistory();
-      form.History.RecordSnapshot(form.Document);
+      form.History.Restart(form.Document);
     }
   }
   bench::LoadedForm loaded;

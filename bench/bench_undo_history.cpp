@@ -23,8 +23,7 @@ struct Editor : bench::LoadedForm {
     form.Document.PicMask.StretchBlt(47, 0, -48, 48, mask, 0, 0, 48, 48);
     form.Document.PicImage.StretchBlt(47, 0, -48, 48, image, 0, 0, 48, 48);
     form.Document.DisplayResults();
-    form.History.ClearRedo();
-    form.History.RecordSnapshot(form.Document);
+    form.History.CommitEdit(form.Document);
   }
 };
 

@@ -3,6 +3,7 @@
 #include "app/app_messages.h"
 #include "app/readout_pictures.h"
 #include "app/window_layout.h"
+#include "files/normalize_loaded_planes.h"
 #include "shell/settings_file.h"
 #include "shell/settings_store.h"
 
@@ -37,7 +38,6 @@ void FrmBrindlex::Form_Load() {
   MnuIconSize_Click(1);
   FindMenuEntry(Menus, "MnuExit")->caption = app_text::kExitCaption;
   PaintWindowBackground();
-  ToolButtonsFiltered = true;
   ui_.ShowMainWindow();
   ui_.DoEvents();
   OpenCommandLineFile();
@@ -49,7 +49,6 @@ bool FrmBrindlex::Form_QueryUnload() {
   DeletePatternDC(Resources);
   DeleteGridDCs(Resources);
   History.ClearHistory();
-  ToolButtonsFiltered = false;
   const RecentMenu recent = RecentMenu::Of(Menus);
   SaveRecentFiles(*registry_, recent, &recent_as_loaded_);
   SaveRecentFolder(*registry_);
@@ -72,13 +71,7 @@ bool FrmBrindlex::AskSaveChanges() {
   switch (ui_.ShowMessage(text, app_text::kSavePromptTitle, MessageIcon::kQuestion,
                           MessageButtons::kYesNoCancel)) {
     case MessageAnswer::kYes:
-      SaveSucceeded = false;
-      if (CurrentFilePath.empty()) {
-        MnuSaveAs_Click();
-      } else {
-        MnuSave_Click();
-      }
-      return SaveSucceeded;
+      return CurrentFilePath.empty() ? MnuSaveAs_Click() : MnuSave_Click();
     case MessageAnswer::kNo:
       Document.IconChanged = false;
       return true;
@@ -91,21 +84,31 @@ void FrmBrindlex::MnuIconSize_Click(int index) {
   if (index < 0 || index > 2) return;
   if (Selection.Exists()) DropSelection(Document, Selection, History);
   if (Document.IconChanged && !AskSaveChanges()) return;
-  if (!LoadingIcon) Caption = app_text::kUntitledCaption;
+  StartDocument(index, false);
+}
+
+void FrmBrindlex::StartDocument(int size_index, bool loading) {
+  if (size_index < 0 || size_index > 2) return;
+  if (!loading) Caption = app_text::kUntitledCaption;
   CurrentFilePath.clear();
   CurrentFileTitle.clear();
   MultiImage.FromMultiIconFile = false;
   CurrentTool = kToolPencil;
   LastPaintTool = kToolPencil;
   CanvasPointerShown = FactsOf(kToolPencil).pointer;
-  StrokeButton = 0;
-  Document.MakeBlank(index);
+  stroke_button_ = 0;
+  Document.MakeBlank(size_index);
   ResetDrawColors();
-  if (!LoadingIcon) {
-    History.ClearHistory();
-    History.RecordSnapshot(Document);
-  }
+  if (!loading) History.Restart(Document);
   Document.IconChanged = false;
+}
+
+void FrmBrindlex::ShowLoadedIcon() {
+  Document.ComposePreview();
+  NormalizeLoadedPlanes(Document.PicMask, Document.PicImage);
+  Document.RebuildMainCopy();
+  Document.ShowCanvas();
+  History.Restart(Document);
 }
 
 void FrmBrindlex::ResetDrawColors() {

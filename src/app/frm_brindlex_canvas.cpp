@@ -30,89 +30,88 @@ int DragExtent(int e, int d, int last_index, bool shape) {
 
 void FrmBrindlex::PicMain_MouseDown(int button, int shift, double x, double y) {
   if (!PicMainEnabled || (button != kLeftButton && button != kRightButton)) return;
-  if (StrokeButton != 0) {
+  if (stroke_button_ != 0) {
     // The other button during a stroke is ignored. The same button again means that its
     // release went elsewhere (a modal window opened mid-stroke): end that stroke first.
-    if (button != StrokeButton) return;
-    PicMain_MouseUp(button, shift, MouseX, MouseY);
+    if (button != stroke_button_) return;
+    PicMain_MouseUp(button, shift, mouse_x_, mouse_y_);
   }
+  // A painting press already discards what could be redone; its release commits the stroke.
   if (FactsOf(CurrentTool).records_step) History.ClearRedo();
-  const DrawColorValue color = Document.DrawColor[button - 1];
-  Document.SetDrawColor(color, CurrentTool == kToolErase);
-  DownX = RoundCoordinate(x);
-  DownY = RoundCoordinate(y);
-  StrokeButton = button;
-  StrokeTool = CurrentTool;
-  switch (FactsOf(StrokeTool).kind) {
+  down_x_ = RoundCoordinate(x);
+  down_y_ = RoundCoordinate(y);
+  stroke_button_ = button;
+  stroke_tool_ = CurrentTool;
+  switch (FactsOf(stroke_tool_).kind) {
     case ToolKind::kFreehand:
     case ToolKind::kSample:
       PicMain_MouseMove(button, shift, x, y);
       break;
     case ToolKind::kFlood:
-      FloodFillAt(Document, DownX, DownY, color == kTransparentColor);
+      Document.Recompose(
+          FloodFillAt(Document, down_x_, down_y_, Document.DrawColor[stroke_button_ - 1]));
       break;
     case ToolKind::kSelect:
       SelectMouseDown(x, y);
       break;
     default:
-      Document.PicMain.draw_mode = DrawMode::kInvert;
-      SnapToCellCentre(DownX, DownY, Document.ZoomFactor);
-      ShapeEndX = MouseX = DownX;
-      ShapeEndY = MouseY = DownY;
+      SnapToCellCentre(down_x_, down_y_, Document.ZoomFactor);
+      shape_end_x_ = mouse_x_ = down_x_;
+      shape_end_y_ = mouse_y_ = down_y_;
       break;
   }
 }
 
 void FrmBrindlex::PicMain_MouseMove(int button, int /*shift*/, double x, double y) {
   if (!PicMainEnabled) return;
-  MouseX = RoundCoordinate(x);
-  MouseY = RoundCoordinate(y);
+  mouse_x_ = RoundCoordinate(x);
+  mouse_y_ = RoundCoordinate(y);
   ShowCoordinates(button);
   if (CurrentTool == kToolSelect)
     CanvasPointerShown = Selection.MovingSelection || InsideSelection(Selection, x, y)
                              ? CanvasPointer::kMove
                              : CanvasPointer::kCrossHairs;
   // Only the button that started the stroke, alone of the two, paints.
-  if (StrokeButton == 0 || (button & (kLeftButton | kRightButton)) != StrokeButton) return;
+  if (stroke_button_ == 0 || (button & (kLeftButton | kRightButton)) != stroke_button_) return;
   StrokeStep();
 }
 
 void FrmBrindlex::StrokeStep() {
   const int zoom = Document.ZoomFactor;
-  const DrawColorValue color = Document.DrawColor[StrokeButton - 1];
-  switch (FactsOf(StrokeTool).kind) {
+  const DrawColorValue color = Document.DrawColor[stroke_button_ - 1];
+  switch (FactsOf(stroke_tool_).kind) {
     case ToolKind::kFreehand:
-      PaintPixelAt(Document, MouseX, MouseY,
-                   StrokeTool == kToolErase || color == kTransparentColor);
+      Document.Recompose(PaintPixelAt(Document, mouse_x_, mouse_y_,
+                                      stroke_tool_ == kToolErase ? kTransparentColor : color));
       break;
     case ToolKind::kSample: {
-      if (MouseX < 1 || MouseX > kCanvasImageSize - 1 || MouseY < 1 ||
-          MouseY > kCanvasImageSize - 1)
+      if (mouse_x_ < 1 || mouse_x_ > kCanvasImageSize - 1 || mouse_y_ < 1 ||
+          mouse_y_ > kCanvasImageSize - 1)
         break;
-      const int px = MouseX / zoom, py = MouseY / zoom;
+      const int px = mouse_x_ / zoom, py = mouse_y_ / zoom;
       const Color m = Document.PicMask.GetPixel(px, py);
       const Color c = Document.PicImage.GetPixel(px, py);
-      SetButtonColor(StrokeButton, m == kWhite && c == kBlack ? kTransparentColor
-                                                              : static_cast<DrawColorValue>(c));
+      SetButtonColor(stroke_button_, m == kWhite && c == kBlack ? kTransparentColor
+                                                                : static_cast<DrawColorValue>(c));
       break;
     }
     case ToolKind::kFlood:
       break;
     case ToolKind::kSelect:
-      SnapToCell(MouseX, MouseY, zoom);
+      SnapToCell(mouse_x_, mouse_y_, zoom);
       if (Selection.MovingSelection) {
-        MoveSelectionTo(Document, Selection, MouseX, MouseY);
+        MoveSelectionTo(Document, Selection, mouse_x_, mouse_y_);
         ui_.RepaintCanvas();
       } else {
-        ExtendMarking(Document, Selection, MouseX, MouseY);
+        ExtendMarking(Document, Selection, mouse_x_, mouse_y_);
       }
       break;
     default:
-      DrawRubberBand(Document.PicMain, StrokeTool, DownX, DownY, ShapeEndX, ShapeEndY);
-      SnapToCellCentre(MouseX, MouseY, zoom);
-      DrawRubberBand(Document.PicMain, StrokeTool, DownX, DownY, MouseX, MouseY);
-      ShapeEndX = MouseX;
-      ShapeEndY = MouseY;
+      DrawRubberBand(Document.PicMain, stroke_tool_, down_x_, down_y_, shape_end_x_, shape_end_y_);
+      SnapToCellCentre(mouse_x_, mouse_y_, zoom);
+      DrawRubberBand(Document.PicMain, stroke_tool_, down_x_, down_y_, mouse_x_, mouse_y_);
+      shape_end_x_ = mouse_x_;
+      shape_end_y_ = mouse_y_;
       break;
   }
 }
@@ -120,20 +119,16 @@ void FrmBrindlex::StrokeStep() {
 void FrmBrindlex::PicMain_MouseUp(int button, int /*shift*/, double /*x*/, double /*y*/) {
   if (!PicMainEnabled || (button != kLeftButton && button != kRightButton)) return;
   // A release without its press, or of the other button, ends nothing.
-  if (StrokeButton == 0 || button != StrokeButton) return;
-  switch (FactsOf(StrokeTool).kind) {
-    case ToolKind::kFreehand:
-      Document.IconChanged = true;
-      break;
+  if (stroke_button_ == 0 || button != stroke_button_) return;
+  const Tool tool = stroke_tool_;
+  switch (FactsOf(tool).kind) {
     case ToolKind::kSample:
-      StrokeButton = 0;
+      stroke_button_ = 0;
       OptTool_Click(LastPaintTool);
       return;
-    case ToolKind::kFlood:
-      break;
     case ToolKind::kSelect:
       // A Select stroke records nothing: a moved selection enters the history when dropped.
-      StrokeButton = 0;
+      stroke_button_ = 0;
       if (Selection.MovingSelection) {
         FinishSelectionMove(Document, Selection);
       } else {
@@ -141,68 +136,66 @@ void FrmBrindlex::PicMain_MouseUp(int button, int /*shift*/, double /*x*/, doubl
         ClearSizeReadout();
       }
       return;
+    case ToolKind::kFreehand:
+    case ToolKind::kFlood:
+      break;
     default:
       FinishShape();
       break;
   }
-  StrokeButton = 0;
-  History.RecordSnapshot(Document);
+  stroke_button_ = 0;
+  if (FactsOf(tool).records_step) CommitEdit();
 }
 
 void FrmBrindlex::SelectMouseDown(double x, double y) {
-  SnapToCell(DownX, DownY, Document.ZoomFactor);
+  SnapToCell(down_x_, down_y_, Document.ZoomFactor);
   if (InsideSelection(Selection, x, y)) {
-    StartSelectionMove(Document, Selection, DownX, DownY);
+    StartSelectionMove(Document, Selection, down_x_, down_y_);
     // The first step goes to the press's own point, so the block does not jump to wherever
     // the last pointer move was reported.
-    MouseX = RoundCoordinate(x);
-    MouseY = RoundCoordinate(y);
+    mouse_x_ = RoundCoordinate(x);
+    mouse_y_ = RoundCoordinate(y);
     StrokeStep();
     return;
   }
   if (Selection.Exists()) DropSelection(Document, Selection, History);
-  StartMarking(Document, Selection, DownX, DownY);
+  StartMarking(Document, Selection, down_x_, down_y_);
 }
 
 void FrmBrindlex::EndHeldStroke() {
-  if (StrokeButton != 0) PicMain_MouseUp(StrokeButton, 0, MouseX, MouseY);
+  if (stroke_button_ != 0) PicMain_MouseUp(stroke_button_, 0, mouse_x_, mouse_y_);
 }
 
 void FrmBrindlex::EndLostStroke(int pressed_buttons) {
-  if ((pressed_buttons & StrokeButton) == 0) EndHeldStroke();
+  if ((pressed_buttons & stroke_button_) == 0) EndHeldStroke();
 }
 
 void FrmBrindlex::FinishShape() {
   const int zoom = Document.ZoomFactor;
-  Surface& canvas = Document.PicMain;
-  // Erase the rubber band and go back to painting.
-  DrawRubberBand(canvas, StrokeTool, DownX, DownY, ShapeEndX, ShapeEndY);
-  canvas.draw_mode = DrawMode::kCopy;
-  if (FactsOf(StrokeTool).kind == ToolKind::kEllipse) {
-    if (DownX > MouseX) SwapInts(DownX, MouseX);
-    if (DownY > MouseY) SwapInts(DownY, MouseY);
+  // Erase the rubber band.
+  DrawRubberBand(Document.PicMain, stroke_tool_, down_x_, down_y_, shape_end_x_, shape_end_y_);
+  if (FactsOf(stroke_tool_).kind == ToolKind::kEllipse) {
+    if (down_x_ > mouse_x_) SwapInts(down_x_, mouse_x_);
+    if (down_y_ > mouse_y_) SwapInts(down_y_, mouse_y_);
   }
-  const int own = StrokeButton - 1;
-  DrawShapeOnPlanes(Document, StrokeTool, DownX / zoom, DownY / zoom, MouseX / zoom, MouseY / zoom,
-                    Document.DrawColor[own], Document.DrawColor[1 - own]);
-  Document.ComposePreview();
-  Document.RebuildMainCopy();
-  Document.ShowCanvas();
-  Document.IconChanged = true;
+  const int own = stroke_button_ - 1;
+  Document.Recompose(DrawShapeOnPlanes(Document, stroke_tool_, down_x_ / zoom, down_y_ / zoom,
+                                       mouse_x_ / zoom, mouse_y_ / zoom, Document.DrawColor[own],
+                                       Document.DrawColor[1 - own]));
   ClearSizeReadout();
 }
 
 void FrmBrindlex::ShowCoordinates(int button) {
   const int zoom = Document.ZoomFactor, last = Document.IconLastIndex;
-  const int px = std::clamp(MouseX / zoom, 0, last);
-  const int py = std::clamp(MouseY / zoom, 0, last);
+  const int px = std::clamp(mouse_x_ / zoom, 0, last);
+  const int py = std::clamp(mouse_y_ / zoom, 0, last);
   PositionReadout = TwoDigits(px) + ", " + TwoDigits(py);
   const bool pressed = (button & (kLeftButton | kRightButton)) != 0;
   const bool selecting = CurrentTool == kToolSelect;
   const bool shaping = IsShapeKind(FactsOf(CurrentTool).kind);
   if (!pressed || Selection.MovingSelection || !(selecting || shaping)) return;
-  const int w = DragExtent(MouseX / zoom, DownX / zoom, last, shaping);
-  const int h = DragExtent(MouseY / zoom, DownY / zoom, last, shaping);
+  const int w = DragExtent(mouse_x_ / zoom, down_x_ / zoom, last, shaping);
+  const int h = DragExtent(mouse_y_ / zoom, down_y_ / zoom, last, shaping);
   SizeReadout = TwoDigits(w) + " x " + TwoDigits(h);
 }
 

@@ -27,33 +27,15 @@ void FrmBrindlex::MnuColorAction_Click(int index) {
 }
 
 void FrmBrindlex::InvertColors() {
-  RecolorOpaquePixels(
-      [](const Surface& mask, Surface& image, bool) { brindlex::InvertColors(mask, image); });
+  EditSelectionOrIcon(
+      [](Surface& mask, Surface& image, bool) { brindlex::InvertColors(mask, image); });
 }
 
 void FrmBrindlex::GreyScale() {
-  RecolorOpaquePixels([](const Surface& mask, Surface& image, bool selection) {
+  EditSelectionOrIcon([](Surface& mask, Surface& image, bool on_selection) {
     brindlex::GreyScale(mask, image,
-                        selection ? GreyRounding::kTruncate : GreyRounding::kNearestEven);
+                        on_selection ? GreyRounding::kTruncate : GreyRounding::kNearestEven);
   });
-}
-
-void FrmBrindlex::RecolorOpaquePixels(
-    const std::function<void(const Surface&, Surface&, bool)>& recolor) {
-  if (Selection.SelectionFloating) {
-    recolor(Document.PicSelMask, Document.PicSelImage, true);
-    ShowFloatingSelection(Document, Selection);
-  } else if (Selection.SelectionMarked) {
-    // Written into the icon at once and kept as one undo step; the selection stays marked.
-    recolor(Document.PicSelMask, Document.PicSelImage, true);
-    StoreSelectionInPlace(Document, Selection);
-    RecordSelectionEdit(Document, History);
-  } else {
-    recolor(Document.PicMask, Document.PicImage, false);
-    Document.DisplayResults();
-    History.ClearRedo();
-    History.RecordSnapshot(Document);
-  }
 }
 
 void FrmBrindlex::AdjustColors() {
@@ -69,8 +51,7 @@ void FrmBrindlex::AdjustColors() {
   dialog.ColAdjAccepted = false;
   WriteAdjustedColors(Document.PixelWork, edge, Document.PicImage);
   Document.DisplayResults();
-  History.ClearRedo();
-  History.RecordSnapshot(Document);
+  CommitEdit();
 }
 
 void FrmBrindlex::ApplyGradientFill() {
@@ -87,8 +68,7 @@ void FrmBrindlex::ApplyGradientFill() {
         Document.PicImage.SetPixel(x, y, Document.PicLoad.GetPixel(x, y));
   Document.PicMask.Box(0, 0, last, last, true, kBlack);
   Document.DisplayResults();
-  History.ClearRedo();
-  History.RecordSnapshot(Document);
+  CommitEdit();
 }
 
 }  // namespace brindlex

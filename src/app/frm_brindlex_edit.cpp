@@ -27,7 +27,7 @@ bool FrmBrindlex::EditEntryEnabled(int index) const {
   // While a button is held on the canvas the stroke in progress owns the icon and the
   // selection: an undo now would leave the stroke's step on top of a redo list, and the other
   // commands would change the selection under the stroke. Copying changes nothing.
-  const bool stroke = StrokeButton != 0;
+  const bool stroke = stroke_button_ != 0;
   switch (index) {
     case kUndo:
       return !stroke && History.CanUndo();
@@ -90,38 +90,36 @@ void FrmBrindlex::MnuEditAction_Click(int index) {
 }
 
 void FrmBrindlex::PasteFromClipboard(bool special) {
-  Document.PicClip = clipboard_->GetImage();
-  const int cw = Document.PicClip.Width(), ch = Document.PicClip.Height();
+  // The picture is held only while the paste runs; a large one would otherwise hold its
+  // memory until the next paste.
+  PastePicture(clipboard_->GetImage(), special);
+}
+
+void FrmBrindlex::PastePicture(const Surface& picture, bool special) {
+  const int cw = picture.Width(), ch = picture.Height();
   const int w = Document.Edge(), h = Document.Edge();
   // The clipboard changed since the menu looked, or its picture could not be read.
   if (cw <= 0 || ch <= 0) return;
   if (cw > w || ch > h) {
-    FrmPaste dialog(PasteOption);
+    FrmPaste dialog(paste_option_);
     dialog.Form_Load();
     ui_.ShowPasteDialog(dialog);
     ui_.RepaintCanvas();
-    if (PasteOption == -1) {
-      Document.PicClip = Surface();
-      return;
-    }
+    if (paste_option_ == -1) return;
     if (Selection.Exists()) DropSelection(Document, Selection, History);
-    if (PasteOption == 1) {
+    if (paste_option_ == 1) {
       const PasteSize size = FitPasteSize(w, h, cw, ch);
-      PasteWidth = size.PasteWidth;
-      PasteHeight = size.PasteHeight;
-      BuildPastedSelection(Document, PasteWidth, PasteHeight, true, special);
+      BuildPastedSelection(Document, picture, size.PasteWidth, size.PasteHeight, true, special);
     } else {
-      BuildPastedSelection(Document, static_cast<float>(w), static_cast<float>(h), true, special);
+      BuildPastedSelection(Document, picture, static_cast<float>(w), static_cast<float>(h), true,
+                           special);
     }
   } else {
     if (Selection.Exists()) DropSelection(Document, Selection, History);
-    BuildPastedSelection(Document, static_cast<float>(cw), static_cast<float>(ch), false, special);
+    BuildPastedSelection(Document, picture, static_cast<float>(cw), static_cast<float>(ch), false,
+                         special);
   }
-  // The picture is not needed any more; a large one would hold its memory until the next
-  // paste.
-  Document.PicClip = Surface();
   ShowPastedSelection();
-  Document.IconChanged = true;
 }
 
 void FrmBrindlex::ShowPastedSelection() {
@@ -129,6 +127,7 @@ void FrmBrindlex::ShowPastedSelection() {
   // The flag comes after the tool switch, whose drop must find no selection.
   if (CurrentTool != kToolSelect) OptTool_Click(kToolSelect);
   Selection.SelectionFloating = true;
+  Document.IconChanged = true;
 }
 
 void FrmBrindlex::CopySelection() { CopySelectionToClipboard(Document, *clipboard_); }

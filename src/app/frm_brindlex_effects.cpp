@@ -29,15 +29,13 @@ void FrmBrindlex::AddTextToIcon() {
   ui_.ShowTextDialog(dialog);
   if (dialog.DialogCancelled) return;
   ShowPastedSelection();
-  Document.IconChanged = true;
 }
 
 void FrmBrindlex::MakeButton() {
   if (Selection.Exists()) DropSelection(Document, Selection, History);
   brindlex::MakeButton(Document.PicMask, Document.PicImage, [this] { ui_.RepaintCanvas(); });
   Document.DisplayResults();
-  History.ClearRedo();
-  History.RecordSnapshot(Document);
+  CommitEdit();
 }
 
 void FrmBrindlex::CaptureScreen() {
@@ -59,8 +57,7 @@ void FrmBrindlex::CaptureScreen() {
   // A capture window that could not be shown captured nothing.
   if (!snap.Captured) return;
   Document.DisplayResults();
-  History.ClearRedo();
-  History.RecordSnapshot(Document);
+  CommitEdit();
 }
 
 }  // namespace brindlex

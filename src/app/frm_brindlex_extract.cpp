@@ -2,7 +2,6 @@
 #include "app/file_messages.h"
 #include "app/frm_brindlex.h"
 #include "extraction/icon_extraction.h"
-#include "files/normalize_loaded_planes.h"
 #include "forms/frm_icons.h"
 
 namespace brindlex {
@@ -22,17 +21,10 @@ void FrmBrindlex::MnuExtract_Click() {
                     MessageIcon::kExclamation, MessageButtons::kOk);
     return;
   }
-  LoadingIcon = true;
-  MnuIconSize_Click(1);
-  LoadingIcon = false;
+  StartDocument(1, true);
   Document.PicMask.BitBlt(0, 0, mask.Width(), mask.Height(), mask, 0, 0);
   Document.PicImage.BitBlt(0, 0, color.Width(), color.Height(), color, 0, 0);
-  Document.ComposePreview();
-  NormalizeLoadedPlanes(Document.PicMask, Document.PicImage);
-  Document.RebuildMainCopy();
-  Document.ShowCanvas();
-  History.ClearHistory();
-  History.RecordSnapshot(Document);
+  ShowLoadedIcon();
   Document.IconChanged = false;
 }
 

@@ -31,42 +31,49 @@ bool FrmBrindlex::ReadyToReplaceDocument() {
 
 void FrmBrindlex::ReenableCanvas() { TmrEnableRunning = true; }
 
-void FrmBrindlex::MnuOpen_Click() {
-  if (!ReadyToReplaceDocument()) return;
+bool FrmBrindlex::MnuOpen_Click() {
+  if (!ReadyToReplaceDocument()) return false;
   PicMainEnabled = false;
-  if (!SkipOpenDialog) {
-    const FileDialogResult chosen =
-        ShowFileDialog(FileDialogMode::kOpenIcon, ui_, ExtractFilterIndex);
-    if (!chosen.Accepted) return ReenableCanvas();
-    OpenFilePath = chosen.FileName;
-    OpenFileTitle = chosen.FileTitle;
+  const FileDialogResult chosen =
+      ShowFileDialog(FileDialogMode::kOpenIcon, ui_, ExtractFilterIndex);
+  if (!chosen.Accepted) {
+    ReenableCanvas();
+    return false;
   }
+  return OpenIconFile(chosen.FileName, chosen.FileTitle);
+}
+
+bool FrmBrindlex::OpenIconFile(const std::string& path, const std::string& title) {
+  if (!ReadyToReplaceDocument()) return false;
+  PicMainEnabled = false;
+  auto stop = [&](bool taken) {
+    ReenableCanvas();
+    return taken;
+  };
   auto fail = [&](const std::string& text) {
     ui_.ShowMessage(text, app_text::kFileErrorTitle, MessageIcon::kExclamation,
                     MessageButtons::kOk);
-    ReenableCanvas();
+    return stop(false);
   };
   // The file is read once; the check, the count, the list and the decoding all take these
   // bytes. A file that cannot be read is no icon file.
   std::vector<std::uint8_t> file;
-  const bool read = ReadFileBytes(OpenFilePath, kMaxIconFileBytes, file);
+  const bool read = ReadFileBytes(path, kMaxIconFileBytes, file);
   const IconFileBytes bytes(file);
-  if (!read || !IsValidIconFile(bytes)) return fail(OpenFileTitle + app_text::kNotAnIconEnd);
+  if (!read || !IsValidIconFile(bytes)) return fail(title + app_text::kNotAnIconEnd);
   const int count = GetIconImageCount(bytes);
-  if (count == 0) return fail(app_text::kNoImagesStart + OpenFileTitle);
+  if (count == 0) return fail(app_text::kNoImagesStart + title);
   if (count == 1) {
-    if (!OpenSingleImage(bytes)) return ReenableCanvas();
+    if (!OpenSingleImage(bytes)) return stop(false);
   } else {
     IconImageList rows;
-    if (!ListIconImages(bytes, count, rows))
-      return fail(app_text::kListFailedStart + OpenFileTitle);
-    if (!ChooseImage(rows)) {
-      OpenAccepted = true;
-      return ReenableCanvas();
-    }
-    if (!OpenChosenImage(bytes)) return ReenableCanvas();
+    if (!ListIconImages(bytes, count, rows)) return fail(app_text::kListFailedStart + title);
+    // A cancelled pick leaves the document as it was, yet the file was taken.
+    if (!ChooseImage(rows)) return stop(true);
+    if (!OpenChosenImage(bytes)) return stop(false);
   }
-  FinishOpen();
+  FinishOpen(path, title);
+  return true;
 }
 
 bool FrmBrindlex::OpenSingleImage(IconFileBytes bytes) {
@@ -77,9 +84,7 @@ bool FrmBrindlex::OpenSingleImage(IconFileBytes bytes) {
     return false;
   }
   ReportSoftAlpha(ui_, loaded);
-  LoadingIcon = true;
-  MnuIconSize_Click(IconSizeIndexOf(mask.Width()));
-  LoadingIcon = false;
+  StartDocument(IconSizeIndexOf(mask.Width()), true);
   Document.PicMask.BitBlt(0, 0, mask.Width(), mask.Height(), mask, 0, 0);
   Document.PicImage.BitBlt(0, 0, color.Width(), color.Height(), color, 0, 0);
   return true;
@@ -98,39 +103,29 @@ bool FrmBrindlex::ChooseImage(const IconImageList& rows) {
 }
 
 bool FrmBrindlex::OpenChosenImage(IconFileBytes bytes) {
-  const IconLoadResult decoded = DecodeIconImage(bytes, MultiImage.ChosenIndex, Decode);
-  if (!decoded.Loaded()) {
-    ReportDecodeFailure(ui_, decoded);
+  DecodeSurfaces decoded;
+  const IconLoadResult result = DecodeIconImage(bytes, MultiImage.ChosenIndex, decoded);
+  if (!result.Loaded()) {
+    ReportDecodeFailure(ui_, result);
     return false;
   }
-  ReportSoftAlpha(ui_, decoded);
+  ReportSoftAlpha(ui_, result);
   KeepPickAsSource(MultiImage);
-  LoadingIcon = true;
-  MnuIconSize_Click(IconSizeIndexOf(MultiImage.SourceWidth));
-  LoadingIcon = false;
+  StartDocument(IconSizeIndexOf(MultiImage.SourceWidth), true);
   const int edge = Document.Edge();
-  Document.PicMask.BitBlt(0, 0, edge, edge, Decode.MaskSurface, 0, 0);
-  Document.PicImage.BitBlt(0, 0, edge, edge, Decode.ColorSurface, 0, 0);
+  Document.PicMask.BitBlt(0, 0, edge, edge, decoded.MaskSurface, 0, 0);
+  Document.PicImage.BitBlt(0, 0, edge, edge, decoded.ColorSurface, 0, 0);
   MultiImage.FromMultiIconFile = true;
-  ReleaseDecodeSurfaces(Decode);
   return true;
 }
 
-void FrmBrindlex::FinishOpen() {
-  // The preview shows the icon as loaded; the canvas and the history take the planes as
-  // normalised (a pixel white in both planes becomes opaque black).
-  Document.ComposePreview();
-  NormalizeLoadedPlanes(Document.PicMask, Document.PicImage);
-  Document.RebuildMainCopy();
-  Document.ShowCanvas();
-  History.ClearHistory();
-  History.RecordSnapshot(Document);
-  Caption = app_text::kOpenedCaptionStart + OpenFileTitle;
-  CurrentFilePath = OpenFilePath;
-  CurrentFileTitle = OpenFileTitle;
+void FrmBrindlex::FinishOpen(const std::string& path, const std::string& title) {
+  ShowLoadedIcon();
+  Caption = app_text::kOpenedCaptionStart + title;
+  CurrentFilePath = path;
+  CurrentFileTitle = title;
   RecentMenu recent = RecentMenu::Of(Menus);
   AddRecentFile(CurrentFilePath, recent);
-  OpenAccepted = true;
   ReenableCanvas();
 }
 
@@ -141,16 +136,11 @@ void FrmBrindlex::MnuRecent_Click(int index) {
   RecentMenu recent = RecentMenu::Of(Menus);
   const std::string path = recent.slots[index]->tag;
   if (path.empty() || !ReadyToReplaceDocument()) return;
-  OpenFilePath = path;
-  OpenFileTitle = FileTitleOf(OpenFilePath);
-  if (FileExists(OpenFilePath)) {
-    OpenAccepted = false;
-    SkipOpenDialog = true;
-    MnuOpen_Click();
-    SkipOpenDialog = false;
-    if (OpenAccepted) return;
+  const std::string title = FileTitleOf(path);
+  if (FileExists(path)) {
+    if (OpenIconFile(path, title)) return;
   } else {
-    ui_.ShowMessage(app_text::kRecentMissingStart + OpenFileTitle, app_text::kFileErrorTitle,
+    ui_.ShowMessage(app_text::kRecentMissingStart + title, app_text::kFileErrorTitle,
                     MessageIcon::kExclamation, MessageButtons::kOk);
   }
   // The entry of that file is dropped, wherever the prompt's save has moved it.
@@ -161,11 +151,7 @@ void FrmBrindlex::MnuRecent_Click(int index) {
 
 void FrmBrindlex::OpenDroppedFile(const std::vector<std::string>& files) {
   if (files.empty() || !ReadyToReplaceDocument()) return;
-  OpenFilePath = files.front();
-  OpenFileTitle = FileTitleOf(OpenFilePath);
-  SkipOpenDialog = true;
-  MnuOpen_Click();
-  SkipOpenDialog = false;
+  OpenIconFile(files.front(), FileTitleOf(files.front()));
 }
 
 void FrmBrindlex::OpenCommandLineFile() {
@@ -183,11 +169,8 @@ void FrmBrindlex::OpenCommandLineFile() {
   const std::string absolute = std::filesystem::absolute(cmd).string();
   const std::size_t slash = absolute.rfind('/');
   if (slash == std::string::npos) return fail(app_text::kNoFolderText, app_text::kNoFolderTitle);
-  OpenFileTitle = FileTitleOf(absolute);
-  OpenFilePath = absolute.substr(0, slash + 1) + OpenFileTitle;
-  SkipOpenDialog = true;
-  MnuOpen_Click();
-  SkipOpenDialog = false;
+  const std::string title = FileTitleOf(absolute);
+  OpenIconFile(absolute.substr(0, slash + 1) + title, title);
 }
 
 bool FrmBrindlex::SavesIntoSourceFile() {
@@ -207,61 +190,50 @@ bool FrmBrindlex::ReplaceInSourceFile(int depth, const std::string& destination)
   return result.Saved();
 }
 
-void FrmBrindlex::MnuSave_Click() {
+bool FrmBrindlex::MnuSave_Click() {
   if (CurrentFilePath.empty()) return MnuSaveAs_Click();
   if (Selection.Exists()) DropSelection(Document, Selection, History);
+  return WriteIcon("", CurrentFileTitle);
+}
+
+bool FrmBrindlex::MnuSaveAs_Click() {
+  const FileDialogResult chosen =
+      ShowFileDialog(FileDialogMode::kSaveIcon, ui_, ExtractFilterIndex);
+  if (!chosen.Accepted) return false;
+  if (Selection.Exists()) DropSelection(Document, Selection, History);
+  if (!WriteIcon(chosen.FileName, chosen.FileTitle)) return false;
+  CurrentFilePath = chosen.FileName;
+  CurrentFileTitle = chosen.FileTitle;
+  Caption = (MultiImage.FromMultiIconFile ? app_text::kSavedAsMultiCaptionStart
+                                          : app_text::kSavedAsSingleCaptionStart) +
+            CurrentFileTitle;
+  RecentMenu recent = RecentMenu::Of(Menus);
+  AddRecentFile(CurrentFilePath, recent);
+  return true;
+}
+
+bool FrmBrindlex::WriteIcon(const std::string& target, const std::string& target_title) {
+  const bool save_as = !target.empty();
   const bool multi = SavesIntoSourceFile();
   ui_.SetBusyPointer(BusyPointer::kHourglass);
   const int depth = ChooseColorDepth(Document.PicImage, true);
-  const bool saved =
-      multi ? ReplaceInSourceFile(depth, "")
-            : WriteIconFile(Document.PicMask, Document.PicImage, depth, CurrentFilePath);
+  const std::string& file = save_as ? target : CurrentFilePath;
+  const bool saved = multi ? ReplaceInSourceFile(depth, target)
+                           : WriteIconFile(Document.PicMask, Document.PicImage, depth, file);
   ui_.SetBusyPointer(BusyPointer::kNormal);
   if (!saved) {
-    ui_.ShowMessage((multi ? app_text::kSaveMultiFailedStart : app_text::kSaveSingleFailedStart) +
-                        CurrentFileTitle,
-                    app_text::kFileErrorTitle, MessageIcon::kExclamation, MessageButtons::kOk);
-    SaveSucceeded = false;
-    return;
+    const std::string start =
+        save_as ? (multi ? app_text::kSaveAsMultiFailedStart : app_text::kSaveAsSingleFailedStart)
+                : (multi ? app_text::kSaveMultiFailedStart : app_text::kSaveSingleFailedStart);
+    ui_.ShowMessage(start + target_title,
+                    save_as ? app_text::kSaveAsErrorTitle : app_text::kFileErrorTitle,
+                    MessageIcon::kExclamation, MessageButtons::kOk);
+    return false;
   }
   // The edited image is now the file's first image: later saves replace that one.
   if (multi) MultiImage.SourceIndex = 0;
   Document.IconChanged = false;
-  SaveSucceeded = true;
-}
-
-void FrmBrindlex::MnuSaveAs_Click() {
-  const FileDialogResult chosen =
-      ShowFileDialog(FileDialogMode::kSaveIcon, ui_, ExtractFilterIndex);
-  if (!chosen.Accepted) {
-    SaveSucceeded = false;
-    return;
-  }
-  if (Selection.Exists()) DropSelection(Document, Selection, History);
-  const bool multi = SavesIntoSourceFile();
-  ui_.SetBusyPointer(BusyPointer::kHourglass);
-  const int depth = ChooseColorDepth(Document.PicImage, true);
-  const bool saved =
-      multi ? ReplaceInSourceFile(depth, chosen.FileName)
-            : WriteIconFile(Document.PicMask, Document.PicImage, depth, chosen.FileName);
-  ui_.SetBusyPointer(BusyPointer::kNormal);
-  if (!saved) {
-    ui_.ShowMessage(
-        (multi ? app_text::kSaveAsMultiFailedStart : app_text::kSaveAsSingleFailedStart) +
-            chosen.FileTitle,
-        app_text::kSaveAsErrorTitle, MessageIcon::kExclamation, MessageButtons::kOk);
-    SaveSucceeded = false;
-    return;
-  }
-  if (multi) MultiImage.SourceIndex = 0;
-  CurrentFilePath = chosen.FileName;
-  CurrentFileTitle = chosen.FileTitle;
-  Caption = (multi ? app_text::kSavedAsMultiCaptionStart : app_text::kSavedAsSingleCaptionStart) +
-            CurrentFileTitle;
-  RecentMenu recent = RecentMenu::Of(Menus);
-  AddRecentFile(CurrentFilePath, recent);
-  SaveSucceeded = true;
-  Document.IconChanged = false;
+  return true;
 }
 
 }  // namespace brindlex

@@ -22,7 +22,8 @@ void FrmBrindlex::MnuImageAction_Click(int index) {
     case kMirrorRightHalf:
     case kMirrorTopHalf:
     case kMirrorBottomHalf:
-      TransformInPlace(index);
+      EditSelectionOrIcon(
+          [index](Surface& mask, Surface& image, bool) { TransformPlanes(mask, image, index); });
       break;
     case kRotateLeft:
     case kRotateRight:
@@ -33,44 +34,18 @@ void FrmBrindlex::MnuImageAction_Click(int index) {
   }
 }
 
-void FrmBrindlex::TransformInPlace(int index) {
-  if (Selection.SelectionFloating) {
-    TransformPlanes(Document.PicSelMask, Document.PicSelImage, index);
-    ShowFloatingSelection(Document, Selection);
-  } else if (Selection.SelectionMarked) {
-    // The marked block is rewritten in the icon at once and kept as one undo step, so that
-    // an undo can always bring the earlier pixels back; the selection stays marked.
-    TransformPlanes(Document.PicSelMask, Document.PicSelImage, index);
-    StoreSelectionInPlace(Document, Selection);
-    RecordSelectionEdit(Document, History);
-  } else {
-    TransformPlanes(Document.PicMask, Document.PicImage, index);
-    Document.DisplayResults();
-    History.ClearRedo();
-    History.RecordSnapshot(Document);
-  }
-}
-
 void FrmBrindlex::RotateImage(int index) {
-  if (!Selection.Exists()) {
-    TransformPlanes(Document.PicMask, Document.PicImage, index);
-    Document.DisplayResults();
-    History.ClearRedo();
-    History.RecordSnapshot(Document);
-    return;
-  }
+  // A marked selection turns as a floating one: its block may not fit its old place.
   if (Selection.SelectionMarked) LiftSelection(Document, Selection);
-  RotateSelection(index);
-  ShowFloatingSelection(Document, Selection);
-}
-
-void FrmBrindlex::RotateSelection(int index) {
-  TransformPlanes(Document.PicSelMask, Document.PicSelImage, index);
-  // The top-left corner stays; width and height change places. The turned selection may
-  // reach past the canvas, where it is not shown and is clipped when dropped.
-  const int old_right = Selection.SelRight;
-  Selection.SelRight = Selection.SelLeft + (Selection.SelBottom - Selection.SelTop);
-  Selection.SelBottom = Selection.SelTop + (old_right - Selection.SelLeft);
+  EditSelectionOrIcon([this, index](Surface& mask, Surface& image, bool on_selection) {
+    TransformPlanes(mask, image, index);
+    if (!on_selection) return;
+    // The top-left corner stays; width and height change places. The turned selection may
+    // reach past the canvas, where it is not shown and is clipped when dropped.
+    const int old_right = Selection.SelRight;
+    Selection.SelRight = Selection.SelLeft + (Selection.SelBottom - Selection.SelTop);
+    Selection.SelBottom = Selection.SelTop + (old_right - Selection.SelLeft);
+  });
 }
 
 }  // namespace brindlex

@@ -58,14 +58,6 @@ std::string FindShellIconPath(const std::string& program_folder) {
   return program_folder + "/Shell32.dll";
 }
 
-std::string MakeTempIconPath() {
-  std::error_code error;
-  std::string folder = std::filesystem::temp_directory_path(error).string();
-  if (error || folder.empty()) folder = "/tmp";
-  if (folder.back() != '/') folder += '/';
-  return folder + "Abcdwxyz.ico";
-}
-
 std::string JoinCommandLine(const std::vector<std::string>& arguments) {
   std::string line;
   for (const std::string& argument : arguments) {
@@ -89,7 +81,6 @@ std::string ResolveCommandLinePath(const std::string& command_line,
 bool StartProgram(const Screen& screen, Ui& ui, StartupPaths& paths, Registry& registry) {
   if (!CheckColorDepth(screen, ui)) return false;
   paths.ShellIconPath = FindShellIconPath(paths.ProgramFolder);
-  paths.TempIconPath = MakeTempIconPath();
   RegisterIconFileType(registry, paths.ProgramFolder, RunningProgramPath(paths.ProgramFolder),
                        DesktopFolders::OfUser());
   return true;

@@ -21,9 +21,6 @@ std::string FindShellIconPath(const std::string& program_folder);
 // The candidate folders FindShellIconPath searches, in order.
 std::vector<std::string> ShellIconFolders();
 
-// The temporary folder followed by "Abcdwxyz.ico".
-std::string MakeTempIconPath();
-
 // The program's arguments (without the program's own name) joined by single blanks.
 std::string JoinCommandLine(const std::vector<std::string>& arguments);
 

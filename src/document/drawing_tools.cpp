@@ -9,17 +9,30 @@
 namespace brindlex {
 namespace {
 
-// One cell of the back buffer as the composition draws it: the empty-cell look (white edges
-// around the hatch) or a solid block of the colour.
-void PaintBackBufferCell(Surface& back, int x, int y, int zoom, bool transparent_look,
-                         const Surface& pattern) {
-  if (transparent_look) {
-    back.Box(x, y, x + zoom - 1, y + zoom - 1, true, kWhite);
-    back.BitBlt(x + 1, y + 1, zoom - 2, zoom - 2, pattern, 0, 0);
-  } else {
-    back.Box(x, y, x + zoom - 1, y + zoom - 1, true, back.pen);
+// Keeps a surface's pens while a figure is drawn with colours of its own.
+class KeptPens {
+ public:
+  explicit KeptPens(Surface& surface)
+      : surface_(surface),
+        pen_(surface.pen),
+        fill_(surface.fill),
+        filling_(surface.filling),
+        mode_(surface.draw_mode) {}
+  ~KeptPens() {
+    surface_.pen = pen_;
+    surface_.fill = fill_;
+    surface_.filling = filling_;
+    surface_.draw_mode = mode_;
   }
-}
+  KeptPens(const KeptPens&) = delete;
+  KeptPens& operator=(const KeptPens&) = delete;
+
+ private:
+  Surface& surface_;
+  Color pen_, fill_;
+  bool filling_;
+  DrawMode mode_;
+};
 
 }  // namespace
 
@@ -50,33 +63,27 @@ PlanePixel PlanePixelOf(DrawColorValue color) {
   return {kBlack, static_cast<Color>(color) & 0xFFFFFF};
 }
 
-bool PaintPixelAt(IconDocument& document, int x, int y, bool transparent_look) {
-  if (x < 1 || x > kCanvasImageSize - 1 || y < 1 || y > kCanvasImageSize - 1) return false;
+PixelRect PaintPixelAt(IconDocument& document, int x, int y, DrawColorValue color) {
+  if (x < 1 || x > kCanvasImageSize - 1 || y < 1 || y > kCanvasImageSize - 1) return {};
   const int zoom = document.ZoomFactor;
   const int px = x / zoom, py = y / zoom;
-  SnapToCell(x, y, zoom);
-  // The canvas shows the back buffer's cell inside the grid lines; the lines stay.
-  PaintBackBufferCell(document.PicMainCopy, x, y, zoom, transparent_look,
-                      document.Resources().CellPattern);
-  document.PicMain.BitBlt(x + 1, y + 1, zoom - 1, zoom - 1, document.PicMainCopy, x + 1, y + 1);
-  document.PicIcon.Point(px, py);
-  document.PicMask.Point(px, py);
-  document.PicImage.Point(px, py);
-  return true;
+  const PlanePixel pixel = PlanePixelOf(color);
+  document.PicMask.SetPixel(px, py, pixel.mask);
+  document.PicImage.SetPixel(px, py, pixel.image);
+  return PixelRect::Spanning(px, py, px, py);
 }
 
 void DrawRubberBand(Surface& canvas, Tool tool, int x0, int y0, int x1, int y1) {
+  const KeptPens kept(canvas);
+  canvas.draw_mode = DrawMode::kInvert;
   switch (FactsOf(tool).kind) {
     case ToolKind::kLine:
       canvas.Line(x0, y0, x1, y1);
       break;
-    case ToolKind::kEllipse: {
-      const bool filling = canvas.filling;
+    case ToolKind::kEllipse:
       canvas.filling = false;
       canvas.Ellipse(x0, y0, x1, y1);
-      canvas.filling = filling;
       break;
-    }
     case ToolKind::kRectangle:
       canvas.Box(x0, y0, x1, y1, false);
       break;
@@ -85,10 +92,12 @@ void DrawRubberBand(Surface& canvas, Tool tool, int x0, int y0, int x1, int y1) 
   }
 }
 
-void DrawShapeOnPlanes(IconDocument& document, Tool tool, int sx, int sy, int ex, int ey,
-                       DrawColorValue own, DrawColorValue other) {
+PixelRect DrawShapeOnPlanes(IconDocument& document, Tool tool, int sx, int sy, int ex, int ey,
+                            DrawColorValue own, DrawColorValue other) {
   Surface& mask = document.PicMask;
   Surface& image = document.PicImage;
+  const KeptPens kept_mask(mask), kept_image(image);
+  mask.draw_mode = image.draw_mode = DrawMode::kCopy;
   const PlanePixel outline = PlanePixelOf(own);
   const PlanePixel inside = PlanePixelOf(other);
   const ToolFill fill = FactsOf(tool).fill;
@@ -119,9 +128,9 @@ void DrawShapeOnPlanes(IconDocument& document, Tool tool, int sx, int sy, int ex
       break;
     }
     default:
-      break;
+      return {};
   }
-  mask.filling = image.filling = false;
+  return PixelRect::Spanning(sx, sy, ex, ey);
 }
 
 }  // namespace brindlex

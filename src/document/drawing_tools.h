@@ -24,24 +24,24 @@ struct PlanePixel {
 };
 PlanePixel PlanePixelOf(DrawColorValue color);
 
-// The Pencil and the eraser at canvas point (x, y): only when 1 <= x, y <= 383. The cell
-// under the point takes the empty-cell look (transparent_look) or the pen colour of
-// PicMainCopy, drawn exactly as a full recomposition draws it, on PicMainCopy and, inside
-// its grid lines, on PicMain; the pixel takes the pen colours of PicIcon, PicMask and
-// PicImage. Nothing outside the touched cell changes. Returns whether anything was painted.
-bool PaintPixelAt(IconDocument& document, int x, int y, bool transparent_look);
+// The Pencil and the eraser at canvas point (x, y): only when 1 <= x, y <= 383. The icon
+// pixel under the point takes the plane pixel of color (kTransparentColor for the eraser).
+// Only the planes change; returns the pixel's rectangle, empty when nothing was painted.
+PixelRect PaintPixelAt(IconDocument& document, int x, int y, DrawColorValue color);
 
-// The rubber band of a shape tool between two canvas points, in the canvas's current draw
-// mode: a line (end point left out) for the Line tool, a box outline for the three rectangle
-// tools, the outline of the ellipse inscribed in the box (right and bottom excluded) for the
-// three ellipse tools.
+// The rubber band of a shape tool between two canvas points, drawn by complementing the
+// canvas pixels (so drawing it twice erases it); the canvas's drawing state is left as found: a
+// line (end point left out) for the Line tool, a box outline for the three rectangle tools, the
+// outline of the ellipse inscribed in the box (right and bottom excluded) for the three ellipse
+// tools.
 void DrawRubberBand(Surface& canvas, Tool tool, int x0, int y0, int x1, int y1);
 
 // Draws a finished shape from icon pixel (sx, sy) to (ex, ey) into both planes, both end
 // pixels included, in the own colour; the Filled forms fill the inside with the other
 // colour. The ellipse tools expect sx <= ex and sy <= ey and fill the box (sx, sy, ex + 1,
-// ey + 1). Parts beyond the planes are clipped. Leaves filling off on both planes.
-void DrawShapeOnPlanes(IconDocument& document, Tool tool, int sx, int sy, int ex, int ey,
-                       DrawColorValue own, DrawColorValue other);
+// ey + 1). Parts beyond the planes are clipped. The planes' drawing state is left as found.
+// Returns the rectangle the shape may have changed.
+PixelRect DrawShapeOnPlanes(IconDocument& document, Tool tool, int sx, int sy, int ex, int ey,
+                            DrawColorValue own, DrawColorValue other);
 
 }  // namespace brindlex

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "document/color_palettes.h"
+#include "document/drawing_tools.h"
 
 namespace brindlex {
 
@@ -30,29 +31,30 @@ std::vector<bool> ConnectedRegion(const Surface& plane, int x, int y) {
   return inside;
 }
 
-void FloodFillPlanes(Surface& mask, Surface& image, int x, int y, Color mask_value,
-                     Color image_value) {
-  if (mask.Width() != image.Width() || mask.Height() != image.Height()) return;
+PixelRect FloodFillPlanes(Surface& mask, Surface& image, int x, int y, Color mask_value,
+                          Color image_value) {
+  if (mask.Width() != image.Width() || mask.Height() != image.Height()) return {};
   const std::vector<bool> in_mask = ConnectedRegion(mask, x, y);
   const std::vector<bool> in_image = ConnectedRegion(image, x, y);
   const int w = mask.Width();
+  PixelRect filled;
   for (int py = 0; py < mask.Height(); ++py) {
     for (int px = 0; px < w; ++px) {
       const std::size_t i = static_cast<std::size_t>(py) * w + px;
       if (!in_mask[i] || !in_image[i]) continue;
       mask.SetPixel(px, py, mask_value);
       image.SetPixel(px, py, image_value);
+      filled = filled.United(PixelRect::Spanning(px, py, px, py));
     }
   }
+  return filled;
 }
 
-void FloodFillAt(IconDocument& document, int down_x, int down_y, bool transparent) {
+PixelRect FloodFillAt(IconDocument& document, int down_x, int down_y, DrawColorValue color) {
   const int zoom = document.ZoomFactor;
-  const Color mask_value = transparent ? kWhite : kBlack;
-  const Color image_value = transparent ? kBlack : document.PicImage.fill;
-  FloodFillPlanes(document.PicMask, document.PicImage, down_x / zoom, down_y / zoom, mask_value,
-                  image_value);
-  document.DisplayResults();
+  const PlanePixel pixel = PlanePixelOf(color);
+  return FloodFillPlanes(document.PicMask, document.PicImage, down_x / zoom, down_y / zoom,
+                         pixel.mask, pixel.image);
 }
 
 std::optional<Color> FindUnusedColor(const Surface& color_field, const Surface& preview,

@@ -15,13 +15,14 @@ std::vector<bool> ConnectedRegion(const Surface& plane, int x, int y);
 // Fills the pixels that are connected to the seed (x, y) both through equal mask values and
 // through equal colour-plane values (the intersection of the two regions) with the pixel
 // (mask_value, image_value). Nothing when the seed lies outside the planes.
-void FloodFillPlanes(Surface& mask, Surface& image, int x, int y, Color mask_value,
-                     Color image_value);
+// Returns the rectangle around the filled pixels.
+PixelRect FloodFillPlanes(Surface& mask, Surface& image, int x, int y, Color mask_value,
+                          Color image_value);
 
-// The Flood tool at the canvas point (down_x, down_y): fills the pixel's region with a
-// transparent pixel when transparent is set, otherwise with an opaque pixel of the colour
-// plane's fill colour (prepared by SetDrawColor), then recomposes the views.
-void FloodFillAt(IconDocument& document, int down_x, int down_y, bool transparent);
+// The Flood tool at the canvas point (down_x, down_y): fills the pixel's region with the
+// plane pixel of color (transparent for kTransparentColor). Only the planes change; returns
+// the rectangle around the filled pixels, empty when none was filled.
+PixelRect FloodFillAt(IconDocument& document, int down_x, int down_y, DrawColorValue color);
 
 // A colour of the colour field that no preview pixel shows, drawn at random points of the
 // field (x = round(r1·51), y = round(r2·335)); values outside 1..0xFFFFFE are rejected.

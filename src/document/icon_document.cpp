@@ -1,5 +1,9 @@
 #include "document/icon_document.h"
 
+#include <algorithm>
+
+#include "document/canvas_grid.h"
+
 namespace brindlex {
 namespace {
 
@@ -11,24 +15,7 @@ namespace {
 // ShowCanvas would leave it.
 void ComposeBlocks(int zoom, const Surface& mask_plane, const Surface& image_plane,
                    const Surface& empty, Surface& canvas, const ResourceBitmaps* grid = nullptr,
-                   Surface* shown = nullptr);
-
-// Row y of the visible canvas after DrawGrid: the horizontal line's pixels on a grid row,
-// and the vertical lines' pixel at every grid column (on a grid row only from column y on,
-// as the lines are drawn in increasing order, each horizontal before its vertical).
-void PutGridRow(Color* row, int y, int zoom, const ResourceBitmaps& grid) {
-  const bool on_line = y % zoom == 0;
-  if (on_line) {
-    const Color* line = grid.GridLineH.Row(0);
-    for (int x = 0; x < kGridLineLength; ++x) row[x] = line[x];
-  }
-  const Color dot = grid.GridLineV.Row(y)[0];
-  for (int k = on_line ? y : 0; k < kCanvasSize; k += zoom) row[k] = dot;
-}
-
-void ComposeBlocks(int zoom, const Surface& mask_plane, const Surface& image_plane,
-                   const Surface& empty, Surface& canvas, const ResourceBitmaps* grid,
-                   Surface* shown) {
+                   Surface* shown = nullptr) {
   const int edge = kCanvasImageSize / zoom;
   Color wide_mask[kCanvasImageSize], wide_image[kCanvasImageSize];
   for (int py = 0; py < edge; ++py) {
@@ -67,7 +54,6 @@ IconDocument::IconDocument(const ResourceBitmaps& resources) : resources_(resour
   PicMain.background = kWhite;
   PicMain.Resize(kCanvasSize, kCanvasSize);
   PicIcon.background = kButtonFace;
-  PicCol.background = kWhite;
   PicMask.background = kWhite;
   PicImage.background = kBlack;
   MakeBlank(1);
@@ -89,7 +75,6 @@ void IconDocument::MakeBlank(int size_index) {
   PicImage.Resize(edge, edge);
   PicSelImage.Resize(edge, PicSelImage.Height());
   PicSelMask.Resize(edge, PicSelMask.Height());
-  PicCol.Resize(2 * edge, edge);
   for (auto& work : PixelWork) work.assign(static_cast<std::size_t>(edge) * edge, ChannelValues{});
 
   for (Surface* s : {&PicMask, &PicImage, &PicMain, &PicMainCopy}) {
@@ -157,34 +142,80 @@ void IconDocument::ComposePreview() {
   PicIcon.BitBlt(0, 0, Edge(), Edge(), PicImage, 0, 0, RasterOp::kInvert);
 }
 
-void IconDocument::DisplayResults() {
-  const int zoom = ZoomFactor, edge = Edge();
-  const bool regular = PicMask.Width() == edge && PicImage.Width() == edge &&
-                       zoom * edge == kCanvasImageSize && PicMain.Height() == kCanvasSize &&
-                       resources_.GridLineH.Width() == kGridLineLength &&
-                       resources_.GridLineV.Height() == kGridLineLength;
-  if (regular) {
-    // RebuildMainCopy and ShowCanvas in one pass over the rows.
-    EnsureEmptyCells();
-    ComposeBlocks(zoom, PicMask, PicImage, empty_cells_, PicMainCopy, &resources_, &PicMain);
-  } else {
-    RebuildMainCopy();
-    ShowCanvas();
-  }
-  ComposePreview();
-  IconChanged = true;
+bool IconDocument::RegularViews() const {
+  const int edge = Edge();
+  return PicMask.Width() == edge && PicImage.Width() == edge && PicMask.Height() == edge &&
+         PicImage.Height() == edge && PicIcon.Width() == edge && PicIcon.Height() == edge &&
+         ZoomFactor * edge == kCanvasImageSize && PicMain.Width() == kCanvasSize &&
+         PicMain.Height() == kCanvasSize && PicMainCopy.Width() == kCanvasImageSize &&
+         PicMainCopy.Height() == kCanvasImageSize &&
+         resources_.GridLineH.Width() == kGridLineLength &&
+         resources_.GridLineV.Height() == kGridLineLength;
 }
 
-void IconDocument::SetDrawColor(DrawColorValue color, bool erasing) {
-  if (color == kTransparentColor || erasing) {
-    PicIcon.pen = PicIcon.fill = kButtonFace;
-    PicMask.pen = PicMask.fill = kWhite;
-    PicImage.pen = PicImage.fill = kBlack;
-    return;
+void IconDocument::Recompose(const PixelRect& rect) {
+  const PixelRect cells = rect.ClippedTo(Edge());
+  if (cells.Empty()) return;
+  if (!RegularViews()) {
+    RebuildMainCopy();
+    ShowCanvas();
+    ComposePreview();
+  } else if (cells == WholeIcon()) {
+    // RebuildMainCopy and ShowCanvas in one pass over the rows.
+    EnsureEmptyCells();
+    ComposeBlocks(ZoomFactor, PicMask, PicImage, empty_cells_, PicMainCopy, &resources_, &PicMain);
+    ComposePreview();
+  } else {
+    RecomposeCells(cells);
   }
-  const Color c = static_cast<Color>(color) & 0xFFFFFF;
-  for (Surface* s : {&PicMain, &PicMainCopy, &PicIcon, &PicImage}) s->pen = s->fill = c;
-  PicMask.pen = PicMask.fill = kBlack;
+}
+
+void IconDocument::RecomposeCells(const PixelRect& cells) {
+  const int zoom = ZoomFactor;
+  EnsureEmptyCells();
+  const int x0 = cells.left * zoom, x1 = cells.right * zoom;
+  const int y0 = cells.top * zoom, y1 = cells.bottom * zoom;
+  const Color* line = resources_.GridLineH.Row(0);
+  Color wide_mask[kCanvasImageSize], wide_image[kCanvasImageSize];
+  for (int py = cells.top; py < cells.bottom; ++py) {
+    const Color* mask = PicMask.Row(py);
+    const Color* image = PicImage.Row(py);
+    for (int px = cells.left, x = x0; px < cells.right; ++px)
+      for (int i = 0; i < zoom; ++i, ++x) {
+        wide_mask[x] = mask[px];
+        wide_image[x] = image[px];
+      }
+    for (int y = py * zoom; y < (py + 1) * zoom; ++y) {
+      const Color* __restrict empty = empty_cells_.Row(y);
+      Color* __restrict back = PicMainCopy.Row(y);
+      Color* __restrict shown = PicMain.Row(y);
+      for (int x = x0; x < x1; ++x) shown[x] = back[x] = (empty[x] & wide_mask[x]) ^ wide_image[x];
+    }
+  }
+  // The grid lines over and around the cells, closing lines included, as DrawGrid leaves
+  // them: the horizontal line on a grid row, and the vertical lines' dot at every grid column
+  // (on a grid row only from column y on, as each horizontal line is drawn before its
+  // vertical one).
+  for (int y = y0; y <= y1; ++y) {
+    Color* shown = PicMain.Row(y);
+    const bool on_line = y % zoom == 0;
+    if (on_line) std::copy(line + x0, line + x1 + 1, shown + x0);
+    const int from = std::max(on_line ? y : 0, x0);
+    const Color dot = resources_.GridLineV.Row(y)[0];
+    for (int k = (from + zoom - 1) / zoom * zoom; k <= x1; k += zoom) shown[k] = dot;
+  }
+  for (int py = cells.top; py < cells.bottom; ++py) {
+    const Color* mask = PicMask.Row(py);
+    const Color* image = PicImage.Row(py);
+    Color* preview = PicIcon.Row(py);
+    for (int px = cells.left; px < cells.right; ++px)
+      preview[px] = (kButtonFace & mask[px]) ^ image[px];
+  }
+}
+
+void IconDocument::DisplayResults() {
+  Recompose(WholeIcon());
+  IconChanged = true;
 }
 
 }  // namespace brindlex

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "document/pixel_rect.h"
 #include "document/resource_bitmaps.h"
 #include "pixels/surface.h"
 
@@ -60,6 +61,15 @@ class IconDocument {
   // transparent; the views show empty cells and the grid.
   void MakeBlank(int size_index);
 
+  // The rectangle of the whole icon.
+  PixelRect WholeIcon() const { return {0, 0, Edge(), Edge()}; }
+
+  // Recomposes the views over the icon pixels of rect from the planes: those cells of
+  // PicMainCopy, the same cells of PicMain with the grid lines around them, and those pixels
+  // of PicIcon, each exactly as the full recomposition leaves it; nothing else changes.
+  // The whole icon's rectangle gives the full recomposition (and so does any rectangle while
+  // a view does not have its regular size).
+  void Recompose(const PixelRect& rect);
   // Recomposes PicMainCopy, PicMain and PicIcon from the planes and sets IconChanged.
   void DisplayResults();
   // PicMainCopy: white, with the empty-cell hatch stamped into every cell.
@@ -73,13 +83,10 @@ class IconDocument {
   // PicIcon = button face, AND mask, XOR image.
   void ComposePreview();
 
-  // Prepares the pens of the planes and views for one draw colour (or for the eraser).
-  void SetDrawColor(DrawColorValue color, bool erasing);
-
   const ResourceBitmaps& Resources() const { return resources_; }
 
   // Planes.
-  Surface PicImage, PicMask, PicSelImage, PicSelMask, PicCol, PicLoad, PicClip;
+  Surface PicImage, PicMask, PicSelImage, PicSelMask, PicLoad, PicClip;
   // Views.
   Surface PicMainCopy, PicMain, PicIcon;
   // Window place of the preview.
@@ -97,6 +104,10 @@ class IconDocument {
 
  private:
   void EnsureEmptyCells();
+  // Whether planes, views and grid pictures have the sizes of the current zoom.
+  bool RegularViews() const;
+  // Recompose for a part of the icon, on regular views.
+  void RecomposeCells(const PixelRect& cells);
 
   const ResourceBitmaps& resources_;
   // PicMainCopy as PaintEmptyCells leaves it, for the current zoom: the stamping is done

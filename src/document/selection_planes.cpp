@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "document/canvas_grid.h"
+
 namespace brindlex {
 namespace {
 
@@ -50,19 +52,6 @@ void LiftSelection(IconDocument& document, SelectionState& selection) {
 }
 
 namespace {
-
-// Row y of the visible canvas as DrawGrid leaves it: the horizontal line on a grid row, and
-// the vertical lines' dot at every grid column (on a grid row only from column y on, since
-// DrawGrid draws each horizontal line before the vertical one of the same place).
-void PutGridRow(Color* row, int y, int zoom, const ResourceBitmaps& grid) {
-  const bool on_line = y % zoom == 0;
-  if (on_line) {
-    const Color* line = grid.GridLineH.Row(0);
-    for (int x = 0; x < kGridLineLength; ++x) row[x] = line[x];
-  }
-  const Color dot = grid.GridLineV.Row(y)[0];
-  for (int k = on_line ? y : 0; k < kCanvasSize; k += zoom) row[k] = dot;
-}
 
 // The floating planes widened to canvas columns: each plane pixel repeated zoom times, for
 // the columns [first_x, last_x) of the canvas.
@@ -153,9 +142,7 @@ void StoreSelectionInPlace(IconDocument& document, const SelectionState& selecti
                           document.PicSelMask.Height(), document.PicSelMask, 0, 0);
   document.PicImage.BitBlt(block.x0, block.y0, document.PicSelImage.Width(),
                            document.PicSelImage.Height(), document.PicSelImage, 0, 0);
-  document.RebuildMainCopy();
-  document.ShowCanvas();
-  document.ComposePreview();
+  document.Recompose(document.WholeIcon());
   DrawSelectionFrame(document, selection);
   document.IconChanged = true;
 }
@@ -176,9 +163,7 @@ bool MergeSelection(IconDocument& document, SelectionState& selection) {
   // A marked selection's pixels never left the icon: merging its copy over itself would
   // turn inverting pixels transparent, so only the views are recomposed. The preview
   // follows the planes too, so that it never keeps a moved block's old place.
-  document.RebuildMainCopy();
-  document.ShowCanvas();
-  document.ComposePreview();
+  document.Recompose(document.WholeIcon());
   selection.SelLeft = selection.SelTop = selection.SelRight = selection.SelBottom = -1;
   return !selection.WasOnlyMarked;
 }

@@ -45,8 +45,8 @@ struct ToolFacts {
   ToolKind kind;
   ToolFill fill;  // for rectangles and ellipses
   CanvasPointer pointer;
-  // A stroke is one undo step: the redo list is cleared at the press and the state
-  // recorded at the release.
+  // A stroke is one undo step: the redo list is discarded at the press and the stroke
+  // committed at the release.
   bool records_step;
   // Choosing another tool remembers this one as the last painting tool, which the colour
   // sampler hands back to.

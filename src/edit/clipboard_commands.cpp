@@ -14,16 +14,15 @@ int WholePixels(float v) {
 
 }  // namespace
 
-void BuildPastedSelection(IconDocument& document, float width, float height, bool stretch,
-                          bool special) {
+void BuildPastedSelection(IconDocument& document, const Surface& picture, float width, float height,
+                          bool stretch, bool special) {
   const int w = WholePixels(width), h = WholePixels(height);
-  const Surface& clip = document.PicClip;
-  // The clipboard picture brought to w x h.
-  Surface picture(w, h, kWhite);
+  // The picture brought to w x h.
+  Surface sized(w, h, kWhite);
   if (stretch) {
-    picture.StretchBlt(0, 0, w, h, clip, 0, 0, clip.Width(), clip.Height());
+    sized.StretchBlt(0, 0, w, h, picture, 0, 0, picture.Width(), picture.Height());
   } else {
-    picture.BitBlt(0, 0, w, h, clip, 0, 0);
+    sized.BitBlt(0, 0, w, h, picture, 0, 0);
   }
   Surface& mask = document.PicSelMask;
   Surface& image = document.PicSelImage;
@@ -32,7 +31,7 @@ void BuildPastedSelection(IconDocument& document, float width, float height, boo
   image.background = kBlack;
   image.Resize(w, h);
   for (int y = 0; y < h; ++y) {
-    const Color* from = picture.Row(y);
+    const Color* from = sized.Row(y);
     Color* mask_row = mask.Row(y);
     Color* image_row = image.Row(y);
     for (int x = 0; x < w; ++x) {
@@ -80,26 +79,17 @@ void DeleteSelectionArea(IconDocument& document, SelectionState& selection, Undo
     document.PicImage.Box(x0, y0, x1, y1, true, kBlack);
   }
   // The canvas and the preview show the planes again, without the floating pixels.
-  document.RebuildMainCopy();
-  document.ShowCanvas();
-  document.ComposePreview();
+  document.Recompose(document.WholeIcon());
   selection.SelLeft = selection.SelTop = selection.SelRight = selection.SelBottom = -1;
-  history.ClearRedo();
-  history.RecordSnapshot(document);
-  document.IconChanged = true;
+  history.CommitEdit(document);
 }
 
 void MarkWholeIcon(IconDocument& document, SelectionState& selection) {
-  Surface& canvas = document.PicMain;
-  canvas.draw_mode = DrawMode::kInvert;
-  canvas.pen_width = 3;
-  canvas.Box(0, 0, kCanvasImageSize, kCanvasImageSize, false);
-  canvas.draw_mode = DrawMode::kCopy;
-  canvas.pen_width = 1;
   selection.SelLeft = 0;
   selection.SelTop = 0;
   selection.SelRight = kCanvasImageSize;
   selection.SelBottom = kCanvasImageSize;
+  DrawSelectionFrame(document, selection);
   CopySelectionArea(document, selection);
 }
 

@@ -7,14 +7,14 @@
 
 namespace brindlex {
 
-// Builds the floating planes from the picture in PicClip at width x height pixels (each
+// Builds the floating planes from picture at width x height pixels (each
 // rounded to the nearest whole number, ties to even). With stretch the whole picture is
 // scaled onto that size by dropping or repeating rows and columns (colours are never
 // blended); without it the top-left block is taken as it is. A pixel that is exactly white
 // becomes transparent, every other pixel opaque in its colour; with special every pixel is
 // opaque, white ones included.
-void BuildPastedSelection(IconDocument& document, float width, float height, bool stretch,
-                          bool special);
+void BuildPastedSelection(IconDocument& document, const Surface& picture, float width, float height,
+                          bool stretch, bool special);
 
 // Shows the floating planes at the icon's origin over the canvas and preview and makes them
 // the selection's rectangle, framed. The flags are left to the caller, which sets the
@@ -26,7 +26,7 @@ void ShowPastedSelectionAtOrigin(IconDocument& document, SelectionState& selecti
 // complement of their colour-plane value. Nothing else changes.
 void CopySelectionToClipboard(const IconDocument& document, Clipboard& clipboard);
 
-// Forgets the selection and records one undo step. A marked selection's block of the icon
+// Forgets the selection and commits one undo step. A marked selection's block of the icon
 // becomes transparent; a floating selection's pixels are simply dropped (the icon holds a
 // transparent hole or nothing there already). The floating planes keep their content.
 void DeleteSelectionArea(IconDocument& document, SelectionState& selection, UndoHistory& history,

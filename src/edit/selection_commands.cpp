@@ -5,12 +5,7 @@ namespace brindlex {
 void DropSelection(IconDocument& document, SelectionState& selection, UndoHistory& history) {
   // Without a selection there is no frame to hide and nothing to merge.
   if (!selection.Exists()) return;
-  if (MergeSelection(document, selection)) RecordSelectionEdit(document, history);
-}
-
-void RecordSelectionEdit(IconDocument& document, UndoHistory& history) {
-  history.ClearRedo();
-  history.RecordSnapshot(document);
+  if (MergeSelection(document, selection)) history.CommitEdit(document);
 }
 
 }  // namespace brindlex

@@ -7,13 +7,8 @@
 namespace brindlex {
 
 // Hides the frame, merges the floating planes into the icon, forgets the selection and, when
-// the selection had been lifted, records the merge as one undo step. A selection that was
+// the selection had been lifted, commits the merge as one undo step. A selection that was
 // only marked leaves the icon and the history as they are. Nothing without a selection.
 void DropSelection(IconDocument& document, SelectionState& selection, UndoHistory& history);
-
-// Records an edit made in place on the icon while the selection stays as it is (a marked
-// block flipped, inverted, ...): the redo history is discarded and the new state becomes one
-// undo step at once.
-void RecordSelectionEdit(IconDocument& document, UndoHistory& history);
 
 }  // namespace brindlex

@@ -34,13 +34,20 @@ class UndoHistory {
 
   // Empties both lists.
   void ClearHistory();
+  // Starts a new history whose one state is the document's planes.
+  void Restart(IconDocument& document);
   // Appends the document's planes (the icon's size, as the preview shows it) to UndoList.
   void RecordSnapshot(IconDocument& document);
   // Empties RedoList.
   void ClearRedo();
-  // Steps one state back and recomposes the views; nothing with a single state.
+  // One user action's edit of the planes, committed: the redo list is discarded, the
+  // planes become the new last state and the icon counts as changed.
+  void CommitEdit(IconDocument& document);
+  // Steps one state back, recomposes the views where the planes changed and marks the icon
+  // changed; nothing with a single state. The planes must show the last state, as they do
+  // whenever no selection is lifted and no stroke is held.
   void UndoEdit(IconDocument& document);
-  // Steps one state forward and recomposes the views; nothing with an empty RedoList.
+  // Steps one state forward likewise; nothing with an empty RedoList.
   void RedoEdit(IconDocument& document);
 
   // Whether "undo" and "redo" have anything to do.
@@ -56,8 +63,8 @@ class UndoHistory {
   std::vector<PlanePatch> RedoList;
 
  private:
-  // Copies the last state of UndoList onto the planes and recomposes the views.
-  void RestoreLast(IconDocument& document);
+  // Copies the last state of UndoList onto the planes and recomposes the views over changed.
+  void RestoreLast(IconDocument& document, const PixelRect& changed);
 };
 
 }  // namespace brindlex

@@ -4,11 +4,14 @@
 #include <limits>
 #include <map>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "app/frm_brindlex.h"
 #include "document/expected_views.h"
 #include "document/tools.h"
+#include "edit/image_transforms.h"
+#include "icon_states.h"
 #include "picture.h"
 #include "scripted_ui.h"
 
@@ -18,16 +21,10 @@ namespace {
 using testing::ExpectedCanvas;
 using testing::ExpectedPreview;
 using testing::SamePixels;
-using Strings = std::vector<std::string>;
+using testing::Strings;
 
 constexpr int L = kLeftButton, R = kRightButton;
 constexpr Color kRed = 0x0000FF, kGreen = 0x00FF00;
-
-// Pixel states by letter: '.' transparent, 'k' black, 'w' white, 'o' red, 'g' green (all
-// opaque), 'i' inverting red; '?' anything else.
-const std::map<char, std::pair<Color, Color>> kStates = {
-    {'.', {kWhite, kBlack}}, {'k', {kBlack, kBlack}}, {'w', {kBlack, kWhite}},
-    {'o', {kBlack, kRed}},   {'g', {kBlack, kGreen}}, {'i', {kWhite, kRed}}};
 
 class DrawingTools : public ::testing::Test {
  protected:
@@ -49,34 +46,9 @@ class DrawingTools : public ::testing::Test {
     form.PicMain_MouseUp(button, 0, At(pixels.back().first), At(pixels.back().second));
   }
 
-  // Writes pixel states straight into the planes and recomposes, as a loaded file would.
-  void SetPixels(int x0, int y0, const Strings& rows) {
-    for (int y = 0; y < static_cast<int>(rows.size()); ++y)
-      for (int x = 0; x < static_cast<int>(rows[y].size()); ++x) {
-        const auto [m, c] = kStates.at(rows[y][x]);
-        form.Document.PicMask.SetPixel(x0 + x, y0 + y, m);
-        form.Document.PicImage.SetPixel(x0 + x, y0 + y, c);
-      }
-    form.Document.DisplayResults();
-    form.History.ClearRedo();
-    form.History.RecordSnapshot(form.Document);
-  }
-  Strings Pixels(int x0, int y0, int w, int h) const {
-    Strings rows;
-    for (int y = y0; y < y0 + h; ++y) {
-      std::string row;
-      for (int x = x0; x < x0 + w; ++x) {
-        const std::pair<Color, Color> p{form.Document.PicMask.GetPixel(x, y),
-                                        form.Document.PicImage.GetPixel(x, y)};
-        char c = '?';
-        for (const auto& [letter, state] : kStates)
-          if (state == p) c = letter;
-        row += c;
-      }
-      rows.push_back(row);
-    }
-    return rows;
-  }
+  // Writes pixel states straight into the planes and records them, as a loaded file would.
+  void SetPixels(int x0, int y0, const Strings& rows) { testing::SetPixels(form, x0, y0, rows); }
+  Strings Pixels(int x0, int y0, int w, int h) const { return testing::Pixels(form, x0, y0, w, h); }
   Strings All() const { return Pixels(0, 0, form.Document.Edge(), form.Document.Edge()); }
   Strings Blank() const {
     return Strings(form.Document.Edge(), std::string(form.Document.Edge(), '.'));
@@ -128,6 +100,15 @@ TEST_P(DrawingToolsEachSize, EveryToolWithEitherButtonKeepsViewsAndHistoryInStep
   PickColor(L, kRed);
   PickColor(R, kGreen);
   std::size_t steps = form.History.UndoList.size();
+  // No stroke leaves a pen, a fill or a draw mode behind on the planes or the canvas.
+  auto pens = [this] {
+    std::vector<std::tuple<Color, Color, bool, DrawMode>> state;
+    for (const Surface* s : {&form.Document.PicMask, &form.Document.PicImage,
+                             &form.Document.PicMain, &form.Document.PicMainCopy})
+      state.emplace_back(s->pen, s->fill, s->filling, s->draw_mode);
+    return state;
+  };
+  const auto pens_before = pens();
   for (int tool = kToolPencil; tool <= kToolFilledEllipse; ++tool) {
     if (tool == kToolSample) continue;
     for (int button : {L, R}) {
@@ -138,7 +119,7 @@ TEST_P(DrawingToolsEachSize, EveryToolWithEitherButtonKeepsViewsAndHistoryInStep
       ExpectViewsShowPlanes();
       EXPECT_EQ(form.History.UndoList.size(), ++steps);
       EXPECT_TRUE(form.History.RedoList.empty());
-      EXPECT_EQ(form.Document.PicMain.draw_mode, DrawMode::kCopy);
+      EXPECT_TRUE(pens() == pens_before);
       EXPECT_EQ(form.SizeReadout, "");
       const Strings after = All();
       form.History.UndoEdit(form.Document);
@@ -150,6 +131,21 @@ TEST_P(DrawingToolsEachSize, EveryToolWithEitherButtonKeepsViewsAndHistoryInStep
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, DrawingToolsEachSize, ::testing::Values(0, 1, 2));
+
+TEST_F(DrawingTools, APencilStrokeAndItsUndoRedrawTheirCellAndAWholeIconCommandEverything) {
+  // A mark on the canvas far from the stroke: only a full recomposition paints over it.
+  form.Document.PicMain.SetPixel(301, 301, 0x123456);
+  const Color empty_look = form.Document.PicMain.GetPixel(2 * 12 + 5, 3 * 12 + 5);
+  Click(L, 2, 3);
+  EXPECT_EQ(form.Document.PicMain.GetPixel(2 * 12 + 5, 3 * 12 + 5), kBlack);
+  EXPECT_EQ(form.Document.PicIcon.GetPixel(2, 3), kBlack);
+  form.MenuClick("MnuEditAction", 0);  // undo
+  EXPECT_EQ(form.Document.PicMain.GetPixel(2 * 12 + 5, 3 * 12 + 5), empty_look);
+  EXPECT_EQ(form.Document.PicIcon.GetPixel(2, 3), kButtonFace);
+  EXPECT_EQ(form.Document.PicMain.GetPixel(301, 301), 0x123456u);
+  form.MenuClick("MnuImageAction", kFlipHorizontal);
+  ExpectViewsShowPlanes();
+}
 
 TEST_F(DrawingTools, PencilSkipsTheOuterCanvasRowsAndLeavesGapsOnFastDrags) {
   form.MnuIconSize_Click(0);  // 16 x 16, 24 canvas pixels per icon pixel

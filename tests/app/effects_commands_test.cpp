@@ -82,8 +82,7 @@ class EffectsTest : public ::testing::Test {
     form.Document.PicMask.SetPixel(x, y, kBlack);
     form.Document.PicImage.SetPixel(x, y, c);
     form.Document.DisplayResults();
-    form.History.ClearRedo();
-    form.History.RecordSnapshot(form.Document);
+    form.History.CommitEdit(form.Document);
   }
   EffectsUi ui;
   FixedScreen screen;

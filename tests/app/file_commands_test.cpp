@@ -178,11 +178,10 @@ TEST_F(FileCommandsTest, MultiImageFilesAskWhichImageAndSaveBackWithoutLosingAny
   const std::string path = ThreeImageFile();
   ui.file_answers = {ScriptedUi::Chosen(path)};
   ui.pick_rows = {-1};
-  form.MenuClick("MnuOpen", -1);
+  EXPECT_TRUE(form.MnuOpen_Click());  // a cancelled pick still counts as taken
   ASSERT_EQ(ui.shown_rows.size(), 3u);
   EXPECT_EQ(ui.shown_rows[1].text, "32 x 32 ... 16 Color");
   EXPECT_EQ(form.Caption, "Quorvane 2001 - Untitled");  // cancelled: unchanged
-  EXPECT_TRUE(form.OpenAccepted);
 
   ui.file_answers = {ScriptedUi::Chosen(path)};
   ui.pick_rows = {1};
@@ -194,8 +193,7 @@ TEST_F(FileCommandsTest, MultiImageFilesAskWhichImageAndSaveBackWithoutLosingAny
 
   for (Color c : {0x0000FFu, 0x00FF00u}) {
     Edit(c);
-    form.MenuClick("MnuSave", -1);
-    EXPECT_TRUE(form.SaveSucceeded);
+    EXPECT_TRUE(form.MnuSave_Click());
     EXPECT_FALSE(form.Document.IconChanged);
   }
   EXPECT_TRUE(ui.messages.empty());
@@ -240,8 +238,7 @@ TEST_F(FileCommandsTest, AnImageWhoseMultiImageFileHasGoneIsSavedAlone) {
   std::filesystem::remove(path);
   for (Color c : {0x0000FFu, 0x00FF00u}) {
     Edit(c);
-    form.MenuClick("MnuSave", -1);
-    EXPECT_TRUE(form.SaveSucceeded);
+    EXPECT_TRUE(form.MnuSave_Click());
     EXPECT_FALSE(form.Document.IconChanged);
     expect_one_image(path, c);
   }
@@ -257,8 +254,7 @@ TEST_F(FileCommandsTest, AnImageWhoseMultiImageFileHasGoneIsSavedAlone) {
   Edit(0x0000FF);
   const std::string other = folder.File("otro.ico");
   ui.file_answers = {ScriptedUi::Chosen(other)};
-  form.MenuClick("MnuSaveAs", -1);
-  EXPECT_TRUE(form.SaveSucceeded);
+  EXPECT_TRUE(form.MnuSaveAs_Click());
   expect_one_image(other, 0x0000FF);
   EXPECT_EQ(form.Caption, "Quorvane 2001  - otro.ico");
   ASSERT_EQ(ui.messages.size(), 1u);
@@ -268,8 +264,7 @@ TEST_F(FileCommandsTest, AnImageWhoseMultiImageFileHasGoneIsSavedAlone) {
   ui.messages.clear();
   open_second_image();
   testing::WriteBytes(path, testing::IconFile({testing::UniformImage(16, 1, 0xFF, 0)}));
-  form.MenuClick("MnuSave", -1);
-  EXPECT_FALSE(form.SaveSucceeded);
+  EXPECT_FALSE(form.MnuSave_Click());
   ASSERT_EQ(ui.messages.size(), 2u);
   EXPECT_EQ(ui.messages[0].text, "el archivo ya no tiene la imagen ke se esta editando");
   EXPECT_EQ(ui.messages[0].title, "Quorvane 2001 - Error");
@@ -281,15 +276,13 @@ TEST_F(FileCommandsTest, SaveAsWritesASingleImageAndRecordsTheFile) {
   Edit(0x0000FF);
   const std::string path = folder.File("nuevo.ico");
   // Save on an untitled icon asks for a name; a cancelled dialog changes nothing.
-  form.MenuClick("MnuSave", -1);
-  EXPECT_FALSE(form.SaveSucceeded);
+  EXPECT_FALSE(form.MnuSave_Click());
   EXPECT_TRUE(form.Document.IconChanged);
   ui.file_answers = {ScriptedUi::Chosen(path)};
-  form.MenuClick("MnuSaveAs", -1);
+  EXPECT_TRUE(form.MnuSaveAs_Click());
   EXPECT_EQ(ui.dialogs.back().title, "Quorvane 2001 editor - Salvar komo");
   EXPECT_EQ(ui.dialogs.back().default_extension, "ico");
   EXPECT_TRUE(ui.dialogs.back().save);
-  EXPECT_TRUE(form.SaveSucceeded);
   EXPECT_EQ(form.Caption, "Quorvane 2001  - nuevo.ico");
   EXPECT_EQ(form.CurrentFilePath, path);
   EXPECT_EQ(Recent(), std::vector<std::string>{path});
@@ -300,8 +293,7 @@ TEST_F(FileCommandsTest, SaveAsWritesASingleImageAndRecordsTheFile) {
   // A save that cannot write reports and keeps the changes.
   Edit(0x00FF00);
   ui.file_answers = {ScriptedUi::Chosen(folder.File("no/such/folder.ico"))};
-  form.MenuClick("MnuSaveAs", -1);
-  EXPECT_FALSE(form.SaveSucceeded);
+  EXPECT_FALSE(form.MnuSaveAs_Click());
   ASSERT_EQ(ui.messages.size(), 1u);
   EXPECT_EQ(ui.messages[0].text, "no s epuede salvar folder.ico");
   EXPECT_EQ(ui.messages[0].title, "Quorvane- Error");
@@ -390,14 +382,12 @@ TEST_F(FileCommandsTest, FileNamesOfUpTo255BytesAreSaved) {
     name += ".ico";
     Edit(0x0000FF);
     ui.file_answers = {ScriptedUi::Chosen(folder.File(name))};
-    form.MenuClick("MnuSaveAs", -1);
-    EXPECT_TRUE(form.SaveSucceeded) << length;
+    EXPECT_TRUE(form.MnuSaveAs_Click()) << length;
     EXPECT_TRUE(ui.messages.empty()) << length;
     EXPECT_EQ(form.CurrentFileTitle, name);
     EXPECT_EQ(GetIconImageCount(testing::ReadBytes(folder.File(name))), 1);
     Edit(0x00FF00);
-    form.MenuClick("MnuSave", -1);  // and saved again over itself
-    EXPECT_TRUE(form.SaveSucceeded) << length;
+    EXPECT_TRUE(form.MnuSave_Click()) << length;
   }
   EXPECT_EQ(folder.Entries().size(), 4u);  // no temporary file left behind
 }
@@ -416,12 +406,10 @@ TEST_F(FileCommandsTest, AWritableFileInAReadOnlyFolderIsSavedInPlace) {
   form.CurrentFileTitle = "icono.ico";
   Edit(0x0000FF);
   EXPECT_EQ(testing::RunUnprivileged([&] {
-              form.MenuClick("MnuSave", -1);
-              if (!form.SaveSucceeded || !ui.messages.empty()) return 1;
+              if (!form.MnuSave_Click() || !ui.messages.empty()) return 1;
               form.CurrentFilePath = fixed;
               form.CurrentFileTitle = "fijo.ico";
-              form.MenuClick("MnuSave", -1);
-              if (form.SaveSucceeded || ui.messages.size() != 1) return 2;
+              if (form.MnuSave_Click() || ui.messages.size() != 1) return 2;
               return ui.messages[0].text == "no se puede salvar Quorvane lo sentimos fijo.ico" ? 0
                                                                                                : 3;
             }),

@@ -30,8 +30,7 @@ inline void SetPixels(FrmBrindlex& form, int x0, int y0, const Strings& rows) {
       form.Document.PicImage.SetPixel(x0 + x, y0 + y, c);
     }
   form.Document.DisplayResults();
-  form.History.ClearRedo();
-  form.History.RecordSnapshot(form.Document);
+  form.History.CommitEdit(form.Document);
 }
 
 // The states of a block of a mask and colour plane pair.

@@ -25,8 +25,7 @@ class MainFormTest : public ::testing::Test {
     form.Document.PicMask.SetPixel(0, 0, kBlack);
     form.Document.PicImage.SetPixel(0, 0, 0x0000FF);
     form.Document.DisplayResults();
-    form.History.ClearRedo();
-    form.History.RecordSnapshot(form.Document);
+    form.History.CommitEdit(form.Document);
   }
   ScriptedUi ui;
   FixedScreen screen;
@@ -146,21 +145,64 @@ TEST_F(MainFormTest, ReadoutsShowThePointerCellAndDragSizes) {
   form.PicMain_MouseMove(0, 0, 500.4, 170.5);  // 170.5 rounds to 170 (ties to even)
   EXPECT_EQ(form.PositionReadout, "15, 07");
   EXPECT_EQ(form.SizeReadout, "");
-  form.CurrentTool = kToolLine;
-  form.DownX = 3 * 24 + 5, form.DownY = 3 * 24;
+  form.OptTool_Click(kToolLine);
+  form.PicMain_MouseDown(1, 0, 3 * 24 + 5, 3 * 24);
   form.PicMain_MouseMove(1, 0, 3 * 24 + 20, 3 * 24 + 1);
   EXPECT_EQ(form.SizeReadout, "01 x 01");
   form.PicMain_MouseMove(1, 0, -30, 1000);
   EXPECT_EQ(form.SizeReadout, "04 x 13");
-  form.CurrentTool = kToolSelect;
-  form.DownX = form.DownY = 3 * 24;
+  form.PicMain_MouseUp(1, 0, -30, 1000);
+  form.OptTool_Click(kToolSelect);
+  form.PicMain_MouseDown(2, 0, 3 * 24, 3 * 24);
   form.PicMain_MouseMove(2, 0, 3 * 24, 3 * 24);
   EXPECT_EQ(form.SizeReadout, "00 x 00");
+  form.PicMain_MouseUp(2, 0, 3 * 24, 3 * 24);
+  ui.answers = {MessageAnswer::kNo};
   form.MenuClick("MnuIconSize", 1);  // zoom 12
-  form.CurrentTool = kToolSelect;
-  form.DownX = 5 * 12, form.DownY = 0;
+  form.OptTool_Click(kToolSelect);
+  form.PicMain_MouseDown(1, 0, 5 * 12, 0);
   form.PicMain_MouseMove(1, 0, 400, 24);
   EXPECT_EQ(form.SizeReadout, "27 x 02");
+}
+
+// Every entry of the menu tree that is not a separator nor opens a submenu.
+void CollectCommands(const std::vector<MenuEntry>& tree, std::vector<const MenuEntry*>& commands) {
+  for (const MenuEntry& entry : tree) {
+    if (entry.IsSeparator()) continue;
+    if (entry.children.empty()) {
+      commands.push_back(&entry);
+    } else {
+      CollectCommands(entry.children, commands);
+    }
+  }
+}
+
+TEST(MenuDispatch, EveryCommandOfTheMenuTreeReachesAHandler) {
+  const std::vector<MenuEntry> tree = BuildMenuTree();
+  std::vector<const MenuEntry*> commands;
+  CollectCommands(tree, commands);
+  ASSERT_GT(commands.size(), 30u);
+  for (const MenuEntry* entry : commands)
+    EXPECT_TRUE(FrmBrindlex::HandlesMenuControl(entry->control)) << entry->control;
+  for (const MenuEntry& top : tree)
+    EXPECT_FALSE(FrmBrindlex::HandlesMenuControl(top.control)) << top.control;
+  EXPECT_FALSE(FrmBrindlex::HandlesMenuControl("MnuNothing"));
+  // Each enabled entry clicked on a fresh form whose dialogs are all cancelled: only Exit
+  // ends the program, and only the size entries give a new blank icon of another size.
+  for (const MenuEntry* entry : commands) {
+    SCOPED_TRACE(entry->control + " " + std::to_string(entry->index));
+    ScriptedUi ui;
+    FixedScreen screen;
+    FrmBrindlex form(ui, screen, StartupPaths{});
+    form.Form_Load();
+    for (const MenuEntry& top : form.Menus) form.MenuOpening(top.control);
+    const MenuEntry* fresh = FindMenuEntry(form.Menus, entry->control, entry->index);
+    if (!fresh->enabled || !fresh->visible) continue;
+    form.MenuClick(entry->control, entry->index);
+    EXPECT_EQ(form.Unloaded, entry->control == "MnuExit");
+    const int edge = entry->control == "MnuIconSize" ? kIconSizes[entry->index].edge : 32;
+    EXPECT_EQ(form.Document.Edge(), edge);
+  }
 }
 
 TEST(StartProgram, ColourDepthOfEightBitsOrLessEndsWithTheMessage) {
@@ -174,14 +216,14 @@ TEST(StartProgram, ColourDepthOfEightBitsOrLessEndsWithTheMessage) {
   EXPECT_EQ(ui.messages[0].text,
             "Quorvane 2001  rekiere mas kolor para esta opcion\r\n\r\nporfavor ajusta el kolor");
   EXPECT_EQ(ui.messages[0].icon, MessageIcon::kCritical);
-  EXPECT_TRUE(paths.TempIconPath.empty());
+  EXPECT_TRUE(paths.ShellIconPath.empty());
   EXPECT_FALSE(registry.KeyExists(RegistryRoot::kClassesRoot, ".ico"));
   EXPECT_TRUE(StartProgram(sixteen, ui, paths, registry));
   EXPECT_EQ(registry.ReadValue(RegistryRoot::kClassesRoot, ".ico", ""), "icofile");
   EXPECT_EQ(ui.messages.size(), 1u);
 }
 
-TEST(StartProgram, PathsFollowTheWinePrefixAndTheTemporaryFolder) {
+TEST(StartProgram, PathsFollowTheWinePrefix) {
   namespace fs = std::filesystem;
   const fs::path root = fs::path(::testing::TempDir()) / "brindlex-start";
   fs::remove_all(root);
@@ -195,9 +237,6 @@ TEST(StartProgram, PathsFollowTheWinePrefixAndTheTemporaryFolder) {
   const std::string fallback = FindShellIconPath("/opt/brindlex");
   EXPECT_TRUE(fallback == "/opt/brindlex/Shell32.dll" || fallback.find("/usr/lib") == 0);
   unsetenv("WINEPREFIX");
-  setenv("TMPDIR", root.c_str(), 1);
-  EXPECT_EQ(MakeTempIconPath(), root.string() + "/Abcdwxyz.ico");
-  unsetenv("TMPDIR");
   EXPECT_EQ(JoinCommandLine({"my", "icon.ico"}), "my icon.ico");
   EXPECT_EQ(JoinCommandLine({}), "");
   EXPECT_EQ(ResolveCommandLinePath("TEST.ICO", "/home/ana"), "/home/ana/TEST.ICO");

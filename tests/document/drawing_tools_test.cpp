@@ -79,42 +79,50 @@ class PaintPixelTest : public ::testing::TestWithParam<int> {
 
 TEST_P(PaintPixelTest, OpaqueThenTransparentCellsKeepTheGrid) {
   const int zoom = document.ZoomFactor, last = document.IconLastIndex;
-  document.SetDrawColor(0x00FF00, false);
-  // The first and last pixel and one in the middle, from points inside each cell.
-  EXPECT_TRUE(PaintPixelAt(document, 1, 1, false));
-  EXPECT_TRUE(PaintPixelAt(document, 383, 383, false));
-  EXPECT_TRUE(PaintPixelAt(document, 5 * zoom + zoom - 1, 2 * zoom, false));
+  const Surface canvas = document.PicMain;
+  // The first and last pixel and one in the middle, from points inside each cell: each
+  // changes its own pixel and nothing else, not even a view, until it is recomposed.
+  EXPECT_EQ(PaintPixelAt(document, 1, 1, 0x00FF00), (PixelRect{0, 0, 1, 1}));
+  EXPECT_EQ(PaintPixelAt(document, 383, 383, 0x00FF00),
+            (PixelRect{last, last, last + 1, last + 1}));
+  const PixelRect middle = PaintPixelAt(document, 5 * zoom + zoom - 1, 2 * zoom, 0x00FF00);
+  EXPECT_EQ(middle, (PixelRect{5, 2, 6, 3}));
+  EXPECT_TRUE(SamePixels(canvas, document.PicMain));
   EXPECT_EQ(document.PicImage.GetPixel(0, 0), 0x00FF00u);
   EXPECT_EQ(document.PicMask.GetPixel(last, last), kBlack);
   EXPECT_EQ(document.PicImage.GetPixel(5, 2), 0x00FF00u);
+  for (const PixelRect& cell :
+       {PixelRect{0, 0, 1, 1}, PixelRect{last, last, last + 1, last + 1}, middle})
+    document.Recompose(cell);
   ExpectViewsMatchPlanes();
-  // Paint the middle one transparent again (the eraser's pens).
-  document.SetDrawColor(0x00FF00, true);
-  EXPECT_TRUE(PaintPixelAt(document, 5 * zoom + 1, 2 * zoom + 1, true));
+  // Paint the middle one transparent again, as the eraser does; no pen is left set.
+  const Surface pens = document.PicImage;
+  document.Recompose(PaintPixelAt(document, 5 * zoom + 1, 2 * zoom + 1, kTransparentColor));
   EXPECT_EQ(document.PicMask.GetPixel(5, 2), kWhite);
   EXPECT_EQ(document.PicImage.GetPixel(5, 2), kBlack);
+  EXPECT_EQ(document.PicImage.pen, pens.pen);
+  EXPECT_EQ(document.PicImage.fill, pens.fill);
   ExpectViewsMatchPlanes();
 }
 
 TEST_P(PaintPixelTest, NothingOnTheOuterRowsColumnsOrOutside) {
-  document.SetDrawColor(0x0000FF, false);
   const Surface canvas = document.PicMain;
   for (auto [x, y] : {std::pair{0, 10}, {10, 0}, {384, 10}, {10, 384}, {-3, 50}, {50, 999}})
-    EXPECT_FALSE(PaintPixelAt(document, x, y, false)) << x << "," << y;
+    EXPECT_TRUE(PaintPixelAt(document, x, y, 0x0000FF).Empty()) << x << "," << y;
   EXPECT_TRUE(SamePixels(canvas, document.PicMain));
   EXPECT_TRUE(SamePixels(Surface(document.Edge(), document.Edge(), kWhite), document.PicMask));
 }
 
 INSTANTIATE_TEST_SUITE_P(EachSize, PaintPixelTest, ::testing::Values(0, 1, 2));
 
-TEST(DrawRubberBand, InvertingTwiceRestoresTheCanvas) {
+TEST(DrawRubberBand, InvertingTwiceRestoresTheCanvasAndLeavesItsDrawMode) {
   for (int index = kToolLine; index <= kToolFilledEllipse; ++index) {
     const Tool tool = static_cast<Tool>(index);
     Surface canvas = testing::Picture({"#o..#.", "..g...", "b....#", "......", ".#..#."});
     const Surface before = canvas;
-    canvas.draw_mode = DrawMode::kInvert;
     DrawRubberBand(canvas, tool, 1, 1, 4, 3);
     EXPECT_FALSE(canvas.SamePixels(before)) << tool;
+    EXPECT_EQ(canvas.draw_mode, DrawMode::kCopy) << tool;
     DrawRubberBand(canvas, tool, 1, 1, 4, 3);
     EXPECT_TRUE(canvas.SamePixels(before)) << tool;
   }
@@ -122,7 +130,6 @@ TEST(DrawRubberBand, InvertingTwiceRestoresTheCanvas) {
 
 TEST(DrawRubberBand, OutlinesOnly) {
   Surface canvas(8, 6, kWhite);
-  canvas.draw_mode = DrawMode::kInvert;
   DrawRubberBand(canvas, kToolSolidRectangle, 1, 1, 5, 4);
   EXPECT_EQ(testing::Rows(canvas), (std::vector<std::string>{"........", ".#####..", ".#...#..",
                                                              ".#...#..", ".#####..", "........"}));

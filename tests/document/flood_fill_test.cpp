@@ -44,7 +44,8 @@ TEST(FloodFillPlanes, FillsTheIntersectionOfTheMaskAndColourRegions) {
                            "ggo##",  //
                            "##g##",  //
                            "##g##"});
-  FloodFillPlanes(mask, image, 4, 0, kBlack, 0xFF0000);
+  // The rectangle around the filled pixels is what the views must show again.
+  EXPECT_EQ(FloodFillPlanes(mask, image, 4, 0, kBlack, 0xFF0000), (PixelRect{3, 0, 5, 5}));
   // Filled: the two right columns. The top-left block and the red column belong to the
   // seed's mask region but not to its colour region; the bottom-left block to neither.
   EXPECT_EQ(Rows(mask, kLegend), (Strings{"...##",  //
@@ -90,8 +91,8 @@ TEST(FloodFillPlanes, InvertingPixelsOfAnyColourNeverJoinTheFill) {
 
 TEST(FloodFillPlanes, SeedOutsideOrMismatchedPlanesChangeNothing) {
   Surface mask(3, 3, kWhite), image(3, 3, kBlack);
-  FloodFillPlanes(mask, image, 3, 0, kBlack, 0x0000FF);
-  FloodFillPlanes(mask, image, 0, -1, kBlack, 0x0000FF);
+  EXPECT_TRUE(FloodFillPlanes(mask, image, 3, 0, kBlack, 0x0000FF).Empty());
+  EXPECT_TRUE(FloodFillPlanes(mask, image, 0, -1, kBlack, 0x0000FF).Empty());
   EXPECT_TRUE(mask.SamePixels(Surface(3, 3, kWhite)));
   EXPECT_TRUE(image.SamePixels(Surface(3, 3, kBlack)));
   Surface small(2, 2, kBlack);

@@ -52,7 +52,6 @@ TEST_F(IconDocumentTest, BlankDocumentsOfEverySizeShowEmptyCellsAndAPlainPreview
     EXPECT_EQ(document.IconLastIndex, edge - 1);
     EXPECT_EQ(document.PreviewLeft + edge / 2, kPreviewCentreX);
     EXPECT_EQ(document.PreviewTop + edge / 2, kPreviewCentreY);
-    EXPECT_EQ(document.PicCol.Width(), 2 * edge);
     EXPECT_EQ(document.PixelWork[0].size(), static_cast<std::size_t>(edge * edge));
     ASSERT_EQ(document.PicMain.Width(), 385);
     for (int y = 0; y < 385; ++y)
@@ -101,17 +100,31 @@ TEST_F(IconDocumentTest, OpaqueAndInvertingPixelsComposeOverTheEmptyCellLook) {
   EXPECT_EQ(document.PicMainCopy.GetPixel(24, 5), 0x00FF00u);
 }
 
+// A small linear congruential generator, so that the pictures are the same on every run.
+struct Random {
+  unsigned seed;
+  unsigned Next() { return seed = seed * 1103515245u + 12345u; }
+  int Below(int n) { return static_cast<int>((Next() >> 8) % static_cast<unsigned>(n)); }
+};
+
+// Fills the block of rect (clipped to the icon) with random opaque, transparent and
+// inverting pixels.
+void FillRandomly(IconDocument& document, const PixelRect& rect, Random& random) {
+  const PixelRect block = rect.ClippedTo(document.Edge());
+  for (int y = block.top; y < block.bottom; ++y)
+    for (int x = block.left; x < block.right; ++x) {
+      const unsigned r = random.Next();
+      document.PicMask.SetPixel(x, y, (r >> 16) % 3 == 0 ? kBlack : kWhite);
+      document.PicImage.SetPixel(x, y, (r >> 8) % 2 ? r & 0xFFFFFF : kBlack);
+    }
+}
+
 TEST_F(IconDocumentTest, OnePassCompositionEqualsTheStepByStepOne) {
   for (int index = 0; index < 3; ++index) {
     document.MakeBlank(index);
     const int edge = document.Edge();
-    unsigned seed = 12345u + index;
-    for (int y = 0; y < edge; ++y)
-      for (int x = 0; x < edge; ++x) {
-        seed = seed * 1103515245u + 12345u;
-        document.PicMask.SetPixel(x, y, (seed >> 16) % 3 == 0 ? kBlack : kWhite);
-        document.PicImage.SetPixel(x, y, (seed >> 8) % 2 ? seed & 0xFFFFFF : kBlack);
-      }
+    Random random{12345u + index};
+    FillRandomly(document, document.WholeIcon(), random);
     document.PicMain.Clear();
     document.RebuildMainCopy();
     document.ShowCanvas();
@@ -125,18 +138,57 @@ TEST_F(IconDocumentTest, OnePassCompositionEqualsTheStepByStepOne) {
   }
 }
 
-TEST_F(IconDocumentTest, SetDrawColorPreparesOpaqueOrTransparentPens) {
-  document.SetDrawColor(0x123456, false);
-  EXPECT_EQ(document.PicImage.pen, 0x123456u);
-  EXPECT_EQ(document.PicMain.fill, 0x123456u);
-  EXPECT_EQ(document.PicIcon.pen, 0x123456u);
-  EXPECT_EQ(document.PicMask.pen, kBlack);
-  for (bool erasing : {false, true}) {
-    document.SetDrawColor(erasing ? 0x123456 : kTransparentColor, erasing);
-    EXPECT_EQ(document.PicImage.pen, kBlack);
-    EXPECT_EQ(document.PicMask.fill, kWhite);
-    EXPECT_EQ(document.PicIcon.pen, kButtonFace);
+TEST_F(IconDocumentTest, RecomposingTheChangedRectangleEqualsTheFullRecomposition) {
+  IconDocument full(Loaded());
+  for (int index = 0; index < 3; ++index) {
+    document.MakeBlank(index);
+    full.MakeBlank(index);
+    const int edge = document.Edge();
+    Random random{777u + index};
+    FillRandomly(document, document.WholeIcon(), random);
+    document.DisplayResults();
+    for (int step = 0; step < 250; ++step) {
+      // Rectangles of every shape, some reaching past the icon and some empty.
+      const int left = random.Below(edge + 4) - 2, top = random.Below(edge + 4) - 2;
+      const int width = step % 5 == 0 ? 1 : random.Below(edge / 2 + 2);
+      const int height = step % 5 == 0 ? 1 : random.Below(edge / 2 + 2);
+      const PixelRect rect{left, top, left + width, top + height};
+      FillRandomly(document, rect, random);
+      document.Recompose(rect);
+      full.PicMask = document.PicMask;
+      full.PicImage = document.PicImage;
+      full.DisplayResults();
+      ASSERT_TRUE(testing::SamePixels(full.PicMainCopy, document.PicMainCopy))
+          << "size " << edge << " step " << step;
+      ASSERT_TRUE(testing::SamePixels(full.PicMain, document.PicMain))
+          << "size " << edge << " step " << step;
+      ASSERT_TRUE(testing::SamePixels(full.PicIcon, document.PicIcon))
+          << "size " << edge << " step " << step;
+    }
   }
+}
+
+TEST_F(IconDocumentTest, RecomposingOneCellLeavesTheRestOfTheViews) {
+  document.MakeBlank(2);
+  const Surface canvas = document.PicMain, back = document.PicMainCopy;
+  document.PicMask.SetPixel(10, 20, kBlack);
+  document.PicImage.SetPixel(10, 20, 0x0000FF);
+  // A mark on the canvas outside the cell stays: only the cell and its grid lines are drawn.
+  document.PicMain.SetPixel(300, 300, 0x123456);
+  document.Recompose({10, 20, 11, 21});
+  EXPECT_EQ(document.PicMain.GetPixel(300, 300), 0x123456u);
+  int changed = 0;
+  for (int y = 0; y < kCanvasSize; ++y)
+    for (int x = 0; x < kCanvasSize; ++x)
+      if (document.PicMain.GetPixel(x, y) != canvas.GetPixel(x, y) && !(x == 300 && y == 300)) {
+        ++changed;
+        EXPECT_TRUE(x > 80 && x < 88 && y > 160 && y < 168) << x << "," << y;
+      }
+  EXPECT_EQ(changed, 7 * 7);
+  EXPECT_EQ(document.PicMainCopy.GetPixel(87, 167), 0x0000FFu);
+  EXPECT_EQ(document.PicMainCopy.GetPixel(88, 167), back.GetPixel(88, 167));
+  EXPECT_EQ(document.PicIcon.GetPixel(10, 20), 0x0000FFu);
+  EXPECT_EQ(document.PicIcon.GetPixel(11, 20), kButtonFace);
 }
 
 }  // namespace

@@ -43,7 +43,7 @@ TEST_F(SelectionCommandsTest, AnInPlaceEditOfAMarkedBlockIsOneStepAtOnceAndStays
   std::swap(document.PicSelImage.Row(0)[0], document.PicSelImage.Row(0)[1]);
   std::swap(document.PicSelMask.Row(0)[0], document.PicSelMask.Row(0)[1]);
   StoreSelectionInPlace(document, selection);
-  RecordSelectionEdit(document, history);
+  history.CommitEdit(document);
   EXPECT_FALSE(history.CanRedo());
   EXPECT_EQ(history.UndoList.size(), 2u);
   EXPECT_TRUE(selection.SelectionMarked);

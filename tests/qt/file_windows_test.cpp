@@ -124,7 +124,7 @@ TEST(MainWindow, DroppedFilesOpenTheFirstAndOtherDataIsIgnored) {
   files.setUrls({QUrl::fromLocalFile(QString::fromStdString(path)),
                  QUrl::fromLocalFile("/nonexistent/other.ico")});
   drop(&files);
-  EXPECT_EQ(window.Form().OpenFilePath, path);
+  EXPECT_EQ(window.Form().CurrentFilePath, path);
   EXPECT_EQ(window.windowTitle(), "Quorvane- soltado.ico");
   EXPECT_EQ(window.Form().Document.Edge(), 16);
   EXPECT_EQ(window.Preview()->geometry(), QRect(448, 30, 16, 16));
