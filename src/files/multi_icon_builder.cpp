@@ -81,6 +81,8 @@ BuilderReadResult ReadBuilderInput(IconFileBytes bytes, SlotImage& image) {
   // mask rows are left behind.
   const auto resource = bytes.subspan(info.image_offset, needed);
   read.data.assign(resource.begin(), resource.end());
+  // The slot's entry says the length it now holds.
+  WriteU32(read.entry.data() + kEntryBytesInResource, static_cast<std::uint32_t>(needed));
   image = std::move(read);
   return BuilderReadResult::kLoaded;
 }

@@ -139,6 +139,8 @@ TEST(MultiIconBuilder, SlackBytesTheSourceEntryCountsAreLeftBehind) {
     SlotImage image;
     ASSERT_EQ(Read(IconFile({*source}), image), BuilderReadResult::kLoaded);
     EXPECT_EQ(image.data.size(), source->resource.size() - 20);
+    // The slot's own entry gives the length it holds.
+    EXPECT_EQ(ReadU32(image.entry.data() + kEntryBytesInResource), image.data.size());
     used[image.slot] = true;
     entries[image.slot] = image.entry;
     data[image.slot] = image.data;
