@@ -51,7 +51,7 @@ struct EllipseRows {
     if (row >= (height - 1) / 2) {
       first = left;  // a middle row
     } else {
-      const double dy = (row + 0.5 - radius_y) / radius_y;
+      const double dy = (static_cast<double>(row) + 0.5 - radius_y) / radius_y;
       const double half = radius_x * std::sqrt(std::max(0.0, 1.0 - dy * dy));
       constexpr double kTolerance = 1e-9;
       const double from_edge = std::ceil(radius_x - half - 0.5 - kTolerance);

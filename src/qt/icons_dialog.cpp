@@ -77,11 +77,12 @@ IconsDialog::IconsDialog(QWidget* parent, FrmIcons& form) : QDialog(parent), for
   connect(this, &QDialog::rejected, this, [this] { form_.Form_Unload(); });
 
   Sync();
-  placement_ = new DialogPlacement(this, kOuterSize, kMinClient, [this](const QMargins& frame) {
-    const QSize client = ClientForOuterSize(kOuterSize, frame, kMinClient);
-    LayOutUnderGrid(client.height());
-    return client;
-  });
+  placement_ =
+      new DialogPlacement(this, kOuterSize, kMinClient, [this](const QMargins& window_frame) {
+        const QSize client = ClientForOuterSize(kOuterSize, window_frame, kMinClient);
+        LayOutUnderGrid(client.height());
+        return client;
+      });
 }
 
 void IconsDialog::LayOutUnderGrid(int client_height) {

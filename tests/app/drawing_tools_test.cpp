@@ -33,6 +33,8 @@ class DrawingTools : public ::testing::Test {
   int Zoom() const { return form.Document.ZoomFactor; }
   // The canvas point at the centre of icon pixel p.
   double At(int p) const { return p * Zoom() + Zoom() / 2.0; }
+  // The same point on the canvas's own whole-pixel grid.
+  int CanvasAt(int p) const { return p * Zoom() + Zoom() / 2; }
 
   void Click(int button, int px, int py) {
     form.PicMain_MouseMove(0, 0, At(px), At(py));
@@ -376,7 +378,7 @@ TEST_F(DrawingTools, RubberBandsInvertTheCanvasUntilRelease) {
   // Only the band from the first cell's centre to the pointer's cell centre is inverted.
   Surface expected = clean;
   expected.draw_mode = DrawMode::kInvert;
-  expected.Line(At(1), At(1), At(10), At(12));
+  expected.Line(CanvasAt(1), CanvasAt(1), CanvasAt(10), CanvasAt(12));
   EXPECT_TRUE(SamePixels(expected, form.Document.PicMain));
   EXPECT_EQ(All(), Blank());  // the planes wait for the release
   form.PicMain_MouseUp(L, 0, At(10), At(12));

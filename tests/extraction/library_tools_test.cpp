@@ -101,7 +101,9 @@ void TrimToBitmapSize(Bytes& image) {
     return std::uint32_t(image[at] | (image[at + 1] << 8) | (image[at + 2] << 16) |
                          (image[at + 3] << 24));
   };
-  const std::size_t width = u32(4), height = u32(8) / 2, bits = image[14] | (image[15] << 8);
+  // The test images are at most 256 pixels wide.
+  const int width = static_cast<int>(u32(4)), bits = image[14] | (image[15] << 8);
+  const std::size_t height = u32(8) / 2;
   std::size_t palette = bits <= 8 ? (u32(32) ? u32(32) : 1u << bits) : 0;
   const std::size_t size = 40 + 4 * palette + testing::PaddedRow(width, bits) * height +
                            testing::PaddedRow(width, 1) * height;

@@ -250,7 +250,7 @@ TEST(DecodeTest, ThirtyTwoBitsTakeTheirAlphaAndIgnoreTheMask) {
 // A favicon whose 32 x 32 image is stored without mask rows (its entry's length ends with
 // the colour rows) and is followed by another image: those bytes are not its mask.
 TEST(DecodeTest, ThirtyTwoBitImageWithoutMaskRowsLeavesTheNextImageAlone) {
-  for (const std::uint8_t alpha : {0xFF, 0x00}) {
+  for (const std::uint8_t alpha : {std::uint8_t{0xFF}, std::uint8_t{0x00}}) {
     const Bytes file =
         IconFile({testing::ThirtyTwoBit(alpha, 0, false, 32), UniformImage(16, 1, 0xFF, 0xFF)});
     ASSERT_EQ(file[6 + 8] | file[6 + 9] << 8, 40 + 4096);

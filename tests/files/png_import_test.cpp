@@ -172,7 +172,8 @@ Bytes WithChunkAfterHeader(const Bytes& png, const char* type, std::uint32_t dec
     chunk.push_back(static_cast<std::uint8_t>(declared_length >> (8 * i)));
   chunk.insert(chunk.end(), type, type + 4);
   chunk.insert(chunk.end(), data.begin(), data.end());
-  const std::uint32_t crc = static_cast<std::uint32_t>(crc32(0, chunk.data() + 4, 4 + data.size()));
+  const std::uint32_t crc =
+      static_cast<std::uint32_t>(crc32(0, chunk.data() + 4, static_cast<uInt>(4 + data.size())));
   for (int i = 3; i >= 0; --i) chunk.push_back(static_cast<std::uint8_t>(crc >> (8 * i)));
   Bytes out = png;
   out.insert(out.begin() + 33, chunk.begin(), chunk.end());

@@ -24,8 +24,8 @@ TEST(FrmGrad, LoadDrawsBothPreviewsAndExpectsACancel) {
     EXPECT_EQ(d.form.PicLinearTop, top);
     EXPECT_EQ(d.form.PicSphericalLeft, left + 95);
     EXPECT_EQ(d.form.PicSphericalTop, top);
-    EXPECT_EQ(d.form.SphereX, size / 2.0f);
-    EXPECT_EQ(d.form.SphereY, size / 2.0f);
+    EXPECT_EQ(d.form.SphereX, static_cast<float>(size) / 2.0f);
+    EXPECT_EQ(d.form.SphereY, static_cast<float>(size) / 2.0f);
     EXPECT_TRUE(d.form.DialogCancelled);
     EXPECT_EQ(d.form.LblAngle, "000");
     EXPECT_EQ(d.form.OptGradType, 0);

@@ -144,14 +144,14 @@ TEST(PasteDialog, ShowsItsTextsAtTheirPlacesAndEndsThroughTheForm) {
   const QFontMetrics metrics(dialog.font());
   EXPECT_LE(FrmPaste::kTextLeft + metrics.horizontalAdvance(FrmPaste::kText), dialog.width() - 4);
   for (int i = 0; i < 2; ++i) {
-    QRadioButton* option = dialog.Option(i);
-    const int indicator = option->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth);
-    const int spacing = option->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing);
-    EXPECT_LE(indicator + spacing + QFontMetrics(option->font()).horizontalAdvance(option->text()),
-              option->width())
+    QRadioButton* button = dialog.Option(i);
+    const int indicator = button->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth);
+    const int spacing = button->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing);
+    EXPECT_LE(indicator + spacing + QFontMetrics(button->font()).horizontalAdvance(button->text()),
+              button->width())
         << i;
-    EXPECT_LE(option->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorHeight), option->height());
-    EXPECT_LE(QFontMetrics(option->font()).height(), option->height() + 1);
+    EXPECT_LE(button->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorHeight), button->height());
+    EXPECT_LE(QFontMetrics(button->font()).height(), button->height() + 1);
   }
   EXPECT_LE(metrics.horizontalAdvance(frame->title()), frame->width() - 16);
 
