@@ -173,6 +173,9 @@ class FrmBrindlex {
 
   // One user action's edit of the planes, committed: one undo step, the icon changed.
   void CommitEdit();
+  // An edit that may have changed any pixel of the icon: every view recomposed, then
+  // committed.
+  void CommitWholeIconEdit();
   // Runs edit(mask, image, on_selection) on the floating selection, the marked one (written
   // back into the icon at once) or the whole icon, shows the result and commits it, except on
   // a floating selection, which is committed when it is dropped.

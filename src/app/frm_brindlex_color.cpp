@@ -50,8 +50,7 @@ void FrmBrindlex::AdjustColors() {
   if (!dialog.ColAdjAccepted) return;
   dialog.ColAdjAccepted = false;
   WriteAdjustedColors(Document.PixelWork, edge, Document.PicImage);
-  Document.DisplayResults();
-  CommitEdit();
+  CommitWholeIconEdit();
 }
 
 void FrmBrindlex::ApplyGradientFill() {
@@ -67,8 +66,7 @@ void FrmBrindlex::ApplyGradientFill() {
       if (Document.PicMask.GetPixel(x, y) == kWhite)
         Document.PicImage.SetPixel(x, y, Document.PicLoad.GetPixel(x, y));
   Document.PicMask.Box(0, 0, last, last, true, kBlack);
-  Document.DisplayResults();
-  CommitEdit();
+  CommitWholeIconEdit();
 }
 
 }  // namespace brindlex

@@ -5,6 +5,11 @@ namespace brindlex {
 
 void FrmBrindlex::CommitEdit() { History.CommitEdit(Document); }
 
+void FrmBrindlex::CommitWholeIconEdit() {
+  Document.DisplayResults();
+  CommitEdit();
+}
+
 void FrmBrindlex::EditSelectionOrIcon(const std::function<void(Surface&, Surface&, bool)>& edit) {
   if (Selection.SelectionFloating) {
     edit(Document.PicSelMask, Document.PicSelImage, true);
@@ -17,8 +22,7 @@ void FrmBrindlex::EditSelectionOrIcon(const std::function<void(Surface&, Surface
     CommitEdit();
   } else {
     edit(Document.PicMask, Document.PicImage, false);
-    Document.DisplayResults();
-    CommitEdit();
+    CommitWholeIconEdit();
   }
 }
 

@@ -34,8 +34,7 @@ void FrmBrindlex::AddTextToIcon() {
 void FrmBrindlex::MakeButton() {
   if (Selection.Exists()) DropSelection(Document, Selection, History);
   brindlex::MakeButton(Document.PicMask, Document.PicImage, [this] { ui_.RepaintCanvas(); });
-  Document.DisplayResults();
-  CommitEdit();
+  CommitWholeIconEdit();
 }
 
 void FrmBrindlex::CaptureScreen() {
@@ -56,8 +55,7 @@ void FrmBrindlex::CaptureScreen() {
   ui_.SetMainWindowVisible(true);
   // A capture window that could not be shown captured nothing.
   if (!snap.Captured) return;
-  Document.DisplayResults();
-  CommitEdit();
+  CommitWholeIconEdit();
 }
 
 }  // namespace brindlex
