@@ -7,6 +7,17 @@
 namespace brindlex {
 namespace {
 
+// Widens icon pixels left..right-1 of one row to canvas width: each becomes zoom entries of
+// wide_mask and wide_image, from canvas column left * zoom on.
+void WidenIconRow(const Color* mask, const Color* image, int left, int right, int zoom,
+                  Color* wide_mask, Color* wide_image) {
+  for (int px = left, x = left * zoom; px < right; ++px)
+    for (int i = 0; i < zoom; ++i, ++x) {
+      wide_mask[x] = mask[px];
+      wide_image[x] = image[px];
+    }
+}
+
 // canvas = (empty AND mask) XOR image, every icon pixel a zoom x zoom block: the result of
 // stretching both planes over the empty cells with AND and XOR. Each icon row is widened to
 // canvas width once and then combined with whole canvas rows.
@@ -19,13 +30,7 @@ void ComposeBlocks(int zoom, const Surface& mask_plane, const Surface& image_pla
   const int edge = kCanvasImageSize / zoom;
   Color wide_mask[kCanvasImageSize], wide_image[kCanvasImageSize];
   for (int py = 0; py < edge; ++py) {
-    const Color* mask = mask_plane.Row(py);
-    const Color* image = image_plane.Row(py);
-    for (int px = 0, x = 0; px < edge; ++px)
-      for (int i = 0; i < zoom; ++i, ++x) {
-        wide_mask[x] = mask[px];
-        wide_image[x] = image[px];
-      }
+    WidenIconRow(mask_plane.Row(py), image_plane.Row(py), 0, edge, zoom, wide_mask, wide_image);
     for (int y = py * zoom; y < (py + 1) * zoom; ++y) {
       const Color* __restrict from = empty.Row(y);
       Color* __restrict to = canvas.Row(y);
@@ -178,13 +183,8 @@ void IconDocument::RecomposeCells(const PixelRect& cells) {
   const Color* line = resources_.GridLineH.Row(0);
   Color wide_mask[kCanvasImageSize], wide_image[kCanvasImageSize];
   for (int py = cells.top; py < cells.bottom; ++py) {
-    const Color* mask = PicMask.Row(py);
-    const Color* image = PicImage.Row(py);
-    for (int px = cells.left, x = x0; px < cells.right; ++px)
-      for (int i = 0; i < zoom; ++i, ++x) {
-        wide_mask[x] = mask[px];
-        wide_image[x] = image[px];
-      }
+    WidenIconRow(PicMask.Row(py), PicImage.Row(py), cells.left, cells.right, zoom, wide_mask,
+                 wide_image);
     for (int y = py * zoom; y < (py + 1) * zoom; ++y) {
       const Color* __restrict empty = empty_cells_.Row(y);
       Color* __restrict back = PicMainCopy.Row(y);
