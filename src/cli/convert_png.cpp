@@ -11,7 +11,7 @@
 namespace brindlex {
 
 int ConvertPngToIcon(const std::string& input, const std::string& output, std::ostream& err) {
-  if (!HasExtension(output, ".ico"))
+  if (!IsIconOutput(output))
     return UsageError(err, "a PNG picture converts to an .ico file only: " + output);
 
   std::vector<std::uint8_t> bytes;

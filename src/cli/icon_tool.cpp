@@ -1,6 +1,9 @@
 #include "cli/icon_tool.h"
 
+#include <unistd.h>
+
 #include "cli/export_commands.h"
+#include "cli/standard_streams.h"
 #include "cli/tool_arguments.h"
 #include "cli/tool_commands.h"
 #include "cli/tool_support.h"
@@ -71,14 +74,30 @@ constexpr const char* kUsage =
     "Exit status: 0 on success; 1 when a file cannot be read, decoded or written, or the\n"
     "normal output cannot be written; 2 for a command line that is not understood.\n";
 
-// Runs the command of `words` (the command first, then its files).
-int RunCommand(const std::vector<std::string>& words, const std::optional<std::string>& hot_spot,
-               std::ostream& out, std::ostream& err) {
+// extract in its three forms: one icon as the dialog takes it, one --group, or --all.
+int RunExtract(const std::vector<std::string>& files, const ToolArguments& arguments,
+               std::ostream& err) {
+  if (arguments.all_folder) {
+    if (arguments.group) return UsageError(err, "--all writes every group; --group is not needed");
+    if (files.empty()) return UsageError(err, "extract --all: no file given");
+    return ExtractAllCommand(files, *arguments.all_folder, err);
+  }
+  if (files.size() != 3)
+    return UsageError(err, "extract takes a file, an icon number and an output file");
+  return ExtractCommand(files[0], files[1], files[2], arguments.group, err);
+}
+
+// Runs the command of the words (the command first, then its files).
+int RunCommand(const ToolArguments& arguments, std::ostream& out, std::ostream& err) {
+  const std::vector<std::string>& words = arguments.words;
+  const std::optional<std::string>& hot_spot = arguments.hot_spot;
   if (words.empty()) return UsageError(err, "no command given");
   const std::string& command = words[0];
   const std::vector<std::string> files(words.begin() + 1, words.end());
   if (hot_spot && command != "convert")
     return UsageError(err, "--hotspot applies to convert to a .cur file only");
+  if ((arguments.group || arguments.all_folder) && command != "extract")
+    return UsageError(err, "--group and --all apply to extract only");
   if (command == "help") {
     out << kUsage;
     return kToolSuccess;
@@ -99,17 +118,14 @@ int RunCommand(const std::vector<std::string>& words, const std::optional<std::s
     if (files.empty()) return UsageError(err, "count: no file given");
     return CountCommand(files, out, err);
   }
-  if (command == "extract") {
-    if (files.size() != 3)
-      return UsageError(err, "extract takes a file, an icon number and an output file");
-    return ExtractCommand(files[0], files[1], files[2], err);
-  }
+  if (command == "extract") return RunExtract(files, arguments, err);
   return UsageError(err, "unknown command '" + command + "'");
 }
 
 }  // namespace
 
 int RunIconTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  const StandardStreams streams(out, STDIN_FILENO);
   ToolArguments arguments;
   if (!SplitArguments(args, arguments, err)) return kToolUsageError;
   if (arguments.help) {
@@ -120,7 +136,7 @@ int RunIconTool(const std::vector<std::string>& args, std::ostream& out, std::os
     out << kVersionLine;
     return kToolSuccess;
   }
-  return RunCommand(arguments.words, arguments.hot_spot, out, err);
+  return RunCommand(arguments, out, err);
 }
 
 }  // namespace brindlex

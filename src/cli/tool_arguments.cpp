@@ -8,9 +8,15 @@ namespace brindlex {
 namespace {
 
 constexpr const char* kHotSpot = "--hotspot";
+constexpr const char* kAll = "--all";
 
 bool IsOption(const std::string& arg) {
   return arg.size() > 1 && arg[0] == '-' && !std::isdigit(static_cast<unsigned char>(arg[1]));
+}
+
+// Whether `arg` is the option `name` written as "NAME VALUE" or "NAME=VALUE".
+bool IsValueOption(const std::string& arg, const std::string& name) {
+  return arg == name || arg.rfind(name + "=", 0) == 0;
 }
 
 }  // namespace
@@ -18,13 +24,23 @@ bool IsOption(const std::string& arg) {
 bool SplitArguments(const std::vector<std::string>& args, ToolArguments& parsed,
                     std::ostream& err) {
   parsed = ToolArguments();
-  const std::string hot_spot_equals = std::string(kHotSpot) + "=";
   auto refuse = [&err](const std::string& what) {
     UsageError(err, what);
     return false;
   };
   bool options_ended = false;
-  for (std::size_t i = 0; i < args.size(); ++i) {
+  // Takes the value of the option at args[i] (the next argument, or what follows "=") into
+  // `slot`; false after a usage error.
+  std::size_t i = 0;
+  auto take_value = [&](const std::string& name, const std::string& value_name,
+                        std::optional<std::string>& slot) {
+    const std::string& arg = args[i];
+    if (slot) return refuse(name + " is given twice");
+    if (arg == name && i + 1 == args.size()) return refuse(name + " needs its value " + value_name);
+    slot = arg == name ? args[++i] : arg.substr(name.size() + 1);
+    return true;
+  };
+  for (; i < args.size(); ++i) {
     const std::string& arg = args[i];
     if (options_ended || !IsOption(arg)) {
       parsed.words.push_back(arg);
@@ -34,10 +50,12 @@ bool SplitArguments(const std::vector<std::string>& args, ToolArguments& parsed,
       parsed.help = true;
     } else if (arg == "--version") {
       parsed.version = true;
-    } else if (arg == kHotSpot || arg.rfind(hot_spot_equals, 0) == 0) {
-      if (parsed.hot_spot) return refuse("--hotspot is given twice");
-      if (arg == kHotSpot && i + 1 == args.size()) return refuse("--hotspot needs its value X,Y");
-      parsed.hot_spot = arg == kHotSpot ? args[++i] : arg.substr(hot_spot_equals.size());
+    } else if (IsValueOption(arg, kHotSpot)) {
+      if (!take_value(kHotSpot, "X,Y", parsed.hot_spot)) return false;
+    } else if (arg == "--group") {
+      parsed.group = true;
+    } else if (IsValueOption(arg, kAll)) {
+      if (!take_value(kAll, "DIR", parsed.all_folder)) return false;
     } else {
       return refuse("unknown option '" + arg + "'");
     }

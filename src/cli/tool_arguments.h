@@ -14,13 +14,16 @@ namespace brindlex {
 
 struct ToolArguments {
   std::vector<std::string> words;
-  bool help = false;                    // --help or -h
-  bool version = false;                 // --version
-  std::optional<std::string> hot_spot;  // --hotspot X,Y or --hotspot=X,Y
+  bool help = false;                      // --help or -h
+  bool version = false;                   // --version
+  std::optional<std::string> hot_spot;    // --hotspot X,Y or --hotspot=X,Y
+  bool group = false;                     // --group
+  std::optional<std::string> all_folder;  // --all DIR or --all=DIR
 };
 
-// Splits `args` (without the program name). An unknown option, --hotspot without its value
-// or given twice, is a usage error: printed on `err`, and the result is false.
+// Splits `args` (without the program name). An unknown option, an option that takes a value
+// (--hotspot, --all) without it or given twice, is a usage error: printed on `err`, and the
+// result is false.
 bool SplitArguments(const std::vector<std::string>& args, ToolArguments& parsed, std::ostream& err);
 
 }  // namespace brindlex

@@ -35,8 +35,7 @@ int BuildCommand(const std::string& output, const std::vector<std::string>& inpu
                  std::ostream& err) {
   if (inputs.size() < 2)
     return UsageError(err, "build takes an output file and two inputs or more");
-  if (!HasExtension(output, ".ico"))
-    return UsageError(err, "the output must be an .ico file: " + output);
+  if (!IsIconOutput(output)) return UsageError(err, "the output must be an .ico file: " + output);
 
   // The slots fill as the builder window fills them: each input into the slot of its size
   // and depth, a later one replacing an earlier one of the same.

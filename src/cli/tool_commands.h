@@ -18,8 +18,11 @@ int ConvertCommand(const std::string& input, const std::string& output,
 
 // count FILE...
 int CountCommand(const std::vector<std::string>& files, std::ostream& out, std::ostream& err);
-// extract FILE INDEX OUT
+// extract FILE INDEX OUT, and with `group` (--group) the icon as the file stores it.
 int ExtractCommand(const std::string& input, const std::string& index_text,
-                   const std::string& output, std::ostream& err);
+                   const std::string& output, bool group, std::ostream& err);
+// extract FILE... --all DIR
+int ExtractAllCommand(const std::vector<std::string>& files, const std::string& folder,
+                      std::ostream& err);
 
 }  // namespace brindlex

@@ -21,7 +21,7 @@ int ConvertCommand(const std::string& input, const std::string& output,
   if (HasExtension(output, ".png")) return ConvertIconToPng(source, output, err);
   // The bitmap and cursor exports.
   if (IsExportOutput(output)) return ConvertExport(source, output, hot_spot, err);
-  if (!HasExtension(output, ".ico"))
+  if (!IsIconOutput(output))
     return UsageError(err, "the output must be an .ico, .png, .bmp or .cur file: " + output);
 
   OpenedImage image;

@@ -8,7 +8,7 @@
 #include <climits>
 
 #include "app/file_messages.h"
-#include "files/atomic_file.h"
+#include "cli/standard_streams.h"
 #include "files/color_depth.h"
 #include "files/decode_surfaces.h"
 #include "files/file_bytes.h"
@@ -31,6 +31,10 @@ bool HasExtension(const std::string& path, const std::string& extension) {
   std::transform(tail.begin(), tail.end(), tail.begin(),
                  [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
   return tail == extension;
+}
+
+bool IsIconOutput(const std::string& output) {
+  return HasExtension(output, ".ico") || IsStandardStream(output);
 }
 
 bool IsSameFile(const std::string& first, const std::string& second) {
@@ -67,7 +71,10 @@ ImageInput ParseInput(const std::string& arg) {
 bool ReadInput(const std::string& path, std::size_t max_bytes, std::vector<std::uint8_t>& bytes,
                std::ostream& err) {
   std::string error;
-  switch (ReadWholeFile(path, max_bytes, bytes, &error)) {
+  const FileReadResult result = IsStandardStream(path)
+                                    ? ReadStandardInput(max_bytes, bytes, &error)
+                                    : ReadWholeFile(path, max_bytes, bytes, &error);
+  switch (result) {
     case FileReadResult::kRead:
       return true;
     case FileReadResult::kTooLarge:
@@ -90,8 +97,12 @@ bool ReadIcon(const std::string& path, std::vector<std::uint8_t>& bytes, std::os
 }
 
 bool OpenIconLibrary(IconLibrary& library, const std::string& path, std::ostream& err) {
-  std::string error;
-  if (!library.Open(path, &error)) {
+  if (IsStandardStream(path)) {
+    // Standard input cannot be read by parts: it is held whole.
+    std::vector<std::uint8_t> bytes;
+    if (!ReadInput(path, kMaxLibraryBytesInMemory, bytes, err)) return false;
+    library.OpenOwned(std::move(bytes));
+  } else if (std::string error; !library.Open(path, &error)) {
     Failure(err, path, "cannot read: " + error);
     return false;
   }
@@ -145,9 +156,10 @@ bool OpenIconImage(const ImageInput& input, OpenedImage& image, std::ostream& er
 }
 
 int WriteOutputFile(const std::string& output, const std::vector<std::uint8_t>& bytes,
-                    std::ostream& err) {
+                    std::ostream& err, DiskFlush flush) {
   std::string error;
-  if (!WriteFileAtomically(output, bytes, &error))
+  if (IsStandardStream(output) ? !WriteStandardOutput(bytes, &error)
+                               : !WriteFileAtomically(output, bytes, &error, flush))
     return Failure(err, output, "cannot write: " + error);
   return kToolSuccess;
 }

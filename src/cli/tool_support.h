@@ -11,6 +11,7 @@
 
 #include "cli/tool_lines.h"
 #include "extraction/icon_library.h"
+#include "files/atomic_file.h"
 #include "files/multi_image_state.h"
 #include "pixels/surface.h"
 
@@ -19,6 +20,8 @@ namespace brindlex {
 bool FileExists(const std::string& path);
 // Whether the path ends in the extension (".ico", ...), letter case ignored.
 bool HasExtension(const std::string& path, const std::string& extension);
+// Whether an output takes an icon file: a name ending in ".ico", or "-" (standard output).
+bool IsIconOutput(const std::string& output);
 // Whether both paths name one existing file, whatever the names (symbolic links, other hard
 // links, "./" and ".."): the same device and inode.
 bool IsSameFile(const std::string& first, const std::string& second);
@@ -40,14 +43,16 @@ struct ImageInput {
 // gives the index.
 ImageInput ParseInput(const std::string& arg);
 
-// Reads the whole input file, of at most `max_bytes`. When it cannot be read, prints why
-// ("cannot read: REASON", or that the file is too large) and returns false.
+// Reads the whole input file, of at most `max_bytes`; "-" reads standard input. When it
+// cannot be read, prints why ("cannot read: REASON", or that the file is too large) and
+// returns false.
 bool ReadInput(const std::string& path, std::size_t max_bytes, std::vector<std::uint8_t>& bytes,
                std::ostream& err);
 // Reads the file and checks that it is an icon, reporting why not.
 bool ReadIcon(const std::string& path, std::vector<std::uint8_t>& bytes, std::ostream& err);
 // Opens a program, library, animated cursor or icon file for the extraction's reading,
-// reporting a file that cannot be read or is too large for its kind.
+// reporting a file that cannot be read or is too large for its kind. "-" reads standard
+// input whole, of at most kMaxLibraryBytesInMemory.
 bool OpenIconLibrary(IconLibrary& library, const std::string& path, std::ostream& err);
 
 // One image opened as the editor opens it, and where it came from: `state` has the pick and
@@ -61,10 +66,11 @@ struct OpenedImage {
 // returns false.
 bool OpenIconImage(const ImageInput& input, OpenedImage& image, std::ostream& err);
 
-// Writes the bytes to the output file, replacing it only once they are all written.
+// Writes the bytes to the output file, replacing it only once they are all written (see
+// WriteFileAtomically for `flush`); "-" writes them to standard output.
 // Returns kToolSuccess, or reports the failure and returns kToolFailure.
 int WriteOutputFile(const std::string& output, const std::vector<std::uint8_t>& bytes,
-                    std::ostream& err);
+                    std::ostream& err, DiskFlush flush = DiskFlush::kEachFile);
 // Saves the planes to an icon file as the editor's Save does for a document of one image:
 // one image at the smallest colour depth that holds its colours. Returns an exit status as
 // WriteOutputFile does.

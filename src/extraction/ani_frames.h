@@ -30,6 +30,8 @@ class AniFrames {
   bool LoadStep(LibraryBytes& bytes, int step, Surface& mask, Surface& color);
 
   std::size_t FrameCount() const { return frames_.size(); }
+  // Where each frame's container lies in the file, in the file's order.
+  const std::vector<ResourceSpan>& Frames() const { return frames_; }
   std::size_t StepCount() const { return has_sequence_ ? sequence_.size() : frames_.size(); }
 
  private:

@@ -18,6 +18,11 @@ void IconLibrary::Open(std::span<const std::uint8_t> bytes) {
   Recognise();
 }
 
+void IconLibrary::OpenOwned(std::vector<std::uint8_t> bytes) {
+  owned_ = std::move(bytes);
+  Open(std::span<const std::uint8_t>(owned_));
+}
+
 void IconLibrary::Recognise() {
   kind_ = IconLibraryKind::kNone;
   icon_count_ = 0;
@@ -45,9 +50,8 @@ void IconLibrary::Recognise() {
     return;
   }
   std::uint8_t header[kIconHeaderBytes];
-  if (bytes.Read(0, sizeof header, header) && ReadU16(header + kHeaderReserved) == 0 &&
-      (ReadU16(header + kHeaderType) == 1 || ReadU16(header + kHeaderType) == 2) &&
-      ReadI16(header + kHeaderCount) > 0) {
+  int type = 0;
+  if (bytes.Read(0, sizeof header, header) && IsIconContainer(header, type)) {
     kind_ = IconLibraryKind::kIconFile;
     icon_count_ = 1;
   }
@@ -74,6 +78,46 @@ bool IconLibrary::LoadIcon(int icon, int step, Surface& mask, Surface& color) {
     default:
       return false;
   }
+}
+
+int IconLibrary::GroupCount() const {
+  switch (kind_) {
+    case IconLibraryKind::kPe:
+    case IconLibraryKind::kNe:
+      return icon_count_;
+    case IconLibraryKind::kAnimatedCursor:
+      return static_cast<int>(ani_.FrameCount());
+    case IconLibraryKind::kIconFile:
+      return 1;
+    case IconLibraryKind::kNone:
+      break;
+  }
+  return 0;
+}
+
+bool IconLibrary::ReadGroupFile(int index, IconGroupFile& file) {
+  file = IconGroupFile();
+  if (index < 0 || index >= GroupCount()) return false;
+  ResourceSpan container{0, bytes_->Size()};
+  switch (kind_) {
+    case IconLibraryKind::kPe:
+      return BuildIconGroupFile(*bytes_, pe_, index, file);
+    case IconLibraryKind::kNe:
+      return BuildIconGroupFile(*bytes_, ne_, index, file);
+    case IconLibraryKind::kAnimatedCursor:
+      container = ani_.Frames()[static_cast<std::size_t>(index)];
+      break;
+    case IconLibraryKind::kIconFile:
+    case IconLibraryKind::kNone:
+      break;
+  }
+  // A whole container, taken as it is.
+  int type = 0;
+  if (!bytes_->ReadVector(container.offset, container.size, file.bytes) ||
+      !IsIconContainer(file.bytes, type))
+    return false;
+  file.cursor = type == 2;
+  return true;
 }
 
 }  // namespace brindlex

@@ -7,11 +7,14 @@
 //  - an icon or cursor file: one icon.
 // Anything else holds no icons. Icon n is drawn as its large image scaled to 32 x 32.
 
+#include <cstddef>
 #include <memory>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "extraction/ani_frames.h"
+#include "extraction/icon_group_file.h"
 #include "extraction/icon_library_bytes.h"
 #include "extraction/ne_resources.h"
 #include "extraction/pe_resources.h"
@@ -21,6 +24,12 @@ namespace brindlex {
 
 enum class IconLibraryKind { kNone, kPe, kNe, kAnimatedCursor, kIconFile };
 
+// The most bytes taken from a source that cannot be read by parts, such as standard input,
+// for any kind of file: such a source is held in memory whole. Programs and libraries are
+// the largest files read (the largest of a Windows system are some tens of MiB); a file
+// read by parts has no limit.
+constexpr std::size_t kMaxLibraryBytesInMemory = 256u << 20;
+
 class IconLibrary {
  public:
   // Reads the file's headers and resource directory (or chunk list); the file stays open
@@ -29,6 +38,8 @@ class IconLibrary {
   bool Open(const std::string& path, std::string* error = nullptr);
   // The same over bytes in memory, which must outlive the object.
   void Open(std::span<const std::uint8_t> bytes);
+  // The same over bytes the object keeps (read from standard input, for example).
+  void OpenOwned(std::vector<std::uint8_t> bytes);
 
   IconLibraryKind Kind() const { return kind_; }
   // Whether the file holds no icons only for its length: it is no program or library, and it
@@ -46,10 +57,20 @@ class IconLibrary {
   // untouched.
   bool LoadIcon(int icon, int step, Surface& mask, Surface& color);
 
+  // The number of icons the file stores, each of which can be written out whole: the groups
+  // of a PE or NE file, the frames of an animated cursor (in the file's order, whatever the
+  // steps), 1 for an icon or cursor file.
+  int GroupCount() const;
+  // Writes out icon `index` of those as the file stores it: a group as BuildIconGroupFile
+  // makes it, a frame's own container, the whole icon or cursor file unchanged. False when
+  // there is no such icon or it cannot be read (a frame that is no icon or cursor container).
+  bool ReadGroupFile(int index, IconGroupFile& file);
+
  private:
   void Recognise();
 
   std::unique_ptr<LibraryBytes> bytes_;
+  std::vector<std::uint8_t> owned_;
   IconLibraryKind kind_ = IconLibraryKind::kNone;
   int icon_count_ = 0;
   bool too_large_ = false;

@@ -126,13 +126,22 @@ bool DecodeLargeImage(std::span<const std::uint8_t> image, Surface& mask, Surfac
   return DecodeScaled(container, 0, mask, color);
 }
 
-bool LoadContainerIcon(std::span<const std::uint8_t> container, Surface& mask, Surface& color) {
+bool IsIconContainer(std::span<const std::uint8_t> container, int& type) {
   if (container.size() < kIconHeaderBytes) return false;
   const std::uint8_t* header = container.data();
-  const int type = ReadU16(header + kHeaderType);
-  const int count = ReadI16(header + kHeaderCount);
-  if (ReadU16(header + kHeaderReserved) != 0 || (type != 1 && type != 2) || count <= 0)
+  const int stored_type = ReadU16(header + kHeaderType);
+  if (ReadU16(header + kHeaderReserved) != 0 || (stored_type != 1 && stored_type != 2) ||
+      ReadI16(header + kHeaderCount) <= 0)
     return false;
+  type = stored_type;
+  return true;
+}
+
+bool LoadContainerIcon(std::span<const std::uint8_t> container, Surface& mask, Surface& color) {
+  int type = 0;
+  if (!IsIconContainer(container, type)) return false;
+  const std::uint8_t* header = container.data();
+  const int count = ReadI16(header + kHeaderCount);
   // A cursor's entry holds the hot spot where an icon's holds planes and depth: the depth
   // is taken from each image's own header.
   std::vector<IconCandidate> candidates;
@@ -149,15 +158,20 @@ bool LoadContainerIcon(std::span<const std::uint8_t> container, Surface& mask, S
   return chosen >= 0 && DecodeScaled(container, indices[chosen], mask, color);
 }
 
-bool LoadGroupIcon(LibraryBytes& bytes, GroupIconResources& resources, int index, Surface& mask,
-                   Surface& color) {
+bool ReadGroupDirectory(LibraryBytes& bytes, const GroupIconResources& resources, int index,
+                        std::vector<std::uint8_t>& group, std::vector<GroupIconEntry>& entries) {
   const std::vector<ResourceSpan>& groups = resources.Groups();
   if (index < 0 || index >= static_cast<int>(groups.size())) return false;
+  return bytes.ReadVector(groups[index].offset, std::min(groups[index].size, kMaxGroupBytes),
+                          group) &&
+         ParseGroupIconDirectory(group, entries);
+}
+
+bool LoadGroupIcon(LibraryBytes& bytes, GroupIconResources& resources, int index, Surface& mask,
+                   Surface& color) {
   std::vector<std::uint8_t> group;
-  if (!bytes.ReadVector(groups[index].offset, std::min(groups[index].size, kMaxGroupBytes), group))
-    return false;
   std::vector<GroupIconEntry> entries;
-  if (!ParseGroupIconDirectory(group, entries)) return false;
+  if (!ReadGroupDirectory(bytes, resources, index, group, entries)) return false;
   std::vector<IconCandidate> candidates;
   for (const GroupIconEntry& entry : entries) candidates.push_back(entry.image);
   const int chosen = ChooseLargeIcon(candidates);

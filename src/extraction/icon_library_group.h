@@ -49,6 +49,10 @@ struct GroupIconEntry {
 bool ParseGroupIconDirectory(std::span<const std::uint8_t> group,
                              std::vector<GroupIconEntry>& entries);
 
+// Whether the bytes start as an icon or cursor container does: reserved word 0, type 1 (icon)
+// or 2 (cursor), and a positive image count. Sets `type` when they do.
+bool IsIconContainer(std::span<const std::uint8_t> container, int& type);
+
 // The group resources of one program or library file, in the order they are counted, and
 // the lookup of an image resource by its number.
 class GroupIconResources {
@@ -58,6 +62,12 @@ class GroupIconResources {
   // The image resource with number `id`; False when there is none or it is damaged.
   virtual bool FindIcon(LibraryBytes& bytes, std::uint16_t id, ResourceSpan& span) = 0;
 };
+
+// Reads the directory of group `index`: its bytes, at most as many as the longest directory
+// there can be, and its entries. False when there is no such group or its directory cannot
+// be read or parsed.
+bool ReadGroupDirectory(LibraryBytes& bytes, const GroupIconResources& resources, int index,
+                        std::vector<std::uint8_t>& group, std::vector<GroupIconEntry>& entries);
 
 // Decodes the large image of group `index` into 32 x 32 planes (mask white transparent and
 // black opaque, colour), scaled by nearest neighbour from its own size. False on any fault;

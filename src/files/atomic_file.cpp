@@ -143,7 +143,7 @@ void SyncFolder(const std::string& folder) {
 // it over the target, then flushes the folder. Returns 0 or the errno of the failure; `refused`
 // tells that the folder would not take the temporary file or the rename, with the target untouched.
 int WriteThroughTemporary(const std::string& target, const struct stat* existing,
-                          std::span<const std::uint8_t> bytes, bool& refused) {
+                          std::span<const std::uint8_t> bytes, DiskFlush flush, bool& refused) {
   refused = false;
   std::string temp_path;
   const int fd = CreateUniqueFile(target, temp_path);
@@ -159,7 +159,7 @@ int WriteThroughTemporary(const std::string& target, const struct stat* existing
     if (!failure && (existing->st_uid != ::geteuid() || existing->st_gid != ::getegid()))
       (void)!::fchown(fd, existing->st_uid, existing->st_gid);
   }
-  if (!failure && ::fsync(fd) != 0) failure = errno;
+  if (!failure && flush == DiskFlush::kEachFile && ::fsync(fd) != 0) failure = errno;
   if (::close(fd) != 0 && !failure) failure = errno;
   if (!failure && ::rename(temp_path.c_str(), target.c_str()) != 0) {
     failure = errno;
@@ -169,14 +169,14 @@ int WriteThroughTemporary(const std::string& target, const struct stat* existing
     ::unlink(temp_path.c_str());
     return failure;
   }
-  SyncFolder(FolderOf(target));
+  if (flush == DiskFlush::kEachFile) SyncFolder(FolderOf(target));
   return 0;
 }
 
 }  // namespace
 
 bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes,
-                         std::string* error) {
+                         std::string* error, DiskFlush flush) {
   if (path.empty()) return Fail(error, ENOENT);
   std::string target;
   if (!ResolveTarget(path, target, error)) return false;
@@ -194,10 +194,18 @@ bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> 
   }
 
   bool refused = false;
-  int failure = WriteThroughTemporary(target, exists ? &existing : nullptr, bytes, refused);
+  int failure = WriteThroughTemporary(target, exists ? &existing : nullptr, bytes, flush, refused);
   // A writable file in a folder that takes no new files (or no renames) is written in place:
   // the whole content is in memory already, so only the write itself can still fail.
   if (failure && refused && exists) failure = WriteInPlace(target, bytes);
+  return failure ? Fail(error, failure) : true;
+}
+
+bool FlushFileSystemOf(const std::string& path, std::string* error) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return Fail(error, errno);
+  const int failure = ::syncfs(fd) == 0 ? 0 : errno;
+  ::close(fd);
   return failure ? Fail(error, failure) : true;
 }
 

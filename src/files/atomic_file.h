@@ -27,7 +27,16 @@ namespace brindlex {
 // fails with "Permission denied" and is not touched; so does a target that is not a regular
 // file. On failure `*error` (when given) receives a readable description of the failed
 // operation.
+//
+// With kByCaller the file and its folder are not flushed one by one: the replacement is as
+// atomic as ever, and a caller that writes many files flushes them all at once afterwards
+// with FlushFileSystemOf, as one flush per file costs a disk round trip each.
+enum class DiskFlush { kEachFile, kByCaller };
 bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes,
-                         std::string* error = nullptr);
+                         std::string* error = nullptr, DiskFlush flush = DiskFlush::kEachFile);
+
+// Flushes to disk everything written to the file system that holds `path` (a file or a
+// folder). False, with a readable description in `*error` when given, on failure.
+bool FlushFileSystemOf(const std::string& path, std::string* error = nullptr);
 
 }  // namespace brindlex

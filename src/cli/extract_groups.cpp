@@ -1,0 +1,113 @@
+// brindlex-tool extract --group and --all: icons written out as the files store them.
+#include "cli/extract_groups.h"
+
+#include <sys/stat.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "cli/standard_streams.h"
+#include "cli/tool_commands.h"
+#include "cli/tool_support.h"
+
+namespace brindlex {
+namespace {
+
+std::string NumberList(const std::vector<std::uint16_t>& numbers) {
+  std::string list;
+  for (const std::uint16_t n : numbers) list += (list.empty() ? "" : ", ") + std::to_string(n);
+  return list;
+}
+
+// Reads icon `index` and warns about the images left out. False, after the failure line,
+// when it cannot be read.
+bool ReadGroupReporting(IconLibrary& library, const std::string& input, int index,
+                        IconGroupFile& file, std::ostream& err) {
+  const std::string icon = "icon " + std::to_string(index);
+  if (!library.ReadGroupFile(index, file)) {
+    Failure(err, input, icon + " cannot be read (damaged group or no image found)");
+    return false;
+  }
+  if (!file.missing_images.empty())
+    Warning(err, input,
+            icon + ": the file lacks image resource " + NumberList(file.missing_images) +
+                "; written without it");
+  return true;
+}
+
+bool IsFolder(const std::string& path) {
+  struct stat info {};
+  return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+std::string BaseName(const std::string& path) {
+  if (IsStandardStream(path)) return "stdin";
+  const auto slash = path.find_last_of('/');
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+}  // namespace
+
+int WriteIconGroup(IconLibrary& library, const std::string& input, int index,
+                   const std::string& output, std::ostream& err) {
+  IconGroupFile file;
+  if (!ReadGroupReporting(library, input, index, file, err)) return kToolFailure;
+  return WriteOutputFile(output, file.bytes, err);
+}
+
+std::vector<std::string> OutputStems(const std::vector<std::string>& files) {
+  std::set<std::string> taken;
+  for (const std::string& file : files) taken.insert(BaseName(file));
+  std::set<std::string> used;
+  std::vector<std::string> stems;
+  for (const std::string& file : files) {
+    const std::string base = BaseName(file);
+    std::string stem = base;
+    for (int n = 2; used.count(stem) || (stem != base && taken.count(stem)); ++n)
+      stem = base + "_" + std::to_string(n);
+    used.insert(stem);
+    stems.push_back(stem);
+  }
+  return stems;
+}
+
+int ExtractAllCommand(const std::vector<std::string>& files, const std::string& folder,
+                      std::ostream& err) {
+  if (IsStandardStream(folder))
+    return UsageError(err, "--all writes files into a folder, not to standard output");
+  if (!IsFolder(folder)) return Failure(err, folder, "is not a folder");
+  const std::vector<std::string> stems = OutputStems(files);
+  int status = kToolSuccess;
+  bool written = false;
+  for (std::size_t f = 0; f < files.size(); ++f) {
+    const std::string& input = files[f];
+    IconLibrary library;
+    if (!OpenIconLibrary(library, input, err)) {
+      status = kToolFailure;
+      continue;
+    }
+    const int count = library.GroupCount();
+    if (count == 0) status = Failure(err, input, "the file holds no icons");
+    for (int i = 0; i < count; ++i) {
+      IconGroupFile file;
+      if (!ReadGroupReporting(library, input, i, file, err)) {
+        status = kToolFailure;
+        continue;
+      }
+      const std::string output =
+          folder + "/" + stems[f] + "-" + std::to_string(i) + (file.cursor ? ".cur" : ".ico");
+      // Flushed to disk together at the end: one flush per file would cost more than all
+      // the rest of the work.
+      if (WriteOutputFile(output, file.bytes, err, DiskFlush::kByCaller) == kToolSuccess)
+        written = true;
+      else
+        status = kToolFailure;
+    }
+  }
+  if (std::string error; written && !FlushFileSystemOf(folder, &error))
+    status = Failure(err, folder, "cannot flush the written files to disk: " + error);
+  return status;
+}
+
+}  // namespace brindlex
