@@ -1,7 +1,7 @@
 // Real programs and libraries built with the mingw-w64 cross tools from icons this test
 // writes, and NE libraries written in code, read by our readers and compared with what
-// icoutils' wrestool and icotool find in the same files: the number of group icons and the
-// pixels of each large image.
+// icoutils' wrestool and icotool find in the same files: the number of group icons, each
+// group written out as an icon file, and the pixels of each large image.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -138,6 +138,17 @@ class LibraryToolsTest : public ::testing::Test {
       const Bytes group_bytes = testing::ReadBytes(group);
       std::vector<GroupIconEntry> entries;
       ASSERT_TRUE(ParseGroupIconDirectory(group_bytes, entries));
+      // The group as an icon file: ours is wrestool's up to the end of the last image.
+      // wrestool leaves bytes of its buffer after that, referenced by no entry: as many as
+      // the group directory has, and for a 16-bit library the alignment padding of each image.
+      const std::string icon = folder_.File("group.ico");
+      RunTool(wrestool_ + " -x --type=14 --name=" + Quote(names[i]) + " -o " + Quote(icon) + " " +
+              Quote(file));
+      const Bytes theirs = testing::ReadBytes(icon);
+      IconGroupFile ours;
+      ASSERT_TRUE(library.ReadGroupFile(i, ours));
+      ASSERT_GE(theirs.size(), ours.bytes.size() + group_bytes.size());
+      EXPECT_EQ(ours.bytes, Bytes(theirs.begin(), theirs.begin() + ours.bytes.size()));
       std::vector<IconCandidate> candidates;
       for (const GroupIconEntry& entry : entries) candidates.push_back(entry.image);
       const GroupIconEntry& chosen = entries[ChooseLargeIcon(candidates)];
