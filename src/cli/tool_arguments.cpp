@@ -11,7 +11,8 @@ constexpr const char* kHotSpot = "--hotspot";
 constexpr const char* kAll = "--all";
 
 bool IsOption(const std::string& arg) {
-  return arg.size() > 1 && arg[0] == '-' && !std::isdigit(static_cast<unsigned char>(arg[1]));
+  return arg.size() > 1 && arg[0] == '-' && !std::isdigit(static_cast<unsigned char>(arg[1])) &&
+         arg[1] != ':';
 }
 
 // Whether `arg` is the option `name` written as "NAME VALUE" or "NAME=VALUE".

@@ -2,8 +2,9 @@
 
 // The tool's command line split into its words (the command and its files) and its options.
 // Options may stand before, between or after the words; "--" ends them, so that every later
-// argument is a word even when it starts with "-". A lone "-" and a "-" followed by a digit
-// (a negative number) are words too.
+// argument is a word even when it starts with "-". A lone "-" (standard input or output),
+// "-:INDEX" (an image of standard input) and a "-" followed by a digit (a negative number)
+// are words too.
 
 #include <optional>
 #include <ostream>

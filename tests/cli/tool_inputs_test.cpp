@@ -121,9 +121,22 @@ TEST(ToolOutputTest, OutputThatCannotBeWrittenIsReported) {
 TEST(ToolArgumentsTest, WordsOptionsAndTheEndOfOptions) {
   ToolArguments parsed;
   std::ostringstream err;
-  ASSERT_TRUE(SplitArguments({"extract", "-", "-1", "--", "--help", "-h"}, parsed, err));
-  EXPECT_EQ(parsed.words, (std::vector<std::string>{"extract", "-", "-1", "--help", "-h"}));
+  ASSERT_TRUE(SplitArguments({"extract", "-", "-1", "-:2", "--", "--help", "-h"}, parsed, err));
+  EXPECT_EQ(parsed.words, (std::vector<std::string>{"extract", "-", "-1", "-:2", "--help", "-h"}));
   EXPECT_FALSE(parsed.help);
+  EXPECT_FALSE(parsed.group);
+  ASSERT_TRUE(SplitArguments({"--group", "extract", "--all=a", "x"}, parsed, err));
+  EXPECT_TRUE(parsed.group);
+  EXPECT_EQ(parsed.all_folder, "a");
+  ASSERT_TRUE(SplitArguments({"extract", "x", "--all", "b"}, parsed, err));
+  EXPECT_EQ(parsed.all_folder, "b");
+  EXPECT_EQ(parsed.words, (std::vector<std::string>{"extract", "x"}));
+  EXPECT_FALSE(SplitArguments({"extract", "x", "--all"}, parsed, err));
+  EXPECT_FALSE(SplitArguments({"extract", "--all=a", "--all", "b"}, parsed, err));
+  const std::string help_pointer = "\nTry 'brindlex-tool --help' for more information.\n";
+  EXPECT_EQ(err.str(), "brindlex-tool: --all needs its value DIR" + help_pointer +
+                           "brindlex-tool: --all is given twice" + help_pointer);
+  err.str("");
   ASSERT_TRUE(SplitArguments({"-h", "x", "--hotspot", "--version"}, parsed, err));
   EXPECT_TRUE(parsed.help);
   EXPECT_EQ(parsed.hot_spot, "--version");  // the value after --hotspot is taken as it is

@@ -20,17 +20,24 @@ mode_t ModeOf(const std::string& path) {
 }
 
 TEST(WriteFileAtomicallyTest, CreatesAndReplacesWithExactBytesKeepingTheMode) {
-  testing::TempFolder folder;
-  const std::string path = folder.File("f.ico");
-  ASSERT_TRUE(WriteFileAtomically(path, Bytes{1, 2, 3}));
-  EXPECT_EQ(testing::ReadBytes(path), (Bytes{1, 2, 3}));
-  ::chmod(path.c_str(), 0640);
-  ASSERT_TRUE(WriteFileAtomically(path, Bytes{4}));
-  EXPECT_EQ(testing::ReadBytes(path), Bytes{4});
-  EXPECT_EQ(ModeOf(path), 0640u);
-  ASSERT_TRUE(WriteFileAtomically(path, Bytes{}));
-  EXPECT_TRUE(testing::ReadBytes(path).empty());
-  EXPECT_EQ(folder.Entries(), std::vector<std::string>{"f.ico"});
+  // Flushed file by file, or left to one flush of the caller's: the same files either way.
+  for (const DiskFlush flush : {DiskFlush::kEachFile, DiskFlush::kByCaller}) {
+    testing::TempFolder folder;
+    const std::string path = folder.File("f.ico");
+    ASSERT_TRUE(WriteFileAtomically(path, Bytes{1, 2, 3}, nullptr, flush));
+    EXPECT_EQ(testing::ReadBytes(path), (Bytes{1, 2, 3}));
+    ::chmod(path.c_str(), 0640);
+    ASSERT_TRUE(WriteFileAtomically(path, Bytes{4}, nullptr, flush));
+    EXPECT_EQ(testing::ReadBytes(path), Bytes{4});
+    EXPECT_EQ(ModeOf(path), 0640u);
+    ASSERT_TRUE(WriteFileAtomically(path, Bytes{}, nullptr, flush));
+    EXPECT_TRUE(testing::ReadBytes(path).empty());
+    EXPECT_EQ(folder.Entries(), std::vector<std::string>{"f.ico"});
+    EXPECT_TRUE(FlushFileSystemOf(folder.Path()));
+  }
+  std::string error;
+  EXPECT_FALSE(FlushFileSystemOf("/nonexistent/folder", &error));
+  EXPECT_EQ(error, "No such file or directory");
 }
 
 TEST(WriteFileAtomicallyTest, FollowsASymbolicLink) {

@@ -167,9 +167,11 @@ class TempFolder {
   std::string File(const std::string& name) const { return path_ + "/" + name; }
   const std::string& Path() const { return path_; }
   // Names of the entries of the folder, hidden ones included.
-  std::vector<std::string> Entries() const {
+  std::vector<std::string> Entries() const { return EntriesOf(path_); }
+  // The same of any folder, sorted.
+  static std::vector<std::string> EntriesOf(const std::string& path) {
     std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(path_))
+    for (const auto& entry : std::filesystem::directory_iterator(path))
       names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
     return names;
