@@ -58,10 +58,27 @@ constexpr const char* kUsage =
     "                             take icon INDEX (from 0) of FILE as the extraction\n"
     "                             dialog takes it, 32 x 32, and save it to OUT.ico as\n"
     "                             the editor saves it (OUT.ico may not be FILE itself)\n"
+    "  extract FILE INDEX OUT --group\n"
+    "                             write icon INDEX of FILE as the file stores it, every\n"
+    "                             image byte for byte: a group icon of a program or\n"
+    "                             library as an icon file, frame INDEX of an animated\n"
+    "                             cursor (an icon or a cursor), an icon or cursor file\n"
+    "                             whole (INDEX 0)\n"
+    "  extract FILE... --all DIR  write every icon of each FILE as --group does, to\n"
+    "                             DIR/NAME-INDEX.ico (.cur for a cursor); NAME is the\n"
+    "                             file's name with its extension, followed by _2, _3,\n"
+    "                             ... when an earlier file has the same name; goes on\n"
+    "                             past a file without icons or that cannot be read\n"
+    "\n"
+    "A FILE of \"-\" is standard input (FILE[:INDEX] as \"-:INDEX\"), read whole up to\n"
+    "the limit of its reader; an output of \"-\" is standard output, in the format of\n"
+    "an .ico output.\n"
     "\n"
     "Options, before, between or after the files:\n"
     "  --hotspot X,Y, --hotspot=X,Y\n"
     "                             the hot spot of convert's .cur output\n"
+    "  --group                    extract one icon as the file stores it\n"
+    "  --all DIR, --all=DIR       extract every icon of every file into folder DIR\n"
     "  -h, --help                 print this help\n"
     "  --version                  print the version\n"
     "  --                         end of the options: every later argument is a file\n"
@@ -72,7 +89,9 @@ constexpr const char* kUsage =
     "\"brindlex-tool: warning: FILE: reason\".\n"
     "\n"
     "Exit status: 0 on success; 1 when a file cannot be read, decoded or written, or the\n"
-    "normal output cannot be written; 2 for a command line that is not understood.\n";
+    "normal output cannot be written (for extract --all: when any file or icon failed,\n"
+    "or a file holds no icons, the others still written); 2 for a command line that is\n"
+    "not understood.\n";
 
 // extract in its three forms: one icon as the dialog takes it, one --group, or --all.
 int RunExtract(const std::vector<std::string>& files, const ToolArguments& arguments,

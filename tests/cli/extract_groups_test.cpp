@@ -86,6 +86,9 @@ TEST_F(ExtractGroupsTest, GroupWritesOneIconAsTheFileStoresIt) {
   EXPECT_EQ(Tool({"count", icon, "--all", out}).status, 2);
   EXPECT_EQ(Tool({"extract", dll, "--all", out, "--group"}).status, 2);
   EXPECT_EQ(Tool({"extract", dll, "0", "--group"}).status, 2);
+  const std::string help = Tool({"--help"}).out;
+  EXPECT_NE(help.find("  extract FILE INDEX OUT --group\n"), std::string::npos);
+  EXPECT_NE(help.find("  extract FILE... --all DIR  write every icon"), std::string::npos);
 }
 
 TEST_F(ExtractGroupsTest, AGroupLackingAnImageIsWrittenWithoutItAndAWarning) {
