@@ -36,9 +36,11 @@ bool ReadGroupReporting(IconLibrary& library, const std::string& input, int inde
   return true;
 }
 
-bool IsFolder(const std::string& path) {
+// Why the path cannot take the files --all writes, or "" when it is a folder.
+std::string NotAFolder(const std::string& path) {
   struct stat info {};
-  return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+  if (::stat(path.c_str(), &info) != 0) return "no such folder";
+  return S_ISDIR(info.st_mode) ? "" : "is not a folder";
 }
 
 std::string BaseName(const std::string& path) {
@@ -76,7 +78,7 @@ int ExtractAllCommand(const std::vector<std::string>& files, const std::string& 
                       std::ostream& err) {
   if (IsStandardStream(folder))
     return UsageError(err, "--all writes files into a folder, not to standard output");
-  if (!IsFolder(folder)) return Failure(err, folder, "is not a folder");
+  if (const std::string why = NotAFolder(folder); !why.empty()) return Failure(err, folder, why);
   const std::vector<std::string> stems = OutputStems(files);
   int status = kToolSuccess;
   bool written = false;

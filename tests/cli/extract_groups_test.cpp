@@ -126,6 +126,8 @@ TEST_F(ExtractGroupsTest, AllWritesEveryIconOfEveryFileAndGoesOnPastFailures) {
   EXPECT_EQ(testing::TempFolder::EntriesOf(out),
             (std::vector<std::string>{"lib.dll-0.ico", "lib.dll-1.ico"}));
   EXPECT_EQ(Tool({"extract", dll, "--all", text}).err, FileLine(text, "is not a folder"));
+  EXPECT_EQ(Tool({"extract", dll, "--all", folder.File("none")}).err,
+            FileLine(folder.File("none"), "no such folder"));
   EXPECT_EQ(Tool({"extract", dll, "--all", "-"}).status, 2);
 }
 
