@@ -5,6 +5,7 @@
 
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "cli/standard_streams.h"
@@ -43,6 +44,25 @@ std::string NotAFolder(const std::string& path) {
   return S_ISDIR(info.st_mode) ? "" : "is not a folder";
 }
 
+// The files named by the inputs, as device and inode, so that no output replaces one.
+class InputFiles {
+ public:
+  explicit InputFiles(const std::vector<std::string>& files) {
+    for (const std::string& file : files) {
+      struct stat info {};
+      if (!IsStandardStream(file) && ::stat(file.c_str(), &info) == 0)
+        files_.insert({info.st_dev, info.st_ino});
+    }
+  }
+  bool Contains(const std::string& path) const {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && files_.count({info.st_dev, info.st_ino});
+  }
+
+ private:
+  std::set<std::pair<dev_t, ino_t>> files_;
+};
+
 std::string BaseName(const std::string& path) {
   if (IsStandardStream(path)) return "stdin";
   const auto slash = path.find_last_of('/');
@@ -80,6 +100,7 @@ int ExtractAllCommand(const std::vector<std::string>& files, const std::string& 
     return UsageError(err, "--all writes files into a folder, not to standard output");
   if (const std::string why = NotAFolder(folder); !why.empty()) return Failure(err, folder, why);
   const std::vector<std::string> stems = OutputStems(files);
+  const InputFiles inputs(files);
   int status = kToolSuccess;
   bool written = false;
   for (std::size_t f = 0; f < files.size(); ++f) {
@@ -99,6 +120,12 @@ int ExtractAllCommand(const std::vector<std::string>& files, const std::string& 
       }
       const std::string output =
           folder + "/" + stems[f] + "-" + std::to_string(i) + (file.cursor ? ".cur" : ".ico");
+      // An earlier run into the folder of the inputs may have written files that are now
+      // inputs themselves, perhaps still to be read.
+      if (inputs.Contains(output)) {
+        status = Failure(err, output, "is one of the files given; not replaced");
+        continue;
+      }
       // Flushed to disk together at the end: one flush per file would cost more than all
       // the rest of the work.
       if (WriteOutputFile(output, file.bytes, err, DiskFlush::kByCaller) == kToolSuccess)

@@ -11,16 +11,6 @@
 #include "files/normalize_loaded_planes.h"
 
 namespace brindlex {
-namespace {
-
-int NoSuchIcon(std::ostream& err, const std::string& input, const std::string& index_text,
-               int count) {
-  return Failure(err, input,
-                 "there is no icon " + index_text + " (the file holds " + std::to_string(count) +
-                     (count == 1 ? " icon)" : " icons)"));
-}
-
-}  // namespace
 
 int ExtractCommand(const std::string& input, const std::string& index_text,
                    const std::string& output, bool group, std::ostream& err) {
@@ -40,7 +30,10 @@ int ExtractCommand(const std::string& input, const std::string& index_text,
   if (!OpenIconLibrary(library, input, err)) return kToolFailure;
   const int count = group ? library.GroupCount() : ExtractableIconCount(input, library);
   if (count == 0) return Failure(err, input, "the file holds no icons");
-  if (index >= count) return NoSuchIcon(err, input, index_text, count);
+  if (index >= count)
+    return Failure(err, input,
+                   "there is no icon " + index_text + " (the file holds " + std::to_string(count) +
+                       (count == 1 ? " icon)" : " icons)"));
   if (group) return WriteIconGroup(library, input, index, output, err);
 
   Surface mask, color;

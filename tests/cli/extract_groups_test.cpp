@@ -125,6 +125,14 @@ TEST_F(ExtractGroupsTest, AllWritesEveryIconOfEveryFileAndGoesOnPastFailures) {
   EXPECT_EQ(Tool({"extract", dll, "--all=" + out}).status, 0);
   EXPECT_EQ(testing::TempFolder::EntriesOf(out),
             (std::vector<std::string>{"lib.dll-0.ico", "lib.dll-1.ico"}));
+  // A second run over the folder's own files never replaces one of them.
+  const Bytes first = testing::ReadBytes(out + "/lib.dll-0.ico");
+  testing::WriteBytes(out + "/lib.dll", testing::PeLibrary({{"", 1, {kLarge}}}, true).bytes);
+  const ToolRun again = Tool({"extract", "--all", out, out + "/lib.dll", out + "/lib.dll-0.ico"});
+  EXPECT_EQ(again.status, 1);
+  EXPECT_EQ(again.err, FileLine(out + "/lib.dll-0.ico", "is one of the files given; not replaced"));
+  EXPECT_EQ(testing::ReadBytes(out + "/lib.dll-0.ico"), first);
+  EXPECT_EQ(testing::ReadBytes(out + "/lib.dll-0.ico-0.ico"), first);
   EXPECT_EQ(Tool({"extract", dll, "--all", text}).err, FileLine(text, "is not a folder"));
   EXPECT_EQ(Tool({"extract", dll, "--all", folder.File("none")}).err,
             FileLine(folder.File("none"), "no such folder"));
