@@ -26,25 +26,17 @@ const testing::StoredImage kSmall = testing::UniformImage(16, 4, 0x12),
 
 std::string Text(const Bytes& bytes) { return std::string(bytes.begin(), bytes.end()); }
 
-// Standard input taken from a file while the object lives.
-class StandardInputFrom {
- public:
-  explicit StandardInputFrom(const std::string& path) : saved_(::dup(STDIN_FILENO)) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    EXPECT_GE(fd, 0) << path;
-    ::dup2(fd, STDIN_FILENO);
-    ::close(fd);
-  }
-  ~StandardInputFrom() {
-    ::dup2(saved_, STDIN_FILENO);
-    ::close(saved_);
-  }
-  StandardInputFrom(const StandardInputFrom&) = delete;
-  StandardInputFrom& operator=(const StandardInputFrom&) = delete;
-
- private:
-  int saved_;
-};
+// Runs the tool with standard input taken from the file.
+ToolRun ToolReading(const std::string& input, const std::vector<std::string>& args) {
+  const int saved = ::dup(STDIN_FILENO), fd = ::open(input.c_str(), O_RDONLY | O_CLOEXEC);
+  EXPECT_GE(fd, 0) << input;
+  ::dup2(fd, STDIN_FILENO);
+  ::close(fd);
+  const ToolRun run = Tool(args);
+  ::dup2(saved, STDIN_FILENO);
+  ::close(saved);
+  return run;
+}
 
 class ExtractGroupsTest : public ::testing::Test {
  protected:
@@ -146,41 +138,27 @@ TEST(ExtractGroupsNames, InputsOfOneBaseNameWriteUnderNamesOfTheirOwn) {
 }
 
 TEST_F(ExtractGroupsTest, DashReadsStandardInputAndWritesStandardOutput) {
-  {
-    StandardInputFrom input(icon);
-    // Read once and kept for the run: a second "-" reads the same bytes.
-    EXPECT_EQ(Tool({"list", "-", "-"}).out,
-              "-: 16 x 16 ... 16 Color\n-: 48 x 48 ... True Color\n"
-              "-: 16 x 16 ... 16 Color\n-: 48 x 48 ... True Color\n");
-  }
+  // Read once and kept for the run: a second "-" reads the same bytes.
+  EXPECT_EQ(ToolReading(icon, {"list", "-", "-"}).out,
+            "-: 16 x 16 ... 16 Color\n-: 48 x 48 ... True Color\n"
+            "-: 16 x 16 ... 16 Color\n-: 48 x 48 ... True Color\n");
   const std::string saved = folder.File("saved.ico");
   ASSERT_EQ(Tool({"convert", icon + ":1", saved}).status, 0);
   EXPECT_EQ(Tool({"convert", icon + ":1", "-"}).out, Text(testing::ReadBytes(saved)));
-  {
-    StandardInputFrom input(icon);
-    EXPECT_EQ(Tool({"convert", "-:1", "-"}).out, Text(testing::ReadBytes(saved)));
-  }
+  EXPECT_EQ(ToolReading(icon, {"convert", "-:1", "-"}).out, Text(testing::ReadBytes(saved)));
   ASSERT_EQ(Tool({"extract", dll, "1", saved}).status, 0);
   EXPECT_EQ(Tool({"extract", dll, "1", "-"}).out, Text(testing::ReadBytes(saved)));
-  {
-    StandardInputFrom input(dll);
-    EXPECT_EQ(Tool({"count", "-"}).out, "2\n");
-  }
-  {
-    StandardInputFrom input(dll);
-    EXPECT_EQ(Tool({"extract", "-", "1", "-", "--group"}).out, Text(testing::IconFile({kLarge})));
-  }
-  {
-    StandardInputFrom input(ani);
-    ASSERT_EQ(Tool({"extract", "--all", folder.File("out"), "-"}).status, 0);
-    EXPECT_EQ(testing::ReadBytes(out + "/stdin-0.cur"), cursor);
-  }
+  EXPECT_EQ(ToolReading(dll, {"count", "-"}).out, "2\n");
+  EXPECT_EQ(ToolReading(dll, {"extract", "-", "1", "-", "--group"}).out,
+            Text(testing::IconFile({kLarge})));
+  ASSERT_EQ(ToolReading(ani, {"extract", "--all", out, "-"}).status, 0);
+  EXPECT_EQ(testing::ReadBytes(out + "/stdin-0.cur"), cursor);
+
   // Standard input is read no further than the reader's limit.
   const std::string big = folder.File("big");
   testing::WriteBytes(big, {});
   std::filesystem::resize_file(big, kMaxIconFileBytes + 1);
-  StandardInputFrom input(big);
-  const ToolRun run = Tool({"list", "-"});
+  const ToolRun run = ToolReading(big, {"list", "-"});
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.err, FileLine("-", "the file is too large (more than 64 MiB)"));
 }
