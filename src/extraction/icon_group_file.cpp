@@ -32,7 +32,7 @@ bool BuildIconGroupFile(LibraryBytes& bytes, GroupIconResources& resources, int 
   std::uint64_t image_bytes = 0;
   for (std::size_t i = 0; i < entries.size(); ++i) {
     ResourceSpan span;
-    if (!resources.FindIcon(bytes, entries[i].id, span) || span.size == 0) {
+    if (!resources.FindIcon(bytes, index, entries[i].id, span) || span.size == 0) {
       file.missing_images.push_back(entries[i].id);
       continue;
     }

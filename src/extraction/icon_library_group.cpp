@@ -176,7 +176,7 @@ bool LoadGroupIcon(LibraryBytes& bytes, GroupIconResources& resources, int index
   for (const GroupIconEntry& entry : entries) candidates.push_back(entry.image);
   const int chosen = ChooseLargeIcon(candidates);
   ResourceSpan span;
-  if (chosen < 0 || !resources.FindIcon(bytes, entries[chosen].id, span)) return false;
+  if (chosen < 0 || !resources.FindIcon(bytes, index, entries[chosen].id, span)) return false;
   std::vector<std::uint8_t> image;
   if (span.size > kMaxImageBytes || !bytes.ReadVector(span.offset, span.size, image)) return false;
   return DecodeLargeImage(image, mask, color);

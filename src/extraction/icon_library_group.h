@@ -59,8 +59,9 @@ class GroupIconResources {
  public:
   virtual ~GroupIconResources() = default;
   virtual const std::vector<ResourceSpan>& Groups() const = 0;
-  // The image resource with number `id`; False when there is none or it is damaged.
-  virtual bool FindIcon(LibraryBytes& bytes, std::uint16_t id, ResourceSpan& span) = 0;
+  // The image resource with number `id` that group `group` names; False when there is none
+  // or it is damaged.
+  virtual bool FindIcon(LibraryBytes& bytes, int group, std::uint16_t id, ResourceSpan& span) = 0;
 };
 
 // Reads the directory of group `index`: its bytes, at most as many as the longest directory

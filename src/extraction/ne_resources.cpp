@@ -71,7 +71,7 @@ bool NeResources::Read(LibraryBytes& bytes) {
   return true;
 }
 
-bool NeResources::FindIcon(LibraryBytes&, std::uint16_t id, ResourceSpan& span) {
+bool NeResources::FindIcon(LibraryBytes&, int, std::uint16_t id, ResourceSpan& span) {
   for (const Icon& icon : icons_) {
     if (icon.id == id) {
       span = icon.span;

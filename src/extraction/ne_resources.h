@@ -23,7 +23,8 @@ class NeResources : public GroupIconResources {
   bool Read(LibraryBytes& bytes);
 
   const std::vector<ResourceSpan>& Groups() const override { return groups_; }
-  bool FindIcon(LibraryBytes& bytes, std::uint16_t id, ResourceSpan& span) override;
+  // 16-bit files have no languages: the image resource numbered `id`, whatever the group.
+  bool FindIcon(LibraryBytes& bytes, int group, std::uint16_t id, ResourceSpan& span) override;
 
  private:
   struct Icon {

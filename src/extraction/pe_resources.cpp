@@ -64,16 +64,31 @@ bool PeResources::ReadDirectory(LibraryBytes& bytes, std::uint32_t offset,
   return true;
 }
 
-bool PeResources::ResolveFirstLanguage(LibraryBytes& bytes, const DirectoryEntry& entry,
-                                       ResourceSpan& span) const {
+bool PeResources::ResolveLanguage(LibraryBytes& bytes, const DirectoryEntry& entry,
+                                  std::optional<std::uint32_t> preferred, ResourceSpan& span,
+                                  std::uint32_t& language) const {
   if (!(entry.target & kSubdirectoryBit)) return false;
   std::uint64_t at = 0;
   std::uint8_t header[kDirectoryHeaderBytes + kDirectoryEntryBytes];
-  const std::uint64_t language_rva = std::uint64_t{root_rva_} + (entry.target & ~kSubdirectoryBit);
-  if (!MapRva(language_rva, sizeof header, at) || !bytes.Read(at, sizeof header, header))
+  const std::uint32_t directory = entry.target & ~kSubdirectoryBit;
+  if (!MapRva(std::uint64_t{root_rva_} + directory, sizeof header, at) ||
+      !bytes.Read(at, sizeof header, header))
     return false;
-  if (ReadU16(header + 12) + ReadU16(header + 14) == 0) return false;
-  const std::uint32_t target = brindlex::ReadU32(header + kDirectoryHeaderBytes + 4);
+  const int count = ReadU16(header + 12) + ReadU16(header + 14);
+  if (count == 0) return false;
+  DirectoryEntry chosen{brindlex::ReadU32(header + kDirectoryHeaderBytes),
+                        brindlex::ReadU32(header + kDirectoryHeaderBytes + 4)};
+  // Only the first entry is needed unless another language is wanted; a directory whose
+  // other entries cannot be read still gives its first.
+  std::vector<DirectoryEntry> languages;
+  if (preferred && chosen.name != *preferred && count > 1 &&
+      ReadDirectory(bytes, directory, languages)) {
+    const auto match = std::find_if(languages.begin(), languages.end(),
+                                    [&](const DirectoryEntry& e) { return e.name == *preferred; });
+    if (match != languages.end()) chosen = *match;
+  }
+  language = chosen.name;
+  const std::uint32_t target = chosen.target;
   if (target & kSubdirectoryBit) return false;  // A fourth level: not a data entry.
   std::uint8_t data[kDataEntryBytes];
   if (!MapRva(std::uint64_t{root_rva_} + target, kDataEntryBytes, at) ||
@@ -136,7 +151,11 @@ bool PeResources::Read(LibraryBytes& bytes) {
     return true;
   for (const DirectoryEntry& name : names) {
     ResourceSpan span;
-    if (ResolveFirstLanguage(bytes, name, span)) groups_.push_back(span);
+    std::uint32_t language = 0;
+    if (ResolveLanguage(bytes, name, std::nullopt, span, language)) {
+      groups_.push_back(span);
+      group_languages_.push_back(language);
+    }
   }
   const auto icon_type = std::find_if(types.begin(), types.end(), [](const DirectoryEntry& e) {
     return e.name == kIconResourceType && (e.target & kSubdirectoryBit);
@@ -148,15 +167,19 @@ bool PeResources::Read(LibraryBytes& bytes) {
   return true;
 }
 
-bool PeResources::FindIcon(LibraryBytes& bytes, std::uint16_t id, ResourceSpan& span) {
+bool PeResources::FindIcon(LibraryBytes& bytes, int group, std::uint16_t id, ResourceSpan& span) {
   if (!has_resources_ || !has_icon_directory_) return false;
   if (!icons_read_) {
     icons_read_ = true;
     if (!ReadDirectory(bytes, icon_directory_, icon_entries_)) icon_entries_.clear();
   }
+  const bool known = group >= 0 && static_cast<std::size_t>(group) < group_languages_.size();
+  const std::optional<std::uint32_t> language =
+      known ? std::optional(group_languages_[group]) : std::nullopt;
   for (const DirectoryEntry& entry : icon_entries_) {
+    std::uint32_t taken = 0;
     if (!(entry.name & kNameBit) && entry.name == id)
-      return ResolveFirstLanguage(bytes, entry, span);
+      return ResolveLanguage(bytes, entry, language, span, taken);
   }
   return false;
 }

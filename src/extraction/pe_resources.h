@@ -4,6 +4,7 @@
 // libraries in PE form), read from its section table and resource directory only.
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "extraction/icon_library_group.h"
@@ -22,8 +23,9 @@ class PeResources : public GroupIconResources {
   bool Read(LibraryBytes& bytes);
 
   const std::vector<ResourceSpan>& Groups() const override { return groups_; }
-  // The first language of the image resource (type 3) numbered `id`.
-  bool FindIcon(LibraryBytes& bytes, std::uint16_t id, ResourceSpan& span) override;
+  // The image resource (type 3) numbered `id` in the language of group `group` (an image
+  // of the group's own language belongs to it), else in its first language.
+  bool FindIcon(LibraryBytes& bytes, int group, std::uint16_t id, ResourceSpan& span) override;
 
  private:
   struct Section {
@@ -38,9 +40,12 @@ class PeResources : public GroupIconResources {
   // The entries of the directory at `offset` from the resource root, named ones first.
   bool ReadDirectory(LibraryBytes& bytes, std::uint32_t offset,
                      std::vector<DirectoryEntry>& entries) const;
-  // Follows a name entry through its first language to the data's place in the file.
-  bool ResolveFirstLanguage(LibraryBytes& bytes, const DirectoryEntry& entry,
-                            ResourceSpan& span) const;
+  // Follows a name entry through one of its languages to the data's place in the file: the
+  // language `preferred` when given and the entry has it, else its first. Sets `language` to
+  // the language taken.
+  bool ResolveLanguage(LibraryBytes& bytes, const DirectoryEntry& entry,
+                       std::optional<std::uint32_t> preferred, ResourceSpan& span,
+                       std::uint32_t& language) const;
 
   std::vector<Section> sections_;
   std::uint64_t size_of_headers_ = 0;
@@ -48,6 +53,7 @@ class PeResources : public GroupIconResources {
   std::uint32_t root_rva_ = 0;
   bool has_resources_ = false;
   std::vector<ResourceSpan> groups_;
+  std::vector<std::uint32_t> group_languages_;
   // The image-resource (type 3) directory, read at the first lookup.
   bool icons_read_ = false;
   std::uint32_t icon_directory_ = 0;

@@ -183,6 +183,24 @@ class LibraryToolsTest : public ::testing::Test {
     }
   }
 
+  // Builds a program or library (`library`) named `output` in the folder from a resource
+  // script, with the mingw-w64 tools of `prefix`. "" when they are not installed.
+  std::string BuildWithMingw(const std::string& prefix, const std::string& rc,
+                             const std::string& output, bool library) {
+    const std::string windres = FindTool(prefix + "-windres"), gcc = FindTool(prefix + "-gcc");
+    if (windres.empty() || gcc.empty()) return {};
+    testing::WriteBytes(folder_.File("icons.rc"), Bytes(rc.begin(), rc.end()));
+    const std::string c = library ? "int value = 1;\n" : "int main(void) { return 0; }\n";
+    testing::WriteBytes(folder_.File("main.c"), Bytes(c.begin(), c.end()));
+    const std::string out = folder_.File(output);
+    RunTool("cd " + Quote(folder_.Path()) + " && " + windres + " icons.rc -o icons.o && " + gcc +
+            (library ? " -shared -nostdlib -Wl,-e,0" : "") + " -s -o " + Quote(out) +
+            " main.c icons.o");
+    return out;
+  }
+  static constexpr const char* kNoMingw =
+      "mingw-w64 is not installed (scripts/install-deps.sh installs it)";
+
   testing::TempFolder folder_;
   std::string wrestool_, icotool_;
 };
@@ -216,19 +234,11 @@ TEST_F(LibraryToolsTest, ProgramsAndLibrariesBuiltWithMingwMatchIcoutils) {
                                Target{"i686-w64-mingw32", "library32.dll", true},
                                Target{"x86_64-w64-mingw32", "program64.exe", false}}) {
     SCOPED_TRACE(target.output);
-    const std::string windres = FindTool(std::string(target.prefix) + "-windres");
-    const std::string gcc = FindTool(std::string(target.prefix) + "-gcc");
-    if (windres.empty() || gcc.empty())
-      GTEST_SKIP() << "mingw-w64 is not installed (scripts/install-deps.sh installs it)";
     WriteFixtureIcons(folder_);
-    const std::string rc = "7 ICON \"one.ico\"\nLOGO ICON \"logo.ico\"\n3 ICON \"two.ico\"\n";
-    testing::WriteBytes(folder_.File("icons.rc"), Bytes(rc.begin(), rc.end()));
-    const std::string c = target.library ? "int value = 1;\n" : "int main(void) { return 0; }\n";
-    testing::WriteBytes(folder_.File("main.c"), Bytes(c.begin(), c.end()));
-    const std::string out = folder_.File(target.output);
-    RunTool("cd " + Quote(folder_.Path()) + " && " + windres + " icons.rc -o icons.o && " + gcc +
-            (target.library ? " -shared -nostdlib -Wl,-e,0" : "") + " -s -o " + Quote(out) +
-            " main.c icons.o");
+    const std::string out = BuildWithMingw(
+        target.prefix, "7 ICON \"one.ico\"\nLOGO ICON \"logo.ico\"\n3 ICON \"two.ico\"\n",
+        target.output, target.library);
+    if (out.empty()) GTEST_SKIP() << kNoMingw;
     // Groups: LOGO, then 3, then 7.
     CompareWithIcoutils(out, 3);
     IconLibrary library;
@@ -241,6 +251,34 @@ TEST_F(LibraryToolsTest, ProgramsAndLibrariesBuiltWithMingwMatchIcoutils) {
     ASSERT_TRUE(library.LoadIcon(2, 0, mask, color));
     EXPECT_EQ(color.GetPixel(31, 31), 0xF8F8F8u);  // the pattern's 32 x 32, not the 16
   }
+}
+
+TEST_F(LibraryToolsTest, AGroupTakesTheImagesOfItsOwnLanguage) {
+  // Image 1 in German (blue) and in English (red); the group, in English, names image 1.
+  const StoredImage red = testing::SolidImage(32, 0x0000FF),
+                    blue = testing::SolidImage(32, 0xFF0000);
+  testing::WriteBytes(folder_.File("red.bin"), red.resource);
+  testing::WriteBytes(folder_.File("blue.bin"), blue.resource);
+  testing::WriteBytes(folder_.File("group.bin"), testing::GroupDirectory({red}, 1));
+  const std::string out =
+      BuildWithMingw("x86_64-w64-mingw32",
+                     "LANGUAGE 7, 1\n1 3 \"blue.bin\"\nLANGUAGE 9, 1\n1 3 \"red.bin\"\n"
+                     "1 14 \"group.bin\"\n",
+                     "languages.dll", true);
+  if (out.empty()) GTEST_SKIP() << kNoMingw;
+  IconLibrary library;
+  ASSERT_TRUE(library.Open(out));
+  IconGroupFile group;
+  ASSERT_TRUE(library.ReadGroupFile(0, group));
+  EXPECT_EQ(group.bytes, testing::IconFile({red}));
+  Surface mask, color;
+  ASSERT_TRUE(library.LoadIcon(0, 0, mask, color));
+  EXPECT_EQ(color.GetPixel(0, 0), 0x0000FFu);
+  // wrestool takes the same image.
+  RunTool(wrestool_ + " -x --type=14 -o " + Quote(folder_.File("group.ico")) + " " + Quote(out));
+  const Bytes theirs = testing::ReadBytes(folder_.File("group.ico"));
+  ASSERT_GE(theirs.size(), group.bytes.size());
+  EXPECT_EQ(group.bytes, Bytes(theirs.begin(), theirs.begin() + group.bytes.size()));
 }
 
 TEST_F(LibraryToolsTest, NeLibrariesWrittenInCodeMatchIcoutils) {
