@@ -72,13 +72,18 @@ constexpr const char* kUsage =
     "normal output cannot be written; 2 for a command line that is not understood.\n";
 
 // Runs the command of `words` (the command first, then its files).
-int RunCommand(const std::vector<std::string>& words, const std::optional<std::string>& hot_spot,
-               std::ostream& out, std::ostream& err) {
+int RunCommand(const ToolArguments& arguments, std::ostream& out, std::ostream& err) {
+  const std::vector<std::string>& words = arguments.words;
+  const std::optional<std::string>& hot_spot = arguments.hot_spot;
   if (words.empty()) return UsageError(err, "no command given");
   const std::string& command = words[0];
   const std::vector<std::string> files(words.begin() + 1, words.end());
-  if (hot_spot && command != "convert")
-    return UsageError(err, "--hotspot applies to convert to a .cur file only");
+  if (hot_spot && command != "convert" && command != "create")
+    return UsageError(err, "--hotspot applies to convert and create with a .cur output only");
+  if (arguments.sizes && command != "create")
+    return UsageError(err, "--sizes applies to create only");
+  if (arguments.png && command != "convert" && command != "create")
+    return UsageError(err, "--png applies to convert and create only");
   if (command == "help") {
     out << kUsage;
     return kToolSuccess;
@@ -89,7 +94,11 @@ int RunCommand(const std::vector<std::string>& words, const std::optional<std::s
   }
   if (command == "convert") {
     if (files.size() != 2) return UsageError(err, "convert takes an input and an output file");
-    return ConvertCommand(files[0], files[1], hot_spot, err);
+    return ConvertCommand(files[0], files[1], hot_spot, arguments.png, err);
+  }
+  if (command == "create") {
+    if (files.empty()) return UsageError(err, "create: no output file given");
+    return CreateCommand(files[0], {files.begin() + 1, files.end()}, arguments, err);
   }
   if (command == "build") {
     if (files.empty()) return UsageError(err, "build: no output file given");
@@ -120,7 +129,7 @@ int RunIconTool(const std::vector<std::string>& args, std::ostream& out, std::os
     out << kVersionLine;
     return kToolSuccess;
   }
-  return RunCommand(arguments.words, arguments.hot_spot, out, err);
+  return RunCommand(arguments, out, err);
 }
 
 }  // namespace brindlex
