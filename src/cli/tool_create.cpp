@@ -87,26 +87,16 @@ int CreateCommand(const std::string& output, const std::vector<std::string>& inp
     if (inputs.size() != 1) return UsageError(err, "--sizes takes one input picture");
   }
 
-  std::vector<ContainerPicture> pictures;
+  std::vector<FilePicture> read;
   for (const std::string& input : inputs) {
     const ImageInput source = ParseInput(input);
     FilePicture picture;
     if (const int status = ReadPictureInput(source, picture, err)) return status;
     const RgbaImage& image = picture.image;
-    InvertingWarning(err, source.path, picture.inverting_pixels);
-    if (options.hot_spot) {
-      picture.hot_spot_x = hot_x;
-      picture.hot_spot_y = hot_y;
-      if (const int refused =
-              CheckHotSpot(*options.hot_spot, hot_x, hot_y, image.width, image.height, err))
-        return refused;
-    }
-    if (options.sizes) {
-      pictures = ScaledToSquares(picture, sizes);
-      continue;
-    }
-    if (const int refused = CheckEntrySize(source.path, image, err)) return refused;
-    const bool repeated = std::any_of(pictures.begin(), pictures.end(), [&image](const auto& p) {
+    InvertingWarning(err, output, picture.inverting_pixels);
+    if (!options.sizes)
+      if (const int refused = CheckEntrySize(source.path, image, err)) return refused;
+    const bool repeated = std::any_of(read.begin(), read.end(), [&image](const FilePicture& p) {
       return p.image.width == image.width && p.image.height == image.height;
     });
     if (repeated) {
@@ -115,7 +105,31 @@ int CreateCommand(const std::string& output, const std::vector<std::string>& inp
                   std::to_string(image.height) + "; this one is left out");
       continue;
     }
-    pictures.push_back({image, picture.hot_spot_x, picture.hot_spot_y});
+    read.push_back(std::move(picture));
+  }
+
+  // A hot spot given on the command line names a pixel of the largest picture; the others
+  // take it at the same place, scaled to their size.
+  if (options.hot_spot) {
+    const RgbaImage& largest =
+        std::max_element(read.begin(), read.end(), [](const FilePicture& a, const FilePicture& b) {
+          return a.image.PixelCount() < b.image.PixelCount();
+        })->image;
+    if (const int refused =
+            CheckHotSpot(*options.hot_spot, hot_x, hot_y, largest.width, largest.height, err))
+      return refused;
+    for (FilePicture& picture : read) {
+      picture.hot_spot_x = hot_x * picture.image.width / largest.width;
+      picture.hot_spot_y = hot_y * picture.image.height / largest.height;
+    }
+  }
+
+  std::vector<ContainerPicture> pictures;
+  if (options.sizes) {
+    pictures = ScaledToSquares(read.front(), sizes);
+  } else {
+    for (FilePicture& picture : read)
+      pictures.push_back({std::move(picture.image), picture.hot_spot_x, picture.hot_spot_y});
   }
   return WriteContainerFile(output, cursor, pictures, options.png, err);
 }

@@ -249,21 +249,6 @@ std::vector<int> FiltersToTry(const PngLayout& layout) {
   return {kNone, kPaeth, kAdaptive};
 }
 
-// Four bands of 16 rows spread over a tall picture (the whole data of a short one): enough
-// to tell which candidate compresses best without compressing every candidate whole.
-std::vector<std::uint8_t> RankingSample(const std::vector<std::uint8_t>& data, int height) {
-  constexpr int kBands = 4, kBandRows = 16;
-  if (height < kBands * kBandRows * 2) return data;
-  const std::size_t row = data.size() / static_cast<std::size_t>(height);
-  std::vector<std::uint8_t> sample;
-  sample.reserve(row * kBands * kBandRows);
-  for (int band = 0; band < kBands; ++band) {
-    const auto first = data.begin() + static_cast<std::ptrdiff_t>(row * (height * band / kBands));
-    sample.insert(sample.end(), first, first + static_cast<std::ptrdiff_t>(row * kBandRows));
-  }
-  return sample;
-}
-
 }  // namespace
 
 std::vector<std::uint8_t> EncodeSmallestPng(const RgbaImage& image) {
@@ -283,14 +268,13 @@ std::vector<std::uint8_t> EncodeSmallestPng(const RgbaImage& image) {
     for (const int filter : FiltersToTry(layout))
       candidates.push_back({&layout, FilteredData(layout, image.height, filter)});
 
-  // Small data: each candidate compressed whole at the full highest level. Large data: the
-  // candidates ranked by a quick pass over a sample, and only the best compressed hard.
+  // Small data: each candidate compressed at the full highest level. Large data: the
+  // candidates ranked by zlib's quickest level, and only the best compressed hard.
   std::size_t chosen = 0;
   if (candidates.size() > 1 && candidates.front().data.size() > kExhaustiveBytes) {
     std::size_t best = SIZE_MAX;
     for (std::size_t i = 0; i < candidates.size(); ++i) {
-      const std::size_t size =
-          Deflate(RankingSample(candidates[i].data, image.height), kRanking).size();
+      const std::size_t size = Deflate(candidates[i].data, kRanking).size();
       if (size < best) {
         best = size;
         chosen = i;

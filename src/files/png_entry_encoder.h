@@ -3,8 +3,9 @@
 // Encoding an RGBA picture as the smallest PNG stream this encoder finds for it, without
 // losing a byte of any pixel: the smallest lossless colour type (palette with transparency,
 // grey, grey and alpha, RGB or RGBA) and the row filter that compresses it best at zlib's
-// highest level (every filter tried whole on small pictures; on large ones ranked by a quick
-// pass over a sample of rows, the best then compressed with a shortened match search). Only the
+// highest level (every candidate tried at that level on small pictures; on large ones the
+// candidates ranked by zlib's quickest level, the best then compressed with a shortened
+// match search). Only the
 // chunks that make the pixels are written, so the same picture always gives the same bytes.
 
 #include <cstdint>
