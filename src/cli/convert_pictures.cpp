@@ -48,10 +48,10 @@ int ConvertPicture(const ImageInput& input, std::span<const std::uint8_t> bytes,
   const RgbaImage& image = picture.image;
   int status;
   if (HasExtension(output, ".png")) {
-    status = WritePngFile(output, image, err);
+    status = WritePngFile(output, picture, err);
   } else {
     if (const int refused = CheckEntrySize(input.path, image, err)) return refused;
-    ContainerPicture entry{image, 0, 0};
+    ContainerPicture entry{image, 0, 0, picture.png_source};
     if (cursor) {
       entry.hot_spot_x = hot_spot ? hot_x : picture.hot_spot_x;
       entry.hot_spot_y = hot_spot ? hot_y : picture.hot_spot_y;

@@ -61,6 +61,8 @@ std::vector<ContainerPicture> ScaledToSquares(const FilePicture& source, std::ve
     for (int y = 0; y < fit.height; ++y)
       std::copy_n(fitted.back().At(0, y), 4 * static_cast<std::size_t>(fit.width),
                   picture.image.At(fit.left, fit.top + y));
+    // A size the source has already keeps the source's PNG stream for its entry.
+    if (picture.image == image) picture.png_source = source.png_source;
     pictures.push_back(std::move(picture));
   }
   return pictures;
@@ -129,7 +131,8 @@ int CreateCommand(const std::string& output, const std::vector<std::string>& inp
     pictures = ScaledToSquares(read.front(), sizes);
   } else {
     for (FilePicture& picture : read)
-      pictures.push_back({std::move(picture.image), picture.hot_spot_x, picture.hot_spot_y});
+      pictures.push_back({std::move(picture.image), picture.hot_spot_x, picture.hot_spot_y,
+                          std::move(picture.png_source)});
   }
   return WriteContainerFile(output, cursor, pictures, options.png, err);
 }

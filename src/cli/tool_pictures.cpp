@@ -88,8 +88,8 @@ int WriteContainerFile(const std::string& output, bool cursor,
   return WriteOutputFile(output, bytes, err);
 }
 
-int WritePngFile(const std::string& output, const RgbaImage& image, std::ostream& err) {
-  const std::vector<std::uint8_t> bytes = EncodeSmallestPng(image);
+int WritePngFile(const std::string& output, const FilePicture& picture, std::ostream& err) {
+  const std::vector<std::uint8_t> bytes = EncodeSmallestPng(picture.image, picture.png_source);
   if (bytes.empty()) return Failure(err, output, "the image cannot be encoded");
   return WriteOutputFile(output, bytes, err);
 }

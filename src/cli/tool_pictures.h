@@ -44,8 +44,8 @@ int CheckHotSpot(const std::string& given, int x, int y, int width, int height, 
 int WriteContainerFile(const std::string& output, bool cursor,
                        const std::vector<ContainerPicture>& pictures, bool png, std::ostream& err);
 
-// Writes the picture as the smallest PNG stream.
-int WritePngFile(const std::string& output, const RgbaImage& image, std::ostream& err);
+// Writes the picture as the smallest PNG stream (its own PNG source when that is smaller).
+int WritePngFile(const std::string& output, const FilePicture& picture, std::ostream& err);
 
 // The warning for `inverting` pixels of a source written transparent to `output` (a PNG
 // picture, or an icon or cursor entry made from an RGBA picture); nothing when there are none.

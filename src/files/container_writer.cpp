@@ -35,7 +35,7 @@ bool BuildContainerFileBytes(std::uint16_t type, const std::vector<ContainerPict
   entries.reserve(order.size());
   std::uint64_t total = EntryOffset(order.size());
   for (const std::size_t i : order) {
-    entries.push_back(EncodeSmallestEntry(pictures[i].image, png));
+    entries.push_back(EncodeSmallestEntry(pictures[i].image, png, pictures[i].png_source));
     if (entries.back().bytes.empty()) return false;
     total += entries.back().bytes.size();
     if (total > UINT32_MAX) return false;  // offsets are 32-bit

@@ -50,10 +50,11 @@ std::vector<std::uint8_t> EncodeBgra32Entry(const RgbaImage& image) {
   return out;
 }
 
-EncodedEntry EncodeSmallestEntry(const RgbaImage& image, bool png) {
+EncodedEntry EncodeSmallestEntry(const RgbaImage& image, bool png,
+                                 std::span<const std::uint8_t> png_source) {
   if (!EncodableSize(image)) return {};
   if (png || image.width == kMaxEntryEdge || image.height == kMaxEntryEdge)
-    return {EncodeSmallestPng(image), true, 32};
+    return {EncodeSmallestPng(image, png_source), true, 32};
   if (HasPartialAlpha(image)) return {EncodeBgra32Entry(image), false, 32};
   Surface mask, color;
   PlanesFromRgba(image.width, image.height, image.pixels, mask, color);

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <span>
+#include <vector>
 
 #include "files/image_kind.h"
 #include "files/rgba_image.h"
@@ -21,6 +22,7 @@ struct FilePicture {
   int bit_count = 0;  // of an icon or cursor entry; 32 for PNG
   int hot_spot_x = 0, hot_spot_y = 0;
   int inverting_pixels = 0;
+  std::vector<std::uint8_t> png_source;  // the PNG stream read, for a PNG picture or entry
 };
 
 enum class PictureReadStatus {

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <span>
+#include <string_view>
 #include <unordered_map>
 
 #include "files/icon_format.h"
@@ -251,7 +252,34 @@ std::vector<int> FiltersToTry(const PngLayout& layout) {
 
 }  // namespace
 
-std::vector<std::uint8_t> EncodeSmallestPng(const RgbaImage& image) {
+std::vector<std::uint8_t> PixelChunksOf(std::span<const std::uint8_t> stream) {
+  constexpr std::size_t kIhdrBitDepth = 8, kIhdrInterlace = 12;
+  if (stream.size() < sizeof kPngSignature ||
+      !std::equal(std::begin(kPngSignature), std::end(kPngSignature), stream.begin()))
+    return {};
+  std::vector<std::uint8_t> out(std::begin(kPngSignature), std::end(kPngSignature));
+  std::size_t at = sizeof kPngSignature;
+  while (RangeInside(at, 12, stream.size())) {
+    const std::uint32_t length = ReadU32BigEndian(stream.data() + at);
+    if (!RangeInside(at + 12, length, stream.size())) return {};
+    const std::string_view type(reinterpret_cast<const char*>(stream.data() + at + 4), 4);
+    const std::uint8_t* data = stream.data() + at + 8;
+    const bool first = at == sizeof kPngSignature;
+    if (first != (type == "IHDR")) return {};
+    if (first && (length != 13 || data[kIhdrBitDepth] > 8 || data[kIhdrInterlace] != 0)) return {};
+    const bool critical = (type[0] & 0x20) == 0;
+    const bool kept =
+        type == "IHDR" || type == "PLTE" || type == "tRNS" || type == "IDAT" || type == "IEND";
+    if (critical && !kept) return {};
+    if (kept) out.insert(out.end(), stream.begin() + at, stream.begin() + at + 12 + length);
+    if (type == "IEND") return out;
+    at += 12 + std::size_t{length};
+  }
+  return {};
+}
+
+std::vector<std::uint8_t> EncodeSmallestPng(const RgbaImage& image,
+                                            std::span<const std::uint8_t> source) {
   if (!IsWellFormed(image)) return {};
   std::vector<PngLayout> layouts;
   layouts.push_back(DirectLayout(image));
@@ -292,6 +320,8 @@ std::vector<std::uint8_t> EncodeSmallestPng(const RgbaImage& image) {
         PngStream(*candidate.layout, image.width, image.height, compressed);
     if (smallest.empty() || stream.size() < smallest.size()) smallest = std::move(stream);
   }
+  std::vector<std::uint8_t> given = PixelChunksOf(source);
+  if (!given.empty() && given.size() < smallest.size()) return given;
   return smallest;
 }
 

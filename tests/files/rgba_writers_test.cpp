@@ -187,6 +187,47 @@ TEST(SmallestPng, ColourTypesDepthsAndRoundTrips) {
   EXPECT_TRUE(EncodeSmallestPng(RgbaImage()).empty());
 }
 
+// The stream with a chunk of `type` and `data` put after its header chunk.
+Bytes WithChunk(Bytes png, const std::string& type, const Bytes& data) {
+  Bytes chunk(12 + data.size(), 0);
+  auto put_be = [&chunk](std::size_t at, std::uint32_t v) {
+    for (int i = 0; i < 4; ++i) chunk[at + i] = static_cast<std::uint8_t>(v >> (24 - 8 * i));
+  };
+  put_be(0, static_cast<std::uint32_t>(data.size()));
+  std::copy_n(type.begin(), 4, chunk.begin() + 4);
+  std::copy(data.begin(), data.end(), chunk.begin() + 8);
+  put_be(8 + data.size(), static_cast<std::uint32_t>(
+                              crc32(0, chunk.data() + 4, static_cast<uInt>(4 + data.size()))));
+  png.insert(png.begin() + 33, chunk.begin(), chunk.end());
+  return png;
+}
+
+TEST(SmallestPng, PixelChunksOfASourceStream) {
+  const RgbaImage image = Pattern(40, 30, Scrambled({0xFF0000FF, 0x80FFFFFF, 0}, 1200));
+  const Bytes ours = EncodeSmallestPng(image);
+  // Ancillary chunks (text, gamma) are dropped; the pixel chunks stay byte for byte.
+  const Bytes source =
+      WithChunk(WithChunk(ours, "tEXt", Bytes(500, 'a')), "gAMA", {0, 0, 0xB1, 0x8F});
+  EXPECT_EQ(PixelChunksOf(source), ours);
+  EXPECT_EQ(EncodeSmallestPng(image, source), ours);
+  // Streams it cannot stand for: an unknown critical chunk, 16-bit samples, interlacing, a
+  // cut stream, no stream.
+  EXPECT_TRUE(PixelChunksOf(WithChunk(ours, "ABCD", {})).empty());
+  EXPECT_EQ(PixelChunksOf(WithChunk(ours, "aBCD", {})), ours);
+  testing::PngPicture deep;
+  deep.bit_depth = 16;
+  deep.rows.assign(deep.RowBytes() * deep.height, 7);
+  EXPECT_TRUE(PixelChunksOf(testing::EncodePng(deep)).empty());
+  testing::PngPicture interlaced;
+  interlaced.interlaced = true;
+  interlaced.rows.assign(interlaced.RowBytes() * interlaced.height, 7);
+  EXPECT_TRUE(PixelChunksOf(testing::EncodePng(interlaced)).empty());
+  interlaced.interlaced = false;
+  EXPECT_FALSE(PixelChunksOf(testing::EncodePng(interlaced)).empty());
+  EXPECT_TRUE(PixelChunksOf(Bytes(ours.begin(), ours.end() - 1)).empty());
+  EXPECT_TRUE(PixelChunksOf({}).empty());
+}
+
 TEST(PictureFile, ReadsByContentWithHotSpotsAndRefusesWhatItCannot) {
   const RgbaImage image = Pattern(3, 2, {0xFF0000FF, 0x80FFFFFF});
   Bytes cursor;
