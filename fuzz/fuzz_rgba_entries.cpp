@@ -63,7 +63,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::size_t k = 0; k < container.entries.size() && k < 64; ++k) {
       const ContainerEntry& entry = container.entries[k];
       const auto entry_bytes = ContainerEntryBytes(bytes, entry);
-      Check(entry_bytes.size() == entry.bytes_in_resource);
+      Check(entry_bytes.size() == entry.stored_bytes &&
+            entry.stored_bytes <= entry.bytes_in_resource);
       CheckDecoded(entry_bytes);
       EntryDecodeResult decoded;
       if (DecodeEntryImage(entry_bytes, decoded) && decoded.image.PixelCount() <= 32 * 32)

@@ -43,7 +43,9 @@ bool PlanBitmap(std::span<const std::uint8_t> entry, const EntryHeader& header,
   layout.mask_at = static_cast<std::size_t>(mask_at);
   layout.mask_row = RowBytes(width, 1);
   layout.has_mask = RangeInside(mask_at, layout.mask_row * height, entry.size());
-  return true;
+  // The entry ends with its colour rows (no mask) or holds every mask row: a mask cut short
+  // is damage, not a picture without a mask.
+  return layout.has_mask || entry.size() == mask_at;
 }
 
 void PutPixel(std::uint8_t* p, std::uint8_t red, std::uint8_t green, std::uint8_t blue,
