@@ -65,11 +65,14 @@ TEST_F(RgbaCommandsTest, ConvertKeepsAlphaBetweenPngIconAndCursorEveryWay) {
   Run({"convert", File("soft.cur"), File("again.cur")});  // a cursor reads back, hot spot kept
   Run({"convert", File("again.cur"), File("back.png")});
   Run({"convert", File("soft.ico"), File("back2.png")});
+  // An icon image the editor cannot take whole makes a cursor without loss.
+  Run({"convert", File("soft.ico"), File("from_icon.cur"), "--hotspot", "1,2"});
   EXPECT_EQ(Tool({"list", File("soft.ico"), File("again.cur")}).out,
             File("soft.ico") + ": 64 x 40 ... True Color, 32-bit, colour count 0, 10600 bytes\n" +
                 File("again.cur") +
                 ": 64 x 40 ... True Color, 32-bit, colour count 0, 10600 bytes, hot spot 63,39\n");
-  for (const char* name : {"soft.ico", "again.cur", "back.png", "back2.png"})
+  EXPECT_EQ(Read("from_icon.cur").hot_spot_y, 2);
+  for (const char* name : {"soft.ico", "again.cur", "back.png", "back2.png", "from_icon.cur"})
     EXPECT_EQ(Read(name).image, soft) << name;
 
   // A PNG picture named .ico, and a cursor named .ico, are read as what they hold.
