@@ -191,6 +191,7 @@ constexpr Effort kRanking{1, 0};
 constexpr Effort kFinal{Z_BEST_COMPRESSION, 256};
 // Data up to this size is compressed in full at every candidate, at zlib's full highest level.
 constexpr std::size_t kExhaustiveBytes = 32 * 1024;
+constexpr Effort kExhaustive{Z_BEST_COMPRESSION, 0};
 
 // Deflates the data with the given effort; empty on failure.
 std::vector<std::uint8_t> Deflate(std::span<const std::uint8_t> data, Effort effort) {
@@ -223,11 +224,14 @@ void AppendChunk(std::vector<std::uint8_t>& out, const char (&type)[5],
   AppendU32BigEndian(out, static_cast<std::uint32_t>(crc));
 }
 
-std::vector<std::uint8_t> PngStream(const PngLayout& layout, int width, int height,
+// The PNG stream of the picture in the layout with its compressed image data; empty when
+// the data is (compression failed).
+std::vector<std::uint8_t> PngStream(const PngLayout& layout, const RgbaImage& image,
                                     const std::vector<std::uint8_t>& compressed) {
+  if (compressed.empty()) return {};
   std::vector<std::uint8_t> header;
-  AppendU32BigEndian(header, static_cast<std::uint32_t>(width));
-  AppendU32BigEndian(header, static_cast<std::uint32_t>(height));
+  AppendU32BigEndian(header, static_cast<std::uint32_t>(image.width));
+  AppendU32BigEndian(header, static_cast<std::uint32_t>(image.height));
   header.insert(header.end(),
                 {static_cast<std::uint8_t>(layout.bit_depth), layout.color_type, 0, 0, 0});
   std::vector<std::uint8_t> out(std::begin(kPngSignature), std::end(kPngSignature));
@@ -239,6 +243,12 @@ std::vector<std::uint8_t> PngStream(const PngLayout& layout, int width, int heig
   AppendChunk(out, "IDAT", compressed);
   AppendChunk(out, "IEND", {});
   return out;
+}
+
+// Keeps `stream` as the smallest when it is not empty and smaller than the one kept.
+void KeepSmaller(std::vector<std::uint8_t> stream, std::vector<std::uint8_t>& smallest) {
+  if (!stream.empty() && (smallest.empty() || stream.size() < smallest.size()))
+    smallest = std::move(stream);
 }
 
 // The filters worth trying for a layout: indexed rows below 8 bits pack several pixels a
@@ -286,42 +296,31 @@ std::vector<std::uint8_t> EncodeSmallestPng(const RgbaImage& image,
   PngLayout indexed;
   if (IndexedLayout(image, indexed)) layouts.push_back(std::move(indexed));
 
-  // Every candidate: a layout with its rows filtered one way.
-  struct Candidate {
-    const PngLayout* layout;
-    std::vector<std::uint8_t> data;
-  };
-  std::vector<Candidate> candidates;
-  for (const PngLayout& layout : layouts)
-    for (const int filter : FiltersToTry(layout))
-      candidates.push_back({&layout, FilteredData(layout, image.height, filter)});
-
-  // Small data: each candidate compressed at the full highest level. Large data: the
-  // candidates ranked by zlib's quickest level, and only the best compressed hard.
-  std::size_t chosen = 0;
-  if (candidates.size() > 1 && candidates.front().data.size() > kExhaustiveBytes) {
-    std::size_t best = SIZE_MAX;
-    for (std::size_t i = 0; i < candidates.size(); ++i) {
-      const std::size_t size = Deflate(candidates[i].data, kRanking).size();
-      if (size < best) {
-        best = size;
-        chosen = i;
+  // Small pictures: every candidate (a layout with its rows filtered one way) compressed at
+  // zlib's full highest level. Large pictures: the candidates ranked by zlib's quickest level,
+  // and only the best compressed hard. Each candidate's data is dropped once it has lost.
+  const bool large = layouts.front().rows.size() > kExhaustiveBytes;
+  std::vector<std::uint8_t> smallest, best_data;
+  const PngLayout* best_layout = nullptr;
+  std::size_t best_rank = SIZE_MAX;
+  for (const PngLayout& layout : layouts) {
+    for (const int filter : FiltersToTry(layout)) {
+      std::vector<std::uint8_t> data = FilteredData(layout, image.height, filter);
+      if (!large) {
+        KeepSmaller(PngStream(layout, image, Deflate(data, kExhaustive)), smallest);
+        continue;
+      }
+      const std::size_t rank = Deflate(data, kRanking).size();
+      if (rank < best_rank) {
+        best_rank = rank;
+        best_layout = &layout;
+        best_data = std::move(data);
       }
     }
-    candidates = {std::move(candidates[chosen])};
   }
-  const Effort effort =
-      candidates.front().data.size() > kExhaustiveBytes ? kFinal : Effort{Z_BEST_COMPRESSION, 0};
-  std::vector<std::uint8_t> smallest;
-  for (const Candidate& candidate : candidates) {
-    const std::vector<std::uint8_t> compressed = Deflate(candidate.data, effort);
-    if (compressed.empty()) continue;
-    std::vector<std::uint8_t> stream =
-        PngStream(*candidate.layout, image.width, image.height, compressed);
-    if (smallest.empty() || stream.size() < smallest.size()) smallest = std::move(stream);
-  }
-  std::vector<std::uint8_t> given = PixelChunksOf(source);
-  if (!given.empty() && given.size() < smallest.size()) return given;
+  if (best_layout)
+    KeepSmaller(PngStream(*best_layout, image, Deflate(best_data, kFinal)), smallest);
+  KeepSmaller(PixelChunksOf(source), smallest);
   return smallest;
 }
 
