@@ -9,6 +9,7 @@ namespace {
 
 constexpr const char* kHotSpot = "--hotspot";
 constexpr const char* kAll = "--all";
+constexpr const char* kSizes = "--sizes";
 
 bool IsOption(const std::string& arg) {
   return arg.size() > 1 && arg[0] == '-' && !std::isdigit(static_cast<unsigned char>(arg[1])) &&
@@ -57,6 +58,10 @@ bool SplitArguments(const std::vector<std::string>& args, ToolArguments& parsed,
       parsed.group = true;
     } else if (IsValueOption(arg, kAll)) {
       if (!take_value(kAll, "DIR", parsed.all_folder)) return false;
+    } else if (IsValueOption(arg, kSizes)) {
+      if (!take_value(kSizes, "LIST", parsed.sizes)) return false;
+    } else if (arg == "--png") {
+      parsed.png = true;
     } else {
       return refuse("unknown option '" + arg + "'");
     }

@@ -20,10 +20,12 @@ struct ToolArguments {
   std::optional<std::string> hot_spot;    // --hotspot X,Y or --hotspot=X,Y
   bool group = false;                     // --group
   std::optional<std::string> all_folder;  // --all DIR or --all=DIR
+  std::optional<std::string> sizes;       // --sizes LIST or --sizes=LIST
+  bool png = false;                       // --png
 };
 
 // Splits `args` (without the program name). An unknown option, an option that takes a value
-// (--hotspot, --all) without it or given twice, is a usage error: printed on `err`, and the
+// (--hotspot, --all, --sizes) without it or given twice, is a usage error: printed on `err`, and the
 // result is false.
 bool SplitArguments(const std::vector<std::string>& args, ToolArguments& parsed, std::ostream& err);
 
