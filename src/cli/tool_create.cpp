@@ -73,7 +73,7 @@ std::vector<ContainerPicture> ScaledToSquares(const FilePicture& source, std::ve
 int CreateCommand(const std::string& output, const std::vector<std::string>& inputs,
                   const ToolArguments& options, std::ostream& err) {
   const bool cursor = HasExtension(output, ".cur");
-  if (!cursor && !HasExtension(output, ".ico"))
+  if (!cursor && !IsIconOutput(output))
     return UsageError(err, "the output must be an .ico or .cur file: " + output);
   if (options.hot_spot && !cursor)
     return UsageError(err, "--hotspot makes a cursor: the output must be a .cur file");
