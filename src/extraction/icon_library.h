@@ -46,6 +46,13 @@ class IconLibrary {
   // untouched.
   bool LoadIcon(int icon, int step, Surface& mask, Surface& color);
 
+  // What the readers of whole icons (rather than the 32 x 32 picture) need: the bytes of the
+  // opened file, the group resources of a PE or NE file (nullptr for any other kind) and the
+  // frames of an animated cursor (empty for any other kind).
+  LibraryBytes& Bytes() { return *bytes_; }
+  GroupIconResources* GroupResources();
+  const AniFrames& Animation() const { return ani_; }
+
  private:
   void Recognise();
 

@@ -1,0 +1,43 @@
+#pragma once
+
+// The icon a Windows file browser shows for a file, with all its stored images rather than
+// the extraction's 32 x 32 picture: a program's or library's first group in resource order,
+// an animated cursor's first step, an icon or cursor file itself.
+
+#include <cstdint>
+#include <vector>
+
+#include "extraction/icon_library.h"
+
+namespace brindlex {
+
+// One image of a group, as the group directory lists it, and where its bytes lie in the file.
+struct GroupImage {
+  IconCandidate image;
+  ResourceSpan span;
+};
+
+// The shown icon: for a program or library the images of its first group (`group`) whose
+// image resource exists; for an animated cursor or an icon file the icon container
+// (`container`: the first step's frame, or the whole file), whose directory lists its
+// images. One of the two is filled.
+struct ShownIcon {
+  std::vector<GroupImage> group;
+  std::vector<std::uint8_t> container;
+};
+
+// The most bytes one stored image may take: a 256 x 256 image at 32 bits with its mask is
+// about 270 KiB, so anything past this is damage.
+constexpr std::uint64_t kMaxShownImageBytes = 16u << 20;
+
+// Finds the shown icon of a file opened in `library`. False when the file holds no icon, its
+// first group lists no image that exists, or the bytes cannot be read. Never reads more than
+// the file holds: a program's images stay in the file until ReadGroupImage.
+bool FindShownIcon(IconLibrary& library, ShownIcon& icon);
+
+// Reads the bytes of one group image (a bare bitmap image or PNG stream). False when they do
+// not lie in the file or are longer than kMaxShownImageBytes.
+bool ReadGroupImage(IconLibrary& library, const GroupImage& image,
+                    std::vector<std::uint8_t>& bytes);
+
+}  // namespace brindlex
