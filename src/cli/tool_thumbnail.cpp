@@ -84,9 +84,10 @@ int ThumbnailCommand(const std::string &path, const std::string &shown_name, int
     return ThumbnailFailure(err, shown_name, "the icon cannot be decoded");
   const RgbaImage thumbnail = ScaleForThumbnail(image, size);
   std::vector<std::uint8_t> png;
-  if (!EncodePngRgba(thumbnail.width, thumbnail.height, thumbnail.pixels, png))
+  if (!EncodePngRgba(thumbnail.width, thumbnail.height, thumbnail.pixels, png,
+                     PngCompression::kFast))
     return ThumbnailFailure(err, shown_name, "the icon cannot be decoded");
-  if (!WriteFileAtomically(output, png, &error))
+  if (!WriteFileAtomically(output, png, &error, FileDurability::kCache))
     return ThumbnailFailure(err, output, "cannot write: " + error);
   return kToolSuccess;
 }

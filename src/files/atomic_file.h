@@ -27,7 +27,13 @@ namespace brindlex {
 // fails with "Permission denied" and is not touched; so does a target that is not a regular
 // file. On failure `*error` (when given) receives a readable description of the failed
 // operation.
+//
+// A file that is only a cache of what can be made again (a thumbnail) is written with
+// kCache: just as atomically, but without waiting for the disk, which costs more than making
+// the whole file.
+enum class FileDurability { kSynced, kCache };
 bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes,
-                         std::string* error = nullptr);
+                         std::string* error = nullptr,
+                         FileDurability durability = FileDurability::kSynced);
 
 }  // namespace brindlex

@@ -30,6 +30,10 @@ TEST(WriteFileAtomicallyTest, CreatesAndReplacesWithExactBytesKeepingTheMode) {
   EXPECT_EQ(ModeOf(path), 0640u);
   ASSERT_TRUE(WriteFileAtomically(path, Bytes{}));
   EXPECT_TRUE(testing::ReadBytes(path).empty());
+  // A cache file is replaced the same way, without waiting for the disk.
+  ASSERT_TRUE(WriteFileAtomically(path, Bytes{5, 6}, nullptr, FileDurability::kCache));
+  EXPECT_EQ(testing::ReadBytes(path), (Bytes{5, 6}));
+  EXPECT_EQ(ModeOf(path), 0640u);
   EXPECT_EQ(folder.Entries(), std::vector<std::string>{"f.ico"});
 }
 
