@@ -80,6 +80,8 @@ for png in "$scratch"/theirs/*.png; do
   [[ -f $scratch/ours/$name ]] && files+=("$folder/${name%.png}")
 done
 drawn=${#files[@]}
+# Each timed pass writes new files, as file managers ask for.
+rm -f "$scratch"/ours/* "$scratch"/theirs/*
 start=$(now)
 pass ours
 drawn_ours_ns=$(($(now) - start))

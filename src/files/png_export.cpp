@@ -26,7 +26,7 @@ bool WriteRows(png_structp png, png_infop info, int width, int height, png_bytep
   if (setjmp(png_jmpbuf(png))) return false;
   if (compression == PngCompression::kFast) {
     png_set_compression_level(png, 1);
-    png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_SUB);
+    png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_NONE);
   }
   png_set_IHDR(png, info, static_cast<png_uint_32>(width), static_cast<png_uint_32>(height), 8,
                PNG_COLOR_TYPE_RGBA, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,

@@ -17,8 +17,8 @@ namespace brindlex {
 // counted. Returns the number of inverting pixels. The planes must be the same size.
 int RgbaFromPlanes(const Surface& mask, const Surface& color, std::vector<std::uint8_t>& rgba);
 
-// How hard a PNG stream is compressed: zlib's default level, or its fastest level with the
-// "Sub" row filter only, for pictures made often and kept briefly (thumbnails), where
+// How hard a PNG stream is compressed: zlib's default level, or its fastest level and
+// no row filter, for pictures made often and kept briefly (thumbnails), where
 // compressing costs more than the bytes it saves.
 enum class PngCompression { kDefault, kFast };
 

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <sstream>
@@ -12,6 +13,7 @@
 #include "cli/thumbnail_scale.h"
 #include "extraction/library_test_files.h"
 #include "files/entry_decoder.h"
+#include "files/file_bytes.h"
 #include "files/rgba_resample.h"
 
 namespace brindlex {
@@ -226,6 +228,11 @@ TEST_F(ThumbnailerFiles, FilesWithoutAnIconLeaveNoPictureAndAUriNamesAFile) {
   testing::WriteBytes(folder.File("broken.dll"),
                       testing::PeLibrary({{"", 1, {broken}}}, true).bytes);
   ExpectNone(folder.File("broken.dll"), "the icon cannot be decoded");
+  // An icon file past the readers' limit, sparse on disk.
+  const std::string huge = folder.File("huge.ico");
+  testing::WriteBytes(huge, testing::IconFile({testing::SolidImage(16, 0x0)}));
+  ASSERT_EQ(::truncate(huge.c_str(), static_cast<off_t>(kMaxIconFileBytes + 1)), 0);
+  ExpectNone(huge, "the file is too large (more than 64 MiB)");
   ExpectNone(folder.Path(), "cannot read: Is a directory");
   ExpectNone(folder.File("missing.exe"), "cannot read: No such file or directory");
   const std::string fifo = folder.File("pipe.exe");

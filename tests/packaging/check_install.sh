@@ -2,7 +2,7 @@
 # Installs the build folder given as $1 into a scratch DESTDIR, once with the configured
 # prefix and once with --prefix, and checks what lands where: the three programs, the desktop
 # entry (which must pass desktop-file-validate), the three theme icons at their sizes, the
-# manual page, the AppStream metadata (which must pass appstreamcli validate), the thumbnailer
+# manual pages, the AppStream metadata (which must pass appstreamcli validate), the thumbnailer
 # entry and the MIME package, which together must give every kind of file the thumbnailer
 # draws a type its entry lists. Nothing may be written outside DESTDIR.
 set -euo pipefail
@@ -98,8 +98,11 @@ check_tree() {
     # Colour type 6: red, green, blue and alpha.
     [ "$(od -An -tu1 -j25 -N1 "$icon" | tr -d ' ')" = 6 ] || fail "$icon has no alpha channel"
   done
-  zcat "$root/share/man/man1/brindlex-tool.1.gz" | grep -q '^\.TH BRINDLEX-TOOL 1' ||
-    fail "manual page missing or damaged"
+  local page
+  for page in brindlex-tool brindlex-thumbnailer; do
+    zcat "$root/share/man/man1/$page.1.gz" | grep -q "^\.TH ${page^^} 1" ||
+      fail "manual page $page(1) missing or damaged"
+  done
 }
 
 # With the configured prefix (/usr/local unless the build says otherwise).
@@ -112,5 +115,5 @@ check_tree "$scratch/default$prefix"
 # With --prefix.
 DESTDIR=$scratch/other cmake --install "$build" --prefix /opt/brindlex > /dev/null
 check_tree "$scratch/other/opt/brindlex"
-[ "$(find "$scratch/other" -type f | wc -l)" -eq 11 ] || fail "unexpected files: $(find "$scratch/other" -type f)"
+[ "$(find "$scratch/other" -type f | wc -l)" -eq 12 ] || fail "unexpected files: $(find "$scratch/other" -type f)"
 echo "check_install: ok"
