@@ -11,6 +11,10 @@
 namespace brindlex {
 namespace {
 
+// The most images tried: real icons hold a dozen or so, and each failed image of a damaged
+// file costs a lookup among its resources.
+constexpr std::size_t kMaxImagesTried = 16;
+
 // The images of the shown icon and how to read each one's entry bytes.
 struct ThumbnailSource {
   std::vector<IconCandidate> images;
@@ -19,7 +23,7 @@ struct ThumbnailSource {
 
 bool SourceOf(IconLibrary& library, const ShownIcon& icon, ThumbnailSource& source) {
   if (!icon.group.empty()) {
-    for (const GroupImage& image : icon.group) source.images.push_back(image.image);
+    for (const GroupIconEntry& entry : icon.group) source.images.push_back(entry.image);
     source.read = [&library, &icon](int index, std::vector<std::uint8_t>& bytes) {
       return ReadGroupImage(library, icon.group[index], bytes);
     };
@@ -47,7 +51,9 @@ ThumbnailResult DrawThumbnail(IconLibrary& library, int size, RgbaImage& thumbna
   ThumbnailSource source;
   if (!FindShownIcon(library, icon) || !SourceOf(library, icon, source))
     return ThumbnailResult::kNoIcon;
-  for (const int index : ThumbnailPreference(source.images, size)) {
+  std::vector<int> order = ThumbnailPreference(source.images, size);
+  if (order.size() > kMaxImagesTried) order.resize(kMaxImagesTried);
+  for (const int index : order) {
     std::vector<std::uint8_t> bytes;
     EntryDecodeResult decoded;
     if (!source.read(index, bytes) || !DecodeEntryImage(bytes, decoded)) continue;

@@ -16,7 +16,8 @@ enum class ThumbnailResult {
 
 // Draws the thumbnail of the file opened in `library`, `size` pixels at most (1 to
 // kMaxThumbnailSize): the images of its shown icon are tried in the order of
-// ThumbnailPreference, the first that decodes is scaled by ScaleForThumbnail. `thumbnail` is
+// ThumbnailPreference (the first 16 of them at most), the first that decodes is scaled by
+// ScaleForThumbnail. `thumbnail` is
 // set only when the result is kDrawn.
 ThumbnailResult DrawThumbnail(IconLibrary& library, int size, RgbaImage& thumbnail);
 

@@ -12,17 +12,9 @@ bool FindFirstGroup(IconLibrary& library, GroupIconResources& resources, ShownIc
   if (resources.Groups().empty()) return false;
   const ResourceSpan& first = resources.Groups().front();
   std::vector<std::uint8_t> directory;
-  std::vector<GroupIconEntry> entries;
-  if (!library.Bytes().ReadVector(first.offset, std::min(first.size, kMaxGroupDirectoryBytes),
-                                  directory) ||
-      !ParseGroupIconDirectory(directory, entries))
-    return false;
-  for (const GroupIconEntry& entry : entries) {
-    ResourceSpan span;
-    if (resources.FindIcon(library.Bytes(), entry.id, span) && span.size > 0)
-      icon.group.push_back({entry.image, span});
-  }
-  return !icon.group.empty();
+  return library.Bytes().ReadVector(first.offset, std::min(first.size, kMaxGroupDirectoryBytes),
+                                    directory) &&
+         ParseGroupIconDirectory(directory, icon.group);
 }
 
 }  // namespace
@@ -46,10 +38,13 @@ bool FindShownIcon(IconLibrary& library, ShownIcon& icon) {
   }
 }
 
-bool ReadGroupImage(IconLibrary& library, const GroupImage& image,
+bool ReadGroupImage(IconLibrary& library, const GroupIconEntry& image,
                     std::vector<std::uint8_t>& bytes) {
-  return image.span.size <= kMaxShownImageBytes &&
-         library.Bytes().ReadVector(image.span.offset, image.span.size, bytes);
+  GroupIconResources* resources = library.GroupResources();
+  ResourceSpan span;
+  return resources != nullptr && resources->FindIcon(library.Bytes(), image.id, span) &&
+         span.size > 0 && span.size <= kMaxShownImageBytes &&
+         library.Bytes().ReadVector(span.offset, span.size, bytes);
 }
 
 }  // namespace brindlex

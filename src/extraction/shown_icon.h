@@ -11,18 +11,12 @@
 
 namespace brindlex {
 
-// One image of a group, as the group directory lists it, and where its bytes lie in the file.
-struct GroupImage {
-  IconCandidate image;
-  ResourceSpan span;
-};
-
-// The shown icon: for a program or library the images of its first group (`group`) whose
-// image resource exists; for an animated cursor or an icon file the icon container
-// (`container`: the first step's frame, or the whole file), whose directory lists its
-// images. One of the two is filled.
+// The shown icon: for a program or library the images its first group lists (`group`, in
+// the group's order; each image resource is looked up only when read); for an animated cursor
+// or an icon file the icon container (`container`: the first step's frame, or the whole
+// file), whose directory lists its images. One of the two is filled.
 struct ShownIcon {
-  std::vector<GroupImage> group;
+  std::vector<GroupIconEntry> group;
   std::vector<std::uint8_t> container;
 };
 
@@ -31,13 +25,14 @@ struct ShownIcon {
 constexpr std::uint64_t kMaxShownImageBytes = 16u << 20;
 
 // Finds the shown icon of a file opened in `library`. False when the file holds no icon, its
-// first group lists no image that exists, or the bytes cannot be read. Never reads more than
-// the file holds: a program's images stay in the file until ReadGroupImage.
+// first group's directory is damaged, or the bytes cannot be read. Never reads more than the
+// file holds: a program's images stay in the file until ReadGroupImage.
 bool FindShownIcon(IconLibrary& library, ShownIcon& icon);
 
-// Reads the bytes of one group image (a bare bitmap image or PNG stream). False when they do
-// not lie in the file or are longer than kMaxShownImageBytes.
-bool ReadGroupImage(IconLibrary& library, const GroupImage& image,
+// Reads the bytes of the image resource a group entry names (a bare bitmap image or PNG
+// stream). False when the file has no such resource, or its bytes do not lie in the file or
+// are longer than kMaxShownImageBytes.
+bool ReadGroupImage(IconLibrary& library, const GroupIconEntry& image,
                     std::vector<std::uint8_t>& bytes);
 
 }  // namespace brindlex

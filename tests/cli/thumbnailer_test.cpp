@@ -151,6 +151,7 @@ class ThumbnailerFiles : public ::testing::Test {
   // Runs it on a file that gives no thumbnail: status 1, `reason` on the error line, and no
   // output file.
   void ExpectNone(const std::string& input, const std::string& reason) {
+    std::filesystem::remove(out);
     const ThumbnailerRun run = Thumbnailer({"-s", "64", input, out});
     EXPECT_EQ(run.status, 1) << input;
     EXPECT_EQ(run.err, "brindlex-thumbnailer: " + input + ": " + reason + "\n");
@@ -208,7 +209,7 @@ TEST_F(ThumbnailerFiles, ProgramsShowTheirFirstGroupReducedWithTheResampler) {
   EXPECT_EQ(Draw("e.ani", testing::AniFile({red, blue}, {1, 0}, 2), 32), Solid(32, 0, 0, 255));
 }
 
-TEST_F(ThumbnailerFiles, AnImageThatDoesNotDecodeGivesWayToTheNextOne) {
+TEST_F(ThumbnailerFiles, AnImageThatDoesNotDecodeGivesWayToTheNextOneUpToSixteen) {
   StoredImage broken = PngImage(Gradient(48, 48));
   broken.resource.resize(60);  // cut inside the PNG stream
   EXPECT_EQ(
@@ -216,6 +217,11 @@ TEST_F(ThumbnailerFiles, AnImageThatDoesNotDecodeGivesWayToTheNextOne) {
            testing::PeLibrary({{"", 1, {broken, testing::SolidImage(32, 0x00FF00)}}}, false).bytes,
            48),
       Solid(32, 0, 255, 0));
+  // Only the first 16 images are tried: past them a damaged group costs no more lookups.
+  std::vector<StoredImage> many(16, broken);
+  many.push_back(testing::SolidImage(32, 0x00FF00));
+  testing::WriteBytes(folder.File("b.exe"), testing::PeLibrary({{"", 1, many}}, false).bytes);
+  ExpectNone(folder.File("b.exe"), "the icon cannot be decoded");
 }
 
 TEST_F(ThumbnailerFiles, FilesWithoutAnIconLeaveNoPictureAndAUriNamesAFile) {
