@@ -8,7 +8,7 @@
 namespace brindlex {
 namespace {
 
-RgbaImage EnlargeByWholeFactor(const RgbaImage &image, int factor) {
+RgbaImage EnlargeByWholeFactor(const RgbaImage& image, int factor) {
   RgbaImage out(image.width * factor, image.height * factor);
   for (int y = 0; y < out.height; ++y)
     for (int x = 0; x < out.width; ++x)
@@ -32,7 +32,7 @@ ThumbnailScale ThumbnailSizeFor(int width, int height, int size) {
   return {width * factor, height * factor, true};
 }
 
-RgbaImage ScaleForThumbnail(const RgbaImage &image, int size) {
+RgbaImage ScaleForThumbnail(const RgbaImage& image, int size) {
   if (!IsWellFormed(image)) return {};
   const ThumbnailScale scale = ThumbnailSizeFor(image.width, image.height, size);
   if (scale.width == 0) return {};

@@ -31,6 +31,6 @@ ThumbnailScale ThumbnailSizeFor(int width, int height, int size);
 // The image drawn at its ThumbnailSizeFor size: enlarged by repeating each
 // pixel into a factor x factor block, reduced by the premultiplied-alpha
 // resampler. Empty (0 x 0) when the image is malformed.
-RgbaImage ScaleForThumbnail(const RgbaImage &image, int size);
+RgbaImage ScaleForThumbnail(const RgbaImage& image, int size);
 
 }  // namespace brindlex
