@@ -20,7 +20,8 @@ std::vector<int> ThumbnailPreference(const std::vector<IconCandidate>& images, i
     return edge >= size ? edge : (1LL << 40) - edge;
   };
   std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-    const IconCandidate &x = images[a], &y = images[b];
+    const IconCandidate& x = images[a];
+    const IconCandidate& y = images[b];
     if (rank(x) != rank(y)) return rank(x) < rank(y);
     if (x.bit_count != y.bit_count) return x.bit_count > y.bit_count;
     return 1LL * x.width * x.height > 1LL * y.width * y.height;

@@ -23,26 +23,26 @@ struct ThumbnailRequest {
 // anywhere; "--" ends the options). SIZE is a whole number from 1. INPUT is a
 // path or a file:// URI. False, with the usage error on `err`, for anything
 // else; `help` is set for -h or --help.
-bool ParseThumbnailArguments(const std::vector<std::string> &args, ThumbnailRequest &request,
-                             bool &help, std::ostream &err);
+bool ParseThumbnailArguments(const std::vector<std::string>& args, ThumbnailRequest& request,
+                             bool& help, std::ostream& err);
 
 // The local path of an input: a path as it is; a "file://" URI ("file:///p" or
 // "file://localhost/p") with its %XX escapes decoded. False for another URI
 // scheme ("x://"), a URI naming another host, a broken escape, or an escaped
 // NUL.
-bool InputPath(const std::string &input, std::string &path);
+bool InputPath(const std::string& input, std::string& path);
 
 // Runs the thumbnailer with its arguments (without the program name): help on
 // `out`, errors on `err`. Returns 0 when the thumbnail was written, 1 when
 // there is none to make (no icon, a damaged or unreadable file, an output that
 // cannot be written; no output file is left then), 2 for a command line it does
 // not understand.
-int RunThumbnailer(const std::vector<std::string> &args, std::ostream &out, std::ostream &err);
+int RunThumbnailer(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
 // Writes the thumbnail of the file at `path` (a local path), `size` pixels at
 // most, to `output` as an RGBA PNG picture, atomically. Returns 0 or 1 as
 // RunThumbnailer, the failure on `err` named by `shown_name`.
-int ThumbnailCommand(const std::string &path, const std::string &shown_name, int size,
-                     const std::string &output, std::ostream &err);
+int ThumbnailCommand(const std::string& path, const std::string& shown_name, int size,
+                     const std::string& output, std::ostream& err);
 
 }  // namespace brindlex
