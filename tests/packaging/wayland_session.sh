@@ -39,12 +39,14 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Waits up to $1 tenths of a second for the command to succeed.
+# Waits up to $1 tenths of a second for the command to succeed; gives up at once when weston
+# has ended.
 wait_for() {
   local tenths=$1
   shift
   for ((i = 0; i < tenths; i++)); do
     "$@" && return 0
+    kill -0 "$weston_pid" 2> /dev/null || return 1
     sleep 0.1
   done
   return 1
