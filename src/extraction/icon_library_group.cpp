@@ -9,13 +9,6 @@
 namespace brindlex {
 namespace {
 
-constexpr int kGroupHeaderBytes = 6;
-constexpr int kGroupEntryBytes = 14;
-// The longest group directory there can be (65535 entries), and the largest image read: a
-// group or an image claiming more is read only that far, or refused.
-constexpr std::uint64_t kMaxGroupBytes = kGroupHeaderBytes + 65535ull * kGroupEntryBytes;
-constexpr std::uint64_t kMaxImageBytes = 16u << 20;
-
 // Rank of a depth: higher is preferred.
 int DepthRank(int bit_count) {
   switch (bit_count) {
@@ -154,7 +147,8 @@ bool LoadGroupIcon(LibraryBytes& bytes, GroupIconResources& resources, int index
   const std::vector<ResourceSpan>& groups = resources.Groups();
   if (index < 0 || index >= static_cast<int>(groups.size())) return false;
   std::vector<std::uint8_t> group;
-  if (!bytes.ReadVector(groups[index].offset, std::min(groups[index].size, kMaxGroupBytes), group))
+  if (!bytes.ReadVector(groups[index].offset, std::min(groups[index].size, kMaxGroupDirectoryBytes),
+                        group))
     return false;
   std::vector<GroupIconEntry> entries;
   if (!ParseGroupIconDirectory(group, entries)) return false;
@@ -164,7 +158,8 @@ bool LoadGroupIcon(LibraryBytes& bytes, GroupIconResources& resources, int index
   ResourceSpan span;
   if (chosen < 0 || !resources.FindIcon(bytes, entries[chosen].id, span)) return false;
   std::vector<std::uint8_t> image;
-  if (span.size > kMaxImageBytes || !bytes.ReadVector(span.offset, span.size, image)) return false;
+  if (span.size > kMaxIconImageBytes || !bytes.ReadVector(span.offset, span.size, image))
+    return false;
   return DecodeLargeImage(image, mask, color);
 }
 

@@ -5,9 +5,6 @@
 namespace brindlex {
 namespace {
 
-// A group directory holds at most 65535 entries of 14 bytes after its 6-byte header.
-constexpr std::uint64_t kMaxGroupDirectoryBytes = 6 + 65535ull * 14;
-
 bool FindFirstGroup(IconLibrary& library, GroupIconResources& resources, ShownIcon& icon) {
   if (resources.Groups().empty()) return false;
   const ResourceSpan& first = resources.Groups().front();
@@ -43,7 +40,7 @@ bool ReadGroupImage(IconLibrary& library, const GroupIconEntry& image,
   GroupIconResources* resources = library.GroupResources();
   ResourceSpan span;
   return resources != nullptr && resources->FindIcon(library.Bytes(), image.id, span) &&
-         span.size > 0 && span.size <= kMaxShownImageBytes &&
+         span.size > 0 && span.size <= kMaxIconImageBytes &&
          library.Bytes().ReadVector(span.offset, span.size, bytes);
 }
 

@@ -20,10 +20,6 @@ struct ShownIcon {
   std::vector<std::uint8_t> container;
 };
 
-// The most bytes one stored image may take: a 256 x 256 image at 32 bits with its mask is
-// about 270 KiB, so anything past this is damage.
-constexpr std::uint64_t kMaxShownImageBytes = 16u << 20;
-
 // Finds the shown icon of a file opened in `library`. False when the file holds no icon, its
 // first group's directory is damaged, or the bytes cannot be read. Never reads more than the
 // file holds: a program's images stay in the file until ReadGroupImage.
@@ -31,7 +27,7 @@ bool FindShownIcon(IconLibrary& library, ShownIcon& icon);
 
 // Reads the bytes of the image resource a group entry names (a bare bitmap image or PNG
 // stream). False when the file has no such resource, or its bytes do not lie in the file or
-// are longer than kMaxShownImageBytes.
+// are longer than kMaxIconImageBytes.
 bool ReadGroupImage(IconLibrary& library, const GroupIconEntry& image,
                     std::vector<std::uint8_t>& bytes);
 
