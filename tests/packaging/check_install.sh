@@ -41,8 +41,9 @@ check_thumbnailer() {
   local entry=$root/share/thumbnailers/brindlex.thumbnailer
   [ -f "$entry" ] || fail "thumbnailer entry missing"
   grep -qx 'Exec=brindlex-thumbnailer -s %s %i %o' "$entry" || fail "thumbnailer entry: wrong Exec"
-  "$root/bin/brindlex-thumbnailer" --help | grep -q '^Usage: brindlex-thumbnailer' ||
-    fail "installed thumbnailer does not run"
+  local help
+  help=$("$root/bin/brindlex-thumbnailer" --help) || fail "installed thumbnailer does not run"
+  grep -q '^Usage: brindlex-thumbnailer' <<< "$help" || fail "installed thumbnailer prints no usage"
   local package=$root/share/mime/packages/brindlex.xml
   [ -f "$package" ] || fail "MIME package missing"
   command -v update-mime-database > /dev/null || fail "update-mime-database not found (shared-mime-info)"
@@ -78,7 +79,11 @@ check_tree() {
   for program in brindlex brindlex-tool brindlex-thumbnailer; do
     [ -x "$root/bin/$program" ] || fail "$root/bin/$program missing or not executable"
   done
-  "$root/bin/brindlex-tool" --help | grep -q "^Usage: brindlex-tool" || fail "installed tool does not run"
+  # The help is taken whole first: a grep -q that stops reading at its match would leave the
+  # program writing into a closed pipe, and under pipefail that fails the check at random.
+  local help
+  help=$("$root/bin/brindlex-tool" --help) || fail "installed tool does not run"
+  grep -q "^Usage: brindlex-tool" <<< "$help" || fail "installed tool prints no usage"
   local entry=$root/share/applications/brindlex.desktop
   [ -f "$entry" ] || fail "desktop entry missing"
   command -v desktop-file-validate > /dev/null || fail "desktop-file-validate not found (desktop-file-utils)"

@@ -59,16 +59,19 @@ pids+=($!)
 weston_pid=$!
 wait_for 100 test -S "$XDG_RUNTIME_DIR/$socket" ||
   fail "weston did not start: $(cat "$scratch/weston.log" 2> /dev/null)"
-xserver_line() { grep -o 'xserver listening on display :[0-9]*' "$scratch/weston.log"; }
+xserver_line() { grep -m1 -o 'xserver listening on display :[0-9]*' "$scratch/weston.log"; }
 wait_for 100 xserver_line > /dev/null || fail "weston started no XWayland: $(cat "$scratch/weston.log")"
-x_display=:$(xserver_line | head -n1 | sed 's/.*://')
+x_display=$(xserver_line)
+x_display=:${x_display##*:}
 
 # 1. On XWayland.
 WAYLAND_DISPLAY=$socket DISPLAY=$x_display "$build/brindlex" > "$scratch/x11.log" 2>&1 &
 pids+=($!)
 x_editor=$!
 viewable() {
-  DISPLAY=$x_display xwininfo -name "$title" 2> /dev/null | grep -q 'Map State: IsViewable'
+  local info
+  info=$(DISPLAY=$x_display xwininfo -name "$title" 2> /dev/null) &&
+    grep -q 'Map State: IsViewable' <<< "$info"
 }
 wait_for 300 viewable ||
   fail "no mapped window \"$title\" on XWayland ($x_display): $(cat "$scratch/x11.log")"
@@ -83,17 +86,22 @@ wayland_editor=$!
 # The toplevel with the title, its xdg surface and its wl_surface, from the protocol log.
 toplevel_shown() {
   local toplevel xdg_surface surface ack
-  toplevel=$(grep -o "xdg_toplevel@[0-9]*\.set_title(\"$title\")" "$log" | head -n1 | cut -d. -f1)
+  toplevel=$(grep -m1 -o "xdg_toplevel@[0-9]*\.set_title(\"$title\")" "$log")
+  toplevel=${toplevel%%.*}
   [ -n "$toplevel" ] || return 1
-  xdg_surface=$(grep -o "xdg_surface@[0-9]*\.get_toplevel(new id $toplevel)" "$log" | cut -d. -f1)
+  xdg_surface=$(grep -m1 -o "xdg_surface@[0-9]*\.get_toplevel(new id $toplevel)" "$log")
+  xdg_surface=${xdg_surface%%.*}
   surface=$(grep -o "get_xdg_surface(new id $xdg_surface, wl_surface@[0-9]*)" "$log" |
     grep -o 'wl_surface@[0-9]*')
   [ -n "$surface" ] || return 1
-  ack=$(grep -n -- "-> $xdg_surface\.ack_configure(" "$log" | head -n1 | cut -d: -f1)
+  ack=$(grep -m1 -n -- "-> $xdg_surface\.ack_configure(" "$log")
+  ack=${ack%%:*}
   [ -n "$ack" ] || return 1
   # After the acknowledgement: a buffer attached and committed, and the compositor's enter.
-  tail -n +"$ack" "$log" | grep -q -- "-> $surface\.attach(wl_buffer@" &&
-    tail -n +"$ack" "$log" | grep -q -- "-> $surface\.commit()" &&
+  # (awk reads the whole log: no pipe that a reader closes early.)
+  awk -v from="$ack" -v attach="-> $surface.attach(wl_buffer@" -v commit="-> $surface.commit()" \
+    'NR > from && index($0, attach) { a = 1 } NR > from && a && index($0, commit) { c = 1 }
+     END { exit !c }' "$log" &&
     grep -q "^\[[0-9. ]*\] $surface\.enter(wl_output@" "$log"
 }
 wait_for 300 toplevel_shown || fail "no Wayland toplevel \"$title\" shown: $(tail -n 40 "$log")"
