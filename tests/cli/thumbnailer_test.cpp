@@ -180,10 +180,15 @@ TEST_F(ThumbnailerFiles, IconFilesGiveTheirBestImageEnlargedPixelForPixelWithIts
   const RgbaImage grey = Draw("b.ico", icon, 48);
   ASSERT_EQ(grey.width, 48);
   EXPECT_EQ(grey.pixels, Solid(48, 5, 5, 5).pixels);
-  // A cursor's mask-white pixels are transparent.
-  const RgbaImage clear =
-      Draw("c.cur", testing::IconFile({testing::UniformImage(32, 4, 0, 0xFF)}, 2), 32);
-  EXPECT_EQ(clear.pixels, RgbaImage(32, 32).pixels);
+  // A cursor's mask-white pixels are transparent, over black (transparent) or over another
+  // colour (inverting) alike.
+  for (const int fill : {0x00, 0x11})
+    EXPECT_EQ(Draw("c.cur",
+                   testing::IconFile(
+                       {testing::UniformImage(32, 4, static_cast<std::uint8_t>(fill), 0xFF)}, 2),
+                   32),
+              RgbaImage(32, 32))
+        << fill;
 }
 
 TEST_F(ThumbnailerFiles, ProgramsShowTheirFirstGroupReducedWithTheResampler) {
