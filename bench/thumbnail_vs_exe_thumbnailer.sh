@@ -2,9 +2,10 @@
 # brindlex-thumbnailer against Debian's exe-thumbnailer, run as file managers run them: one
 # process per file, at 256 pixels, over every program and library in Wine's folder of 64-bit
 # Windows files. Prints
-#  - how many files each draws, the time per file of each (the mean of one pass over all
-#    files, after a warm-up pass so that both read from the page cache) and their ratio, then
-#    the same over only the files both draw (where the pictures are made);
+#  - how many files each draws, the wall and processor time per file of each (the mean of one
+#    pass over all files, after a warm-up pass so that both read from the page cache) and
+#    their ratios, then the same over three passes over the files both draw (where the
+#    pictures are made);
 #  - the peak memory (largest maximum resident set size, /usr/bin/time %M) of each;
 #  - for every file both draw, whether our picture has the pixels of the first icon group's
 #    largest image (the deepest among equals) as Python's PIL decodes it from
@@ -60,15 +61,36 @@ peak() {
   done | sort -n | tail -n1
 }
 
+# Runs $2 timed passes of $1 (ours or theirs), each writing new files as file managers ask
+# for; prints the wall time in nanoseconds and the processor time (user and system, of the
+# processes started) in seconds, both summed over the passes.
+timed_passes() {
+  local who=$1 rounds=$2 wall=0 cpu=0 start times r
+  local TIMEFORMAT='%U %S'
+  for ((r = 0; r < rounds; r++)); do
+    rm -f "$scratch/$who"/*
+    start=$(now)
+    times=$( { time pass "$who" > /dev/null 2>&1; } 2>&1)
+    wall=$((wall + $(now) - start))
+    cpu=$(awk -v c="$cpu" -v t="$times" 'BEGIN { split(t, p, " "); print c + p[1] + p[2] }')
+  done
+  echo "$wall $cpu"
+}
+# Prints the wall and processor time per file of both and their ratios: $1 names the files,
+# $2 and $3 are timed_passes' results, $4 the number of files timed in all.
+report_time() {
+  awk -v what="$1" -v ours="$2" -v theirs="$3" -v n="$4" 'BEGIN {
+    split(ours, o, " "); split(theirs, t, " ")
+    printf "time per file (%s): brindlex-thumbnailer %.4f s, exe-thumbnailer %.4f s, ratio %.4f\n",
+      what, o[1] / n / 1e9, t[1] / n / 1e9, o[1] / t[1]
+    printf "  processor time per file: brindlex-thumbnailer %.4f s, exe-thumbnailer %.4f s, ratio %.4f\n",
+      o[2] / n, t[2] / n, o[2] / t[2] }'
+}
+
 pass ours
 pass theirs
-rm -f "$scratch"/ours/* "$scratch"/theirs/*
-start=$(now)
-pass ours
-ours_ns=$(($(now) - start))
-start=$(now)
-pass theirs
-theirs_ns=$(($(now) - start))
+all_ours=$(timed_passes ours 1)
+all_theirs=$(timed_passes theirs 1)
 ours_count=$(find "$scratch/ours" -name '*.png' | wc -l)
 theirs_count=$(find "$scratch/theirs" -name '*.png' | wc -l)
 ours_rss=$(peak ours)
@@ -80,26 +102,18 @@ for png in "$scratch"/theirs/*.png; do
   [[ -f $scratch/ours/$name ]] && files+=("$folder/${name%.png}")
 done
 drawn=${#files[@]}
-# Each timed pass writes new files, as file managers ask for.
-rm -f "$scratch"/ours/* "$scratch"/theirs/*
-start=$(now)
-pass ours
-drawn_ours_ns=$(($(now) - start))
-start=$(now)
-pass theirs
-drawn_theirs_ns=$(($(now) - start))
+# The files both draw are few: three passes over them.
+rounds=3
+drawn_ours=$(timed_passes ours $rounds)
+drawn_theirs=$(timed_passes theirs $rounds)
 files=("${all_files[@]}")
 
 count=${#files[@]}
 echo "files: $count in $folder"
 echo "drawn: brindlex-thumbnailer $ours_count, exe-thumbnailer $theirs_count"
-report_time() {
-  awk -v what="$1" -v o="$2" -v t="$3" -v n="$4" 'BEGIN {
-    printf "time per file (%s): brindlex-thumbnailer %.4f s, exe-thumbnailer %.4f s, ratio %.4f\n",
-      what, o / n / 1e9, t / n / 1e9, o / t }'
-}
-report_time "all $count files" "$ours_ns" "$theirs_ns" "$count"
-report_time "the $drawn files both draw" "$drawn_ours_ns" "$drawn_theirs_ns" "$drawn"
+report_time "all $count files" "$all_ours" "$all_theirs" "$count"
+report_time "the $drawn files both draw, $rounds passes" "$drawn_ours" "$drawn_theirs" \
+  $((drawn * rounds))
 echo "peak RSS: brindlex-thumbnailer $((ours_rss / 1024)).$(((ours_rss % 1024) * 10 / 1024)) MiB," \
   "exe-thumbnailer $((theirs_rss / 1024)).$(((theirs_rss % 1024) * 10 / 1024)) MiB"
 
