@@ -75,12 +75,18 @@ int AniFrames::ReadableSteps(LibraryBytes& bytes) {
   return steps;
 }
 
-bool AniFrames::LoadStep(LibraryBytes& bytes, int step, Surface& mask, Surface& color) {
+bool AniFrames::StepFrame(int step, ResourceSpan& frame) const {
   if (step < 0 || static_cast<std::size_t>(step) >= StepCount()) return false;
-  const std::size_t frame = has_sequence_ ? sequence_[step] : static_cast<std::size_t>(step);
-  if (frame >= frames_.size()) return false;
+  const std::size_t index = has_sequence_ ? sequence_[step] : static_cast<std::size_t>(step);
+  if (index >= frames_.size()) return false;
+  frame = frames_[index];
+  return true;
+}
+
+bool AniFrames::LoadStep(LibraryBytes& bytes, int step, Surface& mask, Surface& color) {
+  ResourceSpan frame;
   std::vector<std::uint8_t> container;
-  return bytes.ReadVector(frames_[frame].offset, frames_[frame].size, container) &&
+  return StepFrame(step, frame) && bytes.ReadVector(frame.offset, frame.size, container) &&
          LoadContainerIcon(container, mask, color);
 }
 

@@ -28,6 +28,9 @@ class AniFrames {
   // Decodes the frame of `step` (its large image, at 32 x 32). False for a step past the
   // end or a frame that cannot be decoded.
   bool LoadStep(LibraryBytes& bytes, int step, Surface& mask, Surface& color);
+  // Where the frame of `step` lies in the file: an icon or cursor container. False for a step
+  // past the end or naming a frame that does not exist.
+  bool StepFrame(int step, ResourceSpan& frame) const;
 
   std::size_t FrameCount() const { return frames_.size(); }
   // Where each frame's container lies in the file, in the file's order.

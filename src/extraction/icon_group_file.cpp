@@ -7,8 +7,6 @@
 namespace brindlex {
 namespace {
 
-constexpr int kGroupHeaderBytes = 6;
-constexpr int kGroupEntryBytes = 14;
 // A group entry and a file entry share their first 12 bytes: width, height, colour count,
 // reserved, planes, bit count and length.
 constexpr int kSharedEntryBytes = 12;

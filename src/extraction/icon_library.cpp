@@ -27,6 +27,7 @@ void IconLibrary::Recognise() {
   kind_ = IconLibraryKind::kNone;
   icon_count_ = 0;
   too_large_ = false;
+  ani_ = AniFrames();
   LibraryBytes& bytes = *bytes_;
   if (pe_.Read(bytes)) {
     kind_ = IconLibraryKind::kPe;
@@ -60,6 +61,12 @@ void IconLibrary::Recognise() {
 int IconLibrary::StepCount(int icon) {
   if (icon < 0 || icon >= icon_count_) return 0;
   return kind_ == IconLibraryKind::kAnimatedCursor ? ani_.ReadableSteps(*bytes_) : 1;
+}
+
+GroupIconResources* IconLibrary::GroupResources() {
+  if (kind_ == IconLibraryKind::kPe) return &pe_;
+  if (kind_ == IconLibraryKind::kNe) return &ne_;
+  return nullptr;
 }
 
 bool IconLibrary::LoadIcon(int icon, int step, Surface& mask, Surface& color) {

@@ -66,6 +66,13 @@ class IconLibrary {
   // there is no such icon or it cannot be read (a frame that is no icon or cursor container).
   bool ReadGroupFile(int index, IconGroupFile& file);
 
+  // What the readers of whole icons (rather than the 32 x 32 picture) need: the bytes of the
+  // opened file, the group resources of a PE or NE file (nullptr for any other kind) and the
+  // frames of an animated cursor (empty for any other kind).
+  LibraryBytes& Bytes() { return *bytes_; }
+  GroupIconResources* GroupResources();
+  const AniFrames& Animation() const { return ani_; }
+
  private:
   void Recognise();
 

@@ -9,13 +9,6 @@
 namespace brindlex {
 namespace {
 
-constexpr int kGroupHeaderBytes = 6;
-constexpr int kGroupEntryBytes = 14;
-// The longest group directory there can be (65535 entries), and the largest image read: a
-// group or an image claiming more is read only that far, or refused.
-constexpr std::uint64_t kMaxGroupBytes = kGroupHeaderBytes + 65535ull * kGroupEntryBytes;
-constexpr std::uint64_t kMaxImageBytes = 16u << 20;
-
 // Rank of a depth: higher is preferred.
 int DepthRank(int bit_count) {
   switch (bit_count) {
@@ -162,7 +155,7 @@ bool ReadGroupDirectory(LibraryBytes& bytes, const GroupIconResources& resources
                         std::vector<std::uint8_t>& group, std::vector<GroupIconEntry>& entries) {
   const std::vector<ResourceSpan>& groups = resources.Groups();
   if (index < 0 || index >= static_cast<int>(groups.size())) return false;
-  return bytes.ReadVector(groups[index].offset, std::min(groups[index].size, kMaxGroupBytes),
+  return bytes.ReadVector(groups[index].offset, std::min(groups[index].size, kMaxGroupDirectoryBytes),
                           group) &&
          ParseGroupIconDirectory(group, entries);
 }
@@ -178,7 +171,8 @@ bool LoadGroupIcon(LibraryBytes& bytes, GroupIconResources& resources, int index
   ResourceSpan span;
   if (chosen < 0 || !resources.FindIcon(bytes, index, entries[chosen].id, span)) return false;
   std::vector<std::uint8_t> image;
-  if (span.size > kMaxImageBytes || !bytes.ReadVector(span.offset, span.size, image)) return false;
+  if (span.size > kMaxIconImageBytes || !bytes.ReadVector(span.offset, span.size, image))
+    return false;
   return DecodeLargeImage(image, mask, color);
 }
 

@@ -31,6 +31,14 @@ struct IconCandidate {
 // The edge the extraction hands back.
 constexpr int kLargeIconEdge = 32;
 
+constexpr int kGroupHeaderBytes = 6;
+constexpr int kGroupEntryBytes = 14;
+// The longest group directory there can be (65535 entries), and the largest image read: a
+// group or an image claiming more is read only that far, or refused. (A 256 x 256 image at
+// 32 bits with its mask takes about 270 KiB.)
+constexpr std::uint64_t kMaxGroupDirectoryBytes = kGroupHeaderBytes + 65535ull * kGroupEntryBytes;
+constexpr std::uint64_t kMaxIconImageBytes = 16u << 20;
+
 // The index of the large image among the candidates, or −1 when there are none: an exact
 // 32 x 32 image of the greatest depth (32 > 24 > 8 > 4 > 1 bits, anything else below);
 // otherwise the smallest |w − 32| + |h − 32|, a tie going to the larger area, then to the

@@ -106,7 +106,7 @@ bool FolderRefuses(int error_number) {
 // Writes the bytes over the existing file itself: space is reserved first where the file
 // system can (so a full disk fails before anything is overwritten), then the bytes go from
 // the start and the file is cut to their length. Returns 0 or the errno of the failure.
-int WriteInPlace(const std::string& target, std::span<const std::uint8_t> bytes) {
+int WriteInPlace(const std::string& target, std::span<const std::uint8_t> bytes, bool sync) {
   const int fd = ::open(target.c_str(), O_WRONLY | O_CLOEXEC | O_NOFOLLOW);
   if (fd < 0) return errno;
   int failure = 0;
@@ -122,7 +122,7 @@ int WriteInPlace(const std::string& target, std::span<const std::uint8_t> bytes)
   }
   if (!failure && !WriteAll(fd, bytes)) failure = errno;
   if (!failure && ::ftruncate(fd, static_cast<off_t>(bytes.size())) != 0) failure = errno;
-  if (!failure && ::fsync(fd) != 0) failure = errno;
+  if (!failure && sync && ::fsync(fd) != 0) failure = errno;
   if (::close(fd) != 0 && !failure) failure = errno;
   return failure;
 }
@@ -139,11 +139,12 @@ void SyncFolder(const std::string& folder) {
   ::close(fd);
 }
 
-// Writes the bytes to a new temporary file beside the target, flushes it to disk and renames
-// it over the target, then flushes the folder. Returns 0 or the errno of the failure; `refused`
-// tells that the folder would not take the temporary file or the rename, with the target untouched.
+// Writes the bytes to a new temporary file beside the target, flushes it to disk (when `sync`)
+// and renames it over the target, then flushes the folder (when `sync`). Returns 0 or the errno of
+// the failure; `refused` tells that the folder would not take the temporary file or the rename,
+// with the target untouched.
 int WriteThroughTemporary(const std::string& target, const struct stat* existing,
-                          std::span<const std::uint8_t> bytes, DiskFlush flush, bool& refused) {
+                          std::span<const std::uint8_t> bytes, bool sync, bool& refused) {
   refused = false;
   std::string temp_path;
   const int fd = CreateUniqueFile(target, temp_path);
@@ -159,7 +160,7 @@ int WriteThroughTemporary(const std::string& target, const struct stat* existing
     if (!failure && (existing->st_uid != ::geteuid() || existing->st_gid != ::getegid()))
       (void)!::fchown(fd, existing->st_uid, existing->st_gid);
   }
-  if (!failure && flush == DiskFlush::kEachFile && ::fsync(fd) != 0) failure = errno;
+  if (!failure && sync && ::fsync(fd) != 0) failure = errno;
   if (::close(fd) != 0 && !failure) failure = errno;
   if (!failure && ::rename(temp_path.c_str(), target.c_str()) != 0) {
     failure = errno;
@@ -169,7 +170,7 @@ int WriteThroughTemporary(const std::string& target, const struct stat* existing
     ::unlink(temp_path.c_str());
     return failure;
   }
-  if (flush == DiskFlush::kEachFile) SyncFolder(FolderOf(target));
+  if (sync) SyncFolder(FolderOf(target));
   return 0;
 }
 
@@ -193,11 +194,12 @@ bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> 
       return Fail(error, EACCES);
   }
 
+  const bool sync = flush == DiskFlush::kEachFile;
   bool refused = false;
-  int failure = WriteThroughTemporary(target, exists ? &existing : nullptr, bytes, flush, refused);
+  int failure = WriteThroughTemporary(target, exists ? &existing : nullptr, bytes, sync, refused);
   // A writable file in a folder that takes no new files (or no renames) is written in place:
   // the whole content is in memory already, so only the write itself can still fail.
-  if (failure && refused && exists) failure = WriteInPlace(target, bytes);
+  if (failure && refused && exists) failure = WriteInPlace(target, bytes, sync);
   return failure ? Fail(error, failure) : true;
 }
 

@@ -30,7 +30,9 @@ namespace brindlex {
 //
 // With kByCaller the file and its folder are not flushed one by one: the replacement is as
 // atomic as ever, and a caller that writes many files flushes them all at once afterwards
-// with FlushFileSystemOf, as one flush per file costs a disk round trip each.
+// with FlushFileSystemOf, as one flush per file costs a disk round trip each. A file that is
+// only a cache of what can be made again (a thumbnail) is written with kByCaller and never
+// flushed: waiting for the disk would cost more than making the whole file.
 enum class DiskFlush { kEachFile, kByCaller };
 bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes,
                          std::string* error = nullptr, DiskFlush flush = DiskFlush::kEachFile);

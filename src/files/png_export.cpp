@@ -21,8 +21,13 @@ void RaiseError(png_structp png, png_const_charp) { png_longjmp(png, 1); }
 
 // Runs libpng over the rows. Nothing with a destructor is created between setjmp and a
 // possible longjmp; the output vector only grows through AppendToVector.
-bool WriteRows(png_structp png, png_infop info, int width, int height, png_bytep* rows) {
+bool WriteRows(png_structp png, png_infop info, int width, int height, png_bytep* rows,
+               PngCompression compression) {
   if (setjmp(png_jmpbuf(png))) return false;
+  if (compression == PngCompression::kFast) {
+    png_set_compression_level(png, 1);
+    png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_NONE);
+  }
   png_set_IHDR(png, info, static_cast<png_uint_32>(width), static_cast<png_uint_32>(height), 8,
                PNG_COLOR_TYPE_RGBA, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
                PNG_FILTER_TYPE_DEFAULT);
@@ -56,7 +61,7 @@ int RgbaFromPlanes(const Surface& mask, const Surface& color, std::vector<std::u
 }
 
 bool EncodePngRgba(int width, int height, std::span<const std::uint8_t> rgba,
-                   std::vector<std::uint8_t>& out) {
+                   std::vector<std::uint8_t>& out, PngCompression compression) {
   if (width <= 0 || height <= 0 ||
       rgba.size() != static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 4)
     return false;
@@ -74,7 +79,7 @@ bool EncodePngRgba(int width, int height, std::span<const std::uint8_t> rgba,
     return false;
   }
   png_set_write_fn(png, &bytes, AppendToVector, FlushNothing);
-  const bool ok = WriteRows(png, info, width, height, rows.data());
+  const bool ok = WriteRows(png, info, width, height, rows.data(), compression);
   png_destroy_write_struct(&png, &info);
   if (ok) out = std::move(bytes);
   return ok;

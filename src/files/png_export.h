@@ -17,10 +17,16 @@ namespace brindlex {
 // counted. Returns the number of inverting pixels. The planes must be the same size.
 int RgbaFromPlanes(const Surface& mask, const Surface& color, std::vector<std::uint8_t>& rgba);
 
+// How hard a PNG stream is compressed: zlib's default level, or its fastest level and
+// no row filter, for pictures made often and kept briefly (thumbnails), where
+// compressing costs more than the bytes it saves.
+enum class PngCompression { kDefault, kFast };
+
 // Encodes width x height pixels of red, green, blue, alpha bytes as a PNG stream (no
 // interlacing, no ancillary chunks: the same pixels always give the same bytes). False when
 // the size is not positive or `rgba` does not hold exactly that many pixels.
 bool EncodePngRgba(int width, int height, std::span<const std::uint8_t> rgba,
-                   std::vector<std::uint8_t>& out);
+                   std::vector<std::uint8_t>& out,
+                   PngCompression compression = PngCompression::kDefault);
 
 }  // namespace brindlex

@@ -71,8 +71,7 @@ int main(int argc, char** argv) {
   int qt_argc = 1;
   char* qt_argv[] = {argv[0], nullptr};
   QApplication app(qt_argc, qt_argv);
-  qt::DisplayNotices().SetAvailable(
-      PlatformCanMovePointer(QGuiApplication::platformName().toStdString()));
+  qt::TakeDisplayPlatform();
   qt::InstallToolkitTranslations(app);
   qt::QtScreen screen;
   qt::QtUi ui;

@@ -1,9 +1,11 @@
 #include "qt/pointer_confinement.h"
 
 #include <QCursor>
+#include <QGuiApplication>
 #include <algorithm>
 #include <cmath>
 
+#include "platform/display_platform.h"
 #include "qt/surface_view.h"
 
 namespace brindlex::qt {
@@ -24,6 +26,11 @@ QPointF KeepPointerInside(SurfaceView* view, const Surface& client, double x, do
 X11FeatureNotices& DisplayNotices() {
   static X11FeatureNotices notices;
   return notices;
+}
+
+void TakeDisplayPlatform() {
+  DisplayNotices().SetAvailable(
+      PlatformCanMovePointer(QGuiApplication::platformName().toStdString()));
 }
 
 }  // namespace brindlex::qt

@@ -17,7 +17,11 @@ class SurfaceView;
 QPointF KeepPointerInside(SurfaceView* view, const Surface& client, double x, double y);
 
 // The features of this run that need X11 and their notices. main() sets whether the display
-// gives them; until then they count as given.
+// gives them (TakeDisplayPlatform); until then they count as given.
 X11FeatureNotices& DisplayNotices();
+
+// Sets whether the display gives the features that need X11, from the platform the running
+// application shows on: not on Wayland, which cannot move the pointer.
+void TakeDisplayPlatform();
 
 }  // namespace brindlex::qt

@@ -45,6 +45,15 @@ TEST(PngExportTest, EncodesEightBitRgbaThatDecodesToTheSamePixels) {
   ASSERT_TRUE(EncodePngRgba(32, 32, rgba, again));
   EXPECT_EQ(again, png);
 
+  // The fast compression: other bytes, the same pixels, again the same bytes each time.
+  Bytes fast, fast_again;
+  ASSERT_TRUE(EncodePngRgba(32, 32, rgba, fast, PngCompression::kFast));
+  ASSERT_TRUE(EncodePngRgba(32, 32, rgba, fast_again, PngCompression::kFast));
+  EXPECT_NE(fast, png);
+  EXPECT_EQ(fast, fast_again);
+  ASSERT_TRUE(DecodePngRgba(fast, 32, 32, decoded));
+  EXPECT_EQ(decoded, rgba);
+
   Bytes untouched{1, 2, 3};
   EXPECT_FALSE(EncodePngRgba(32, 32, Bytes(32 * 32 * 4 - 1), untouched));
   EXPECT_FALSE(EncodePngRgba(0, 32, Bytes{}, untouched));

@@ -1,0 +1,13 @@
+// brindlex-thumbnailer: the file managers' pictures of Windows programs, libraries, icon
+// libraries, animated cursors, cursors and icons, on the editor's own engine.
+
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/thumbnailer.h"
+
+int main(int argc, char** argv) {
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  return brindlex::RunThumbnailer(args, std::cout, std::cerr);
+}
