@@ -44,14 +44,10 @@ void BuildPastedSelection(IconDocument& document, const Surface& picture, float 
 
 void ShowPastedSelectionAtOrigin(IconDocument& document, SelectionState& selection) {
   const int z = document.ZoomFactor;
-  const Surface& mask = document.PicSelMask;
-  const Surface& image = document.PicSelImage;
-  const int w = mask.Width(), h = mask.Height();
-  document.PicMain.StretchBlt(0, 0, z * w, z * h, mask, 0, 0, w, h, RasterOp::kAnd);
-  document.PicMain.StretchBlt(0, 0, z * w, z * h, image, 0, 0, w, h, RasterOp::kInvert);
+  const int w = document.PicSelMask.Width(), h = document.PicSelMask.Height();
+  ComposeFloatingPlanes(document, document.PicMain, 0, 0, z);
   document.DrawGrid();
-  document.PicIcon.BitBlt(0, 0, w, h, mask, 0, 0, RasterOp::kAnd);
-  document.PicIcon.BitBlt(0, 0, w, h, image, 0, 0, RasterOp::kInvert);
+  ComposeFloatingPlanes(document, document.PicIcon, 0, 0, 1);
   selection.SelLeft = 0;
   selection.SelTop = 0;
   selection.SelRight = z * w;
