@@ -7,12 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "files/icon_format.h"
 #include "pixels/surface.h"
 
 namespace brindlex {
-
-// Cursor type of the file header.
-constexpr std::uint16_t kCursorType = 2;
 
 // The bytes of a one-image .cur file: the one-image icon file of the same planes and colour
 // count (Palette2, Palette16, the icon palette or 24 bits) with type 2 in the header and the

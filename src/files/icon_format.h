@@ -24,6 +24,7 @@ constexpr int kHeaderReserved = 0;
 constexpr int kHeaderType = 2;
 constexpr int kHeaderCount = 4;
 constexpr std::uint16_t kIconType = 1;
+constexpr std::uint16_t kCursorType = 2;
 
 // Field offsets inside a directory entry.
 constexpr int kEntryWidth = 0;

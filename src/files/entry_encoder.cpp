@@ -1,0 +1,49 @@
+#include "files/entry_encoder.h"
+
+#include "files/entry_decoder.h"
+#include "files/icon_format.h"
+
+namespace brindlex {
+
+namespace {
+
+bool EncodableSize(const RgbaImage& image) {
+  return IsWellFormed(image) && image.width <= kMaxEntryEdge && image.height <= kMaxEntryEdge;
+}
+
+}  // namespace
+
+std::vector<std::uint8_t> EncodeBgra32Entry(const RgbaImage& image) {
+  if (!EncodableSize(image)) return {};
+  const int width = image.width, height = image.height;
+  const std::size_t color_row = RowBytes(width, 32), mask_row = RowBytes(width, 1);
+  const std::size_t rows_bytes = (color_row + mask_row) * static_cast<std::size_t>(height);
+  std::vector<std::uint8_t> out(kBitmapInfoHeaderBytes + rows_bytes, 0);
+  std::uint8_t* header = out.data();
+  WriteU32(header + kBmpSize, kBitmapInfoHeaderBytes);
+  WriteU32(header + kBmpWidth, static_cast<std::uint32_t>(width));
+  WriteU32(header + kBmpHeight, static_cast<std::uint32_t>(2 * height));
+  WriteU16(header + kBmpPlanes, 1);
+  WriteU16(header + kBmpBitCount, 32);
+  WriteU32(header + kBmpImageSize, static_cast<std::uint32_t>(rows_bytes));
+
+  std::uint8_t* colors = out.data() + kBitmapInfoHeaderBytes;
+  std::uint8_t* masks = colors + color_row * static_cast<std::size_t>(height);
+  for (int y = 0; y < height; ++y) {
+    const auto r = static_cast<std::size_t>(height - 1 - y);
+    std::uint8_t* crow = colors + r * color_row;
+    std::uint8_t* mrow = masks + r * mask_row;
+    for (int x = 0; x < width; ++x) {
+      const std::uint8_t* p = image.At(x, y);
+      std::uint8_t* q = crow + 4 * x;
+      q[0] = p[2];
+      q[1] = p[1];
+      q[2] = p[0];
+      q[3] = p[3];
+      if (p[3] == 0) mrow[x >> 3] = static_cast<std::uint8_t>(mrow[x >> 3] | (0x80 >> (x & 7)));
+    }
+  }
+  return out;
+}
+
+}  // namespace brindlex
