@@ -65,7 +65,8 @@ class Surface {
   // negative width spans the columns from x + w to x − 1 (likewise heights); when the signs
   // of the two widths (or heights) differ the picture is mirrored. Destination column i of
   // the rectangle takes source column (i · |sw|) / |dw| counted from the rectangle's near
-  // side, so an integer factor replicates each pixel into a factor x factor block.
+  // side, so an integer factor replicates each pixel into a factor x factor block. A copy
+  // moves whole values, top byte included, as BitBlt does.
   void StretchBlt(int dx, int dy, int dw, int dh, const Surface& source, int sx, int sy, int sw,
                   int sh, RasterOp op = RasterOp::kCopy);
 

@@ -7,6 +7,7 @@
 #include "app/start_program.h"
 #include "files/icon_reader.h"
 #include "files/icon_test_files.h"
+#include "pixels/pixel_alpha.h"
 #include "run_unprivileged.h"
 #include "scripted_ui.h"
 #include "shell/recent_files.h"
@@ -479,7 +480,7 @@ TEST_F(FileCommandsTest, ARelativeCommandLinePathNamesAFileOfTheStartFolder) {
   EXPECT_EQ(fs::current_path(), fs::path(folder.File("elsewhere")));
 }
 
-TEST_F(FileCommandsTest, A256PixelIconGetsTheSizeMessageAndAFadingOneAWarning) {
+TEST_F(FileCommandsTest, A256PixelIconGetsTheSizeMessageAndAFadingOneOpensWithItsAlpha) {
   testing::StoredImage png;
   png.resource = testing::PngRgba(256, 256, Bytes(256 * 256 * 4, 0xFF));
   png.width = png.height = 0;
@@ -495,7 +496,7 @@ TEST_F(FileCommandsTest, A256PixelIconGetsTheSizeMessageAndAFadingOneAWarning) {
   EXPECT_EQ(form.Document.Edge(), 32);
   EXPECT_EQ(form.Caption, "Quorvane 2001 - Untitled");
 
-  // A 16 x 16 image whose alpha fades: one warning, then it opens with a hard edge.
+  // A 16 x 16 image whose alpha fades opens without a word, every alpha kept.
   Bytes rgba;
   for (int i = 0; i < 16 * 16; ++i)
     rgba.insert(rgba.end(), {0x00, 0xFF, 0x00, static_cast<std::uint8_t>(i % 16 * 17)});
@@ -506,15 +507,19 @@ TEST_F(FileCommandsTest, A256PixelIconGetsTheSizeMessageAndAFadingOneAWarning) {
   ui.messages.clear();
   ui.file_answers = {ScriptedUi::Chosen(fading)};
   form.MenuClick("MnuOpen", -1);
-  ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_EQ(ui.messages[0].text,
-            "este ikono tiene pixels semitransparentes: los ke tienen 128 o mas de opacidad "
-            "kedan opakos y los demas transparentes.");
-  EXPECT_EQ(ui.messages[0].title, "Quorvane 2001 - Aviso");
+  EXPECT_TRUE(ui.messages.empty());
   EXPECT_EQ(form.Caption, "Quorvane- sombra.ico");
-  EXPECT_EQ(form.Document.PicMask.GetPixel(7, 3), kWhite);  // alpha 119
-  EXPECT_EQ(form.Document.PicMask.GetPixel(8, 3), kBlack);  // alpha 136
-  EXPECT_EQ(form.Document.PicImage.GetPixel(8, 3), 0x00FF00u);
+  const Surface& mask = form.Document.PicMask;
+  const Surface& image = form.Document.PicImage;
+  EXPECT_EQ(mask.GetPixel(0, 3), kWhite);  // alpha 0: transparent
+  EXPECT_EQ(image.GetPixel(0, 3), kBlack);
+  for (int x : {7, 8}) {  // alpha 119 and 136: partly transparent
+    EXPECT_EQ(mask.GetPixel(x, 3), kBlack);
+    EXPECT_EQ(image.GetPixel(x, 3), WithAlpha(0x00FF00, x * 17));
+  }
+  EXPECT_EQ(mask.GetPixel(15, 3), kBlack);  // alpha 255: opaque
+  EXPECT_EQ(image.GetPixel(15, 3), 0x00FF00u);
+  EXPECT_FALSE(form.Document.IconChanged);
 }
 
 TEST_F(FileCommandsTest, PickingAnImageOf256PixelsGivesTheIncompatibleSizeMessage) {
