@@ -36,8 +36,9 @@ void ForEachCovered(const Surface& target, const IconDocument& document, int x0,
 }
 
 // Merges the floating planes into the icon planes at the block: where a floating pixel is
-// opaque or partly transparent it replaces the icon's; where it is transparent or inverting
-// the icon's pixel stays, inverted by an inverting one, its alpha kept.
+// opaque it replaces the icon's, where it is partly transparent it is laid over it (as it
+// showed while floating); where it is transparent or inverting the icon's pixel stays,
+// inverted by an inverting one, its alpha kept.
 void MergeFloatingPlanes(IconDocument& document, const Block& block) {
   ForEachCovered(document.PicImage, document, block.x0, block.y0, 1,
                  [&](int x, int y, int sx, int sy) {
@@ -45,7 +46,7 @@ void MergeFloatingPlanes(IconDocument& document, const Block& block) {
                    const Color c = document.PicSelImage.Row(sy)[sx];
                    Color& image = document.PicImage.Row(y)[x];
                    Color& mask = document.PicMask.Row(y)[x];
-                   image = m == kWhite ? image ^ c : (image & m) ^ c;
+                   image = m == kWhite ? image ^ c : LayOver(c, mask, image);
                    mask &= m;
                  });
 }

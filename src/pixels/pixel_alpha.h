@@ -47,6 +47,13 @@ inline Color ComposePixel(Color background, Color mask, Color c) {
   return IsTranslucent(c) ? BlendOver(c, background) : (background & mask) ^ c;
 }
 
+// A partly transparent pixel c laid over the icon pixel (under_mask, under): over an opaque
+// pixel it gives c blended over it, an opaque colour; over a partly transparent one the two
+// combined by the usual "over" rule (alpha a + b · (255 − a) / 255, colour weighted by
+// each one's share, both rounded to nearest); over a transparent or inverting pixel, c
+// itself. The mask of the result is black.
+Color LayOver(Color c, Color under_mask, Color under);
+
 // The (mask, colour) pair that composes like the pixel over a background that is exactly
 // black or exactly white: (b AND mask) XOR colour gives the pixel over white when b is
 // white and over black when b is black. Plain pixels are returned as they are, so a

@@ -37,5 +37,23 @@ TEST(PixelAlpha, TheBlackOrWhitePairComposesEveryAlphaExactlyAsTheBlend) {
   EXPECT_EQ(plain.color, 0x0000FFu);
 }
 
+TEST(PixelAlpha, LayingAPixelOverAnotherCombinesThemByTheOverRule) {
+  const Color half_red = WithAlpha(0x0000FF, 128);
+  EXPECT_EQ(LayOver(half_red, kBlack, 0xFF0000), 0x7F0080u);  // over opaque blue: opaque
+  EXPECT_EQ(LayOver(half_red, kWhite, kBlack), half_red);     // over transparent: itself
+  EXPECT_EQ(LayOver(half_red, kWhite, 0x00FF00), half_red);   // over inverting: itself
+  EXPECT_EQ(LayOver(0x00FF00, kBlack, half_red), 0x00FF00u);  // opaque: replaces
+  // Half red over half blue: alpha 128 + 128 · 127 / 255 = 191.75 → 192; red
+  // 255 · 128 · 255 / (128 · 255 + 128 · 127) = 170.2 → 170, blue 255 · 128 · 127 / ... = 84.8
+  // → 85.
+  EXPECT_EQ(LayOver(half_red, kBlack, WithAlpha(0xFF0000, 128)), WithAlpha(0x5500AA, 192));
+}
+
+TEST(PixelAlpha, ThePlainPairIsKept) {
+  const MaskAndColor plain = OverBlackOrWhite(kWhite, 0x0000FF);
+  EXPECT_EQ(plain.mask, kWhite);
+  EXPECT_EQ(plain.color, 0x0000FFu);
+}
+
 }  // namespace
 }  // namespace brindlex
