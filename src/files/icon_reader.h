@@ -53,8 +53,10 @@ int GetIconImageCount(IconFileBytes bytes);
 
 // Loads a one-image file as the editor does: checks the first image's size (bitmap header
 // width, header height halved; or the PNG header; a side given as 0 there is taken from
-// the directory entry, whose 0 means 256) and decodes entry 0 into `mask` and `color`. On
-// any result but kLoaded the planes are untouched.
+// the directory entry, whose 0 means 256) and decodes entry 0 into `mask` and `color`, its
+// partly transparent pixels by `alpha_rule`. An image whose entry cannot be decoded on its
+// own (its length cuts its rows short) falls back to the threshold, and says so. On any
+// result but kLoaded the planes are untouched.
 IconLoadResult LoadSingleIcon(IconFileBytes bytes, Surface& mask, Surface& color,
                               AlphaRule alpha_rule = AlphaRule::kThreshold);
 
@@ -70,7 +72,8 @@ bool ListIconImages(IconFileBytes bytes, int image_count, IconImageList& list);
 // The row texts for the images of a file, as ListIconImages builds them.
 std::string IconListRowText(long long width, long long height, int bit_count);
 
-// Decodes image `index` (a row of the list above) into `surfaces`. kWrongSize for an image
+// Decodes image `index` (a row of the list above) into `surfaces`, its partly transparent
+// pixels by `alpha_rule` as LoadSingleIcon does. kWrongSize for an image
 // that is not 16, 32 or 48 pixels square, kDamaged for any read or decode fault; on either
 // both surfaces are released.
 IconLoadResult DecodeIconImage(IconFileBytes bytes, int index, DecodeSurfaces& surfaces,

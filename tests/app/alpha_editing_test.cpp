@@ -7,7 +7,7 @@
 namespace brindlex::testing {
 namespace {
 
-constexpr int kUndo = 0, kRedo = 1, kCopy = 4, kPaste = 5;
+constexpr int kUndo = 0, kRedo = 1, kCopy = 4, kPaste = 5, kSpecial = 6;
 const Color kSoftRed = WithAlpha(kRedColor, 100), kSoftGreen = WithAlpha(kGreenColor, 200);
 
 class AlphaEditing : public EditorTest {
@@ -118,6 +118,12 @@ TEST_F(AlphaEditing, CopyCarriesAlphaAndPasteKeepsIt) {
   EXPECT_EQ(At0(2), over_green);
   EXPECT_EQ(At0(0), kSoftRed);  // under a transparent pixel of the picture
   EXPECT_EQ(Pixels(1, 0, 1, 1), (Strings{"w"}));
+
+  // The special paste makes every pixel opaque, painted over white.
+  Run("MnuEdit", kSpecial);
+  EXPECT_EQ(Floating(), (Strings{"ww?"}));
+  EXPECT_EQ(form.Document.PicSelImage.GetPixel(2, 0), BlendOver(WithAlpha(0x123456, 50), kWhite));
+  EXPECT_EQ(form.Document.PicSelMask.GetPixel(2, 0), kBlack);
 }
 
 }  // namespace
