@@ -5,7 +5,9 @@
 
 namespace brindlex {
 
-// A colour 0x00BBGGRR: red in the low byte. The top byte is always 0 in stored pixels.
+// A colour 0x00BBGGRR: red in the low byte. The top byte is 0 in every picture the editor
+// composes; only an icon's colour plane and the clipboard's pictures may hold a pixel's
+// transparency there (pixels/pixel_alpha.h).
 using Color = std::uint32_t;
 
 constexpr Color kBlack = 0x000000;

@@ -37,7 +37,14 @@ TEST(QtClipboard, ColoursCrossTheBoundaryInTheirOwnOrderBothWays) {
   ASSERT_EQ(put.size(), QSize(2, 1));
   EXPECT_EQ(put.pixel(0, 0), qRgb(0x10, 0x20, 0x30));
   EXPECT_EQ(put.pixel(1, 0), qRgb(0xFF, 0, 0));
+  EXPECT_FALSE(put.hasAlphaChannel());
   EXPECT_TRUE(clipboard.HasImage());
+  // A picture with transparent pixels is offered with its alpha.
+  picture.Row(0)[1] = 0x7F0000FF;  // red of alpha 128
+  clipboard.PutImage(picture);
+  const QImage soft = SystemClipboard()->image(QClipboard::Clipboard);
+  EXPECT_TRUE(soft.hasAlphaChannel());
+  EXPECT_EQ(soft.pixel(1, 0), qRgba(0xFF, 0, 0, 128));
 
   // A picture from another program, with alpha: its transparency comes along.
   QImage other(3, 1, QImage::Format_ARGB32);
