@@ -40,6 +40,9 @@ void ForEachCovered(const Surface& target, const IconDocument& document, int x0,
 // showed while floating); where it is transparent or inverting the icon's pixel stays,
 // inverted by an inverting one, its alpha kept.
 void MergeFloatingPlanes(IconDocument& document, const Block& block) {
+  if (document.PicMask.Width() != document.PicImage.Width() ||
+      document.PicMask.Height() != document.PicImage.Height())
+    return;
   ForEachCovered(document.PicImage, document, block.x0, block.y0, 1,
                  [&](int x, int y, int sx, int sy) {
                    const Color m = document.PicSelMask.Row(sy)[sx];
