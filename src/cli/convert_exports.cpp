@@ -1,31 +1,15 @@
 // brindlex-tool convert to a bitmap or a cursor: the File menu's exports without a window.
-#include <charconv>
 #include <cstdint>
 #include <vector>
 
 #include "cli/export_commands.h"
+#include "cli/tool_pictures.h"
 #include "cli/tool_support.h"
 #include "files/bitmap_writer.h"
 #include "files/color_depth.h"
 #include "files/cursor_writer.h"
 
 namespace brindlex {
-namespace {
-
-// Reads "X,Y" (two decimal numbers, nothing else) into x and y.
-bool ParseHotSpot(const std::string& text, int& x, int& y) {
-  const auto comma = text.find(',');
-  if (comma == std::string::npos) return false;
-  auto number = [](const char* first, const char* last, int& value) {
-    if (first == last || *first < '0' || *first > '9') return false;
-    const auto [end, error] = std::from_chars(first, last, value);
-    return error == std::errc() && end == last;
-  };
-  const char* begin = text.data();
-  return number(begin, begin + comma, x) && number(begin + comma + 1, begin + text.size(), y);
-}
-
-}  // namespace
 
 bool IsExportOutput(const std::string& output) {
   return HasExtension(output, ".bmp") || HasExtension(output, ".cur");

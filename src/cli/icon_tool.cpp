@@ -18,8 +18,12 @@ constexpr const char* kUsage =
     "Usage: brindlex-tool COMMAND FILE... [OPTION...]\n"
     "\n"
     "Commands:\n"
-    "  list FILE...               print one line per image of each icon file:\n"
-    "                             width x height and colour depth, in directory order\n"
+    "  list FILE...               print one line per image of each icon or cursor file\n"
+    "                             (a PNG picture is one image), in directory order:\n"
+    "                             width x height and colour depth as the editor lists\n"
+    "                             them, stored depth (1-bit ... 32-bit or PNG), colour\n"
+    "                             count, bytes and a cursor's hot spot, e.g. \"32 x 32\n"
+    "                             ... 16 Color, 4-bit, colour count 0, 744 bytes\"\n"
     "                             (with several files, each line starts with \"FILE: \")\n"
     "  convert IN.ico[:INDEX] OUT.ico\n"
     "                             open image INDEX (0 when left out) of IN.ico as the\n"
@@ -28,24 +32,37 @@ constexpr const char* kUsage =
     "                             when OUT.ico is the multi-image file IN.ico itself\n"
     "                             (under any name), that file is rewritten with the\n"
     "                             image first and every other image kept\n"
-    "  convert IN.png OUT.ico     make a 16, 32 or 48 pixel PNG picture into an icon\n"
-    "                             file as the editor saves it (alpha below 128 is\n"
-    "                             transparent)\n"
+    "  convert IN.png|IN.cur[:INDEX] OUT.ico|OUT.cur|OUT.png\n"
+    "                             write a PNG picture or a cursor image (1 to 256\n"
+    "                             pixels a side) as a one-image icon or cursor, or a\n"
+    "                             PNG, without loss: every alpha value kept, each\n"
+    "                             image at its smallest lossless entry (1/4/8/24-bit\n"
+    "                             with a mask when every alpha is 0 or 255, 32-bit with\n"
+    "                             partly transparent pixels, PNG at 256 pixels or with\n"
+    "                             --png); a cursor keeps its hot spot\n"
     "  convert IN.ico[:INDEX] OUT.png\n"
-    "                             write image INDEX of IN.ico as an RGBA PNG picture;\n"
-    "                             inverting pixels are written transparent, with a\n"
-    "                             warning naming how many\n"
+    "                             write image INDEX of IN.ico as an RGBA PNG picture,\n"
+    "                             every alpha value as stored; inverting pixels are\n"
+    "                             written transparent, with a warning naming how many\n"
     "  convert IN.ico[:INDEX] OUT.bmp\n"
     "                             export the image as the editor's bitmap export does:\n"
     "                             transparent pixels white, no mask\n"
     "  convert IN.ico[:INDEX] OUT.cur [--hotspot X,Y]\n"
     "                             export the image as the editor's cursor export does,\n"
-    "                             with the hot spot at pixel X,Y (0,0 when left out)\n"
+    "                             with the hot spot at pixel X,Y (0,0 when left out);\n"
+    "                             an image the editor cannot take whole (not 16, 32 or\n"
+    "                             48 square, or partly transparent) is written without\n"
+    "                             loss instead\n"
     "  build OUT.ico IN.ico...    build one multi-image icon file from two or more\n"
     "                             single-image icon files (at most ten images, one per\n"
     "                             size and depth; a later input of the same size and\n"
     "                             depth replaces an earlier one), as the editor's\n"
     "                             multi-icon builder does\n"
+    "  create OUT.ico|OUT.cur IN... [--sizes LIST] [--hotspot X,Y] [--png]\n"
+    "                             one image per input (a PNG picture, FILE.ico[:INDEX],\n"
+    "                             a cursor; of two of one size the first is kept),\n"
+    "                             largest first, each at its smallest lossless entry;\n"
+    "                             with --sizes, the listed sizes scaled from one input\n"
     "  count FILE...              print the number of icons the extraction dialog shows\n"
     "                             for each program, library, icon library, animated\n"
     "                             cursor or icon file (the steps of the animation for a\n"
@@ -58,7 +75,12 @@ constexpr const char* kUsage =
     "\n"
     "Options, before, between or after the files:\n"
     "  --hotspot X,Y, --hotspot=X,Y\n"
-    "                             the hot spot of convert's .cur output\n"
+    "                             the hot spot of convert's or create's .cur output\n"
+    "                             (create: a pixel of the largest input, scaled to\n"
+    "                             each image)\n"
+    "  --sizes LIST, --sizes=LIST the sizes create makes from its one input, 1 to 256\n"
+    "                             separated by commas, e.g. 16,32,48,256\n"
+    "  --png                      store every image of an .ico or .cur output as PNG\n"
     "  -h, --help                 print this help\n"
     "  --version                  print the version\n"
     "  --                         end of the options: every later argument is a file\n"
@@ -72,13 +94,18 @@ constexpr const char* kUsage =
     "normal output cannot be written; 2 for a command line that is not understood.\n";
 
 // Runs the command of `words` (the command first, then its files).
-int RunCommand(const std::vector<std::string>& words, const std::optional<std::string>& hot_spot,
-               std::ostream& out, std::ostream& err) {
+int RunCommand(const ToolArguments& arguments, std::ostream& out, std::ostream& err) {
+  const std::vector<std::string>& words = arguments.words;
+  const std::optional<std::string>& hot_spot = arguments.hot_spot;
   if (words.empty()) return UsageError(err, "no command given");
   const std::string& command = words[0];
   const std::vector<std::string> files(words.begin() + 1, words.end());
-  if (hot_spot && command != "convert")
-    return UsageError(err, "--hotspot applies to convert to a .cur file only");
+  if (hot_spot && command != "convert" && command != "create")
+    return UsageError(err, "--hotspot applies to convert and create with a .cur output only");
+  if (arguments.sizes && command != "create")
+    return UsageError(err, "--sizes applies to create only");
+  if (arguments.png && command != "convert" && command != "create")
+    return UsageError(err, "--png applies to convert and create only");
   if (command == "help") {
     out << kUsage;
     return kToolSuccess;
@@ -89,7 +116,11 @@ int RunCommand(const std::vector<std::string>& words, const std::optional<std::s
   }
   if (command == "convert") {
     if (files.size() != 2) return UsageError(err, "convert takes an input and an output file");
-    return ConvertCommand(files[0], files[1], hot_spot, err);
+    return ConvertCommand(files[0], files[1], hot_spot, arguments.png, err);
+  }
+  if (command == "create") {
+    if (files.empty()) return UsageError(err, "create: no output file given");
+    return CreateCommand(files[0], {files.begin() + 1, files.end()}, arguments, err);
   }
   if (command == "build") {
     if (files.empty()) return UsageError(err, "build: no output file given");
@@ -120,7 +151,7 @@ int RunIconTool(const std::vector<std::string>& args, std::ostream& out, std::os
     out << kVersionLine;
     return kToolSuccess;
   }
-  return RunCommand(arguments.words, arguments.hot_spot, out, err);
+  return RunCommand(arguments, out, err);
 }
 
 }  // namespace brindlex

@@ -8,9 +8,30 @@ namespace brindlex {
 namespace {
 
 constexpr const char* kHotSpot = "--hotspot";
+constexpr const char* kSizes = "--sizes";
 
 bool IsOption(const std::string& arg) {
   return arg.size() > 1 && arg[0] == '-' && !std::isdigit(static_cast<unsigned char>(arg[1]));
+}
+
+// Takes the value of option `name` ("--name VALUE" or "--name=VALUE") at args[i] into
+// `value`. False when `arg` is not that option; a missing or repeated value is refused.
+bool TakeValue(const std::vector<std::string>& args, std::size_t& i, const std::string& name,
+               const std::string& what, std::optional<std::string>& value, bool& refused,
+               std::ostream& err) {
+  const std::string& arg = args[i];
+  const std::string equals = name + "=";
+  if (arg != name && arg.rfind(equals, 0) != 0) return false;
+  if (value) {
+    refused = true;
+    UsageError(err, name + " is given twice");
+  } else if (arg == name && i + 1 == args.size()) {
+    refused = true;
+    UsageError(err, name + " needs its value " + what);
+  } else {
+    value = arg == name ? args[++i] : arg.substr(equals.size());
+  }
+  return true;
 }
 
 }  // namespace
@@ -18,7 +39,7 @@ bool IsOption(const std::string& arg) {
 bool SplitArguments(const std::vector<std::string>& args, ToolArguments& parsed,
                     std::ostream& err) {
   parsed = ToolArguments();
-  const std::string hot_spot_equals = std::string(kHotSpot) + "=";
+  bool refused = false;
   auto refuse = [&err](const std::string& what) {
     UsageError(err, what);
     return false;
@@ -34,10 +55,11 @@ bool SplitArguments(const std::vector<std::string>& args, ToolArguments& parsed,
       parsed.help = true;
     } else if (arg == "--version") {
       parsed.version = true;
-    } else if (arg == kHotSpot || arg.rfind(hot_spot_equals, 0) == 0) {
-      if (parsed.hot_spot) return refuse("--hotspot is given twice");
-      if (arg == kHotSpot && i + 1 == args.size()) return refuse("--hotspot needs its value X,Y");
-      parsed.hot_spot = arg == kHotSpot ? args[++i] : arg.substr(hot_spot_equals.size());
+    } else if (arg == "--png") {
+      parsed.png = true;
+    } else if (TakeValue(args, i, kHotSpot, "X,Y", parsed.hot_spot, refused, err) ||
+               TakeValue(args, i, kSizes, "LIST", parsed.sizes, refused, err)) {
+      if (refused) return false;
     } else {
       return refuse("unknown option '" + arg + "'");
     }

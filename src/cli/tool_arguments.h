@@ -17,10 +17,13 @@ struct ToolArguments {
   bool help = false;                    // --help or -h
   bool version = false;                 // --version
   std::optional<std::string> hot_spot;  // --hotspot X,Y or --hotspot=X,Y
+  std::optional<std::string> sizes;     // --sizes LIST or --sizes=LIST
+  bool png = false;                     // --png
 };
 
-// Splits `args` (without the program name). An unknown option, --hotspot without its value
-// or given twice, is a usage error: printed on `err`, and the result is false.
+// Splits `args` (without the program name). An unknown option, an option with a value
+// (--hotspot, --sizes) without its value or given twice, is a usage error: printed on `err`, and
+// the result is false.
 bool SplitArguments(const std::vector<std::string>& args, ToolArguments& parsed, std::ostream& err);
 
 }  // namespace brindlex

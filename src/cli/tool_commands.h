@@ -8,13 +8,21 @@
 #include <string>
 #include <vector>
 
+#include "cli/tool_arguments.h"
+
 namespace brindlex {
 
 // list FILE...
 int ListCommand(const std::vector<std::string>& files, std::ostream& out, std::ostream& err);
-// convert IN[:INDEX] OUT [--hotspot X,Y]; `hot_spot` is the value of --hotspot when given.
+// convert IN[:INDEX] OUT [--hotspot X,Y] [--png]; `hot_spot` is the value of --hotspot when
+// given.
 int ConvertCommand(const std::string& input, const std::string& output,
-                   const std::optional<std::string>& hot_spot, std::ostream& err);
+                   const std::optional<std::string>& hot_spot, bool png, std::ostream& err);
+// create OUT.ico|OUT.cur IN... [--sizes LIST] [--hotspot X,Y] [--png]: one entry per input
+// (a PNG picture, an icon image FILE[:INDEX], a cursor), or with --sizes the listed sizes
+// scaled from one picture; largest first, each at its smallest lossless entry.
+int CreateCommand(const std::string& output, const std::vector<std::string>& inputs,
+                  const ToolArguments& options, std::ostream& err);
 
 // count FILE...
 int CountCommand(const std::vector<std::string>& files, std::ostream& out, std::ostream& err);

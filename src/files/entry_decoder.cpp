@@ -43,7 +43,9 @@ bool PlanBitmap(std::span<const std::uint8_t> entry, const EntryHeader& header,
   layout.mask_at = static_cast<std::size_t>(mask_at);
   layout.mask_row = RowBytes(width, 1);
   layout.has_mask = RangeInside(mask_at, layout.mask_row * height, entry.size());
-  return true;
+  // The entry ends with its colour rows (no mask) or holds every mask row: a mask cut short
+  // is damage, not a picture without a mask.
+  return layout.has_mask || entry.size() == mask_at;
 }
 
 void PutPixel(std::uint8_t* p, std::uint8_t red, std::uint8_t green, std::uint8_t blue,
@@ -126,8 +128,20 @@ bool DecodeBitmap(std::span<const std::uint8_t> entry, const EntryHeader& header
   return true;
 }
 
+// Deflate gives at most 1032 bytes for one it is given: a PNG stream shorter than the
+// smallest image data of its size (1 bit a pixel and a filter byte a row) shrunk that much
+// cannot hold its pixels, and is refused before they are allocated.
+constexpr std::uint64_t kMaxDeflateRatio = 1032;
+
+bool PngCanHold(std::span<const std::uint8_t> entry, const EntryHeader& header) {
+  const std::uint64_t least_raw = static_cast<std::uint64_t>(header.height) *
+                                  ((static_cast<std::uint64_t>(header.width) + 7) / 8 + 1);
+  return entry.size() * kMaxDeflateRatio >= least_raw;
+}
+
 bool DecodePng(std::span<const std::uint8_t> entry, const EntryHeader& header,
                EntryDecodeResult& result) {
+  if (!PngCanHold(entry, header)) return false;
   RgbaImage image;
   if (!DecodePngRgba(entry, header.width, header.height, image.pixels)) return false;
   image.width = header.width;

@@ -42,7 +42,7 @@ struct EntryDecodeResult {
 //  - A 32-bit entry whose alpha bytes are not all 0 takes its alpha as stored and its mask
 //    is ignored. Otherwise the mask decides: a set bit makes the pixel 0, 0, 0, 0 (counted as
 //    inverting when its colour is not black), a clear bit opaque. Without mask rows (the
-//    entry ends with the colour rows) every pixel is opaque.
+//    entry ends with the colour rows) every pixel is opaque; mask rows cut short are damage.
 // PNG streams of any colour type are decoded to 8-bit RGBA.
 // Sides must lie in 1..max_edge. Every length is checked against the entry before anything
 // is allocated for the pixels. False on any fault; `result` is then unchanged.

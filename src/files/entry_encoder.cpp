@@ -1,7 +1,11 @@
 #include "files/entry_encoder.h"
 
+#include "files/color_depth.h"
 #include "files/entry_decoder.h"
 #include "files/icon_format.h"
+#include "files/icon_writer.h"
+#include "files/png_entry_encoder.h"
+#include "files/png_import.h"
 
 namespace brindlex {
 
@@ -44,6 +48,20 @@ std::vector<std::uint8_t> EncodeBgra32Entry(const RgbaImage& image) {
     }
   }
   return out;
+}
+
+EncodedEntry EncodeSmallestEntry(const RgbaImage& image, bool png,
+                                 std::span<const std::uint8_t> png_source) {
+  if (!EncodableSize(image)) return {};
+  if (png || image.width == kMaxEntryEdge || image.height == kMaxEntryEdge)
+    return {EncodeSmallestPng(image, png_source), true, 32};
+  if (HasPartialAlpha(image)) return {EncodeBgra32Entry(image), false, 32};
+  Surface mask, color;
+  PlanesFromRgba(image.width, image.height, image.pixels, mask, color);
+  const int color_count = ChooseColorDepth(color, true);
+  EncodedEntry entry{{}, false, BitCountForColorCount(color_count)};
+  if (!AppendIconResource(mask, color, color_count, 0, entry.bytes)) return {};
+  return entry;
 }
 
 }  // namespace brindlex

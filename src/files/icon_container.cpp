@@ -1,5 +1,7 @@
 #include "files/icon_container.h"
 
+#include <algorithm>
+
 namespace brindlex {
 
 namespace {
@@ -36,9 +38,10 @@ bool ReadIconContainer(IconFileBytes file, IconContainer& container) {
     }
     entry.bytes_in_resource = ReadU32(p + kEntryBytesInResource);
     entry.image_offset = ReadU32(p + kEntryImageOffset);
-    if (!RangeInside(entry.image_offset, entry.bytes_in_resource, file.size()) ||
-        !ReadEntryHeader(ContainerEntryBytes(file, entry), entry.image))
-      return false;
+    if (entry.image_offset > file.size()) return false;
+    entry.stored_bytes = static_cast<std::uint32_t>(
+        std::min<std::uint64_t>(entry.bytes_in_resource, file.size() - entry.image_offset));
+    if (!ReadEntryHeader(ContainerEntryBytes(file, entry), entry.image)) return false;
     read.entries.push_back(entry);
   }
   container = std::move(read);
@@ -46,7 +49,7 @@ bool ReadIconContainer(IconFileBytes file, IconContainer& container) {
 }
 
 std::span<const std::uint8_t> ContainerEntryBytes(IconFileBytes file, const ContainerEntry& entry) {
-  return file.subspan(entry.image_offset, entry.bytes_in_resource);
+  return file.subspan(entry.image_offset, entry.stored_bytes);
 }
 
 }  // namespace brindlex

@@ -20,6 +20,8 @@ struct ContainerEntry {
   int planes = 0, bit_count = 0;
   int hot_spot_x = 0, hot_spot_y = 0;
   std::uint32_t bytes_in_resource = 0, image_offset = 0;
+  // The entry's bytes inside the file: bytes_in_resource, cut where a damaged file ends.
+  std::uint32_t stored_bytes = 0;
   EntryHeader image;  // the stored picture's own header: its real size and depth
 };
 
@@ -31,8 +33,10 @@ struct IconContainer {
 };
 
 // Reads the container: header (reserved 0, type 1 or 2, at least one entry), the whole
-// directory, and for every entry its bytes (inside the file) and its picture's header. False
-// when any of it is missing or damaged; `container` is then unchanged.
+// directory, and for every entry its bytes and its picture's header. An entry whose length
+// runs past the end of the file keeps the bytes the file has (its picture decodes only when
+// they hold it). False when the directory is cut short, an entry starts past the end of the
+// file or its picture has no readable header; `container` is then unchanged.
 bool ReadIconContainer(IconFileBytes file, IconContainer& container);
 
 // The bytes of an entry read by ReadIconContainer from the same file.

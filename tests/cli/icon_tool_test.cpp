@@ -45,15 +45,19 @@ class IconToolTest : public ::testing::Test {
 TEST_F(IconToolTest, ListPrintsTheRowsOfTheImageList) {
   const ToolRun run = Tool({"list", folder_.File("multi.ico")});
   EXPECT_EQ(run.status, 0);
-  EXPECT_EQ(run.out, "16 x 16 ... Monochrome\n32 x 32 ... 16 Color\n64 x 64 ... True Color\n");
+  EXPECT_EQ(run.out,
+            "16 x 16 ... Monochrome, 1-bit, colour count 0, 176 bytes\n"
+            "32 x 32 ... 16 Color, 4-bit, colour count 0, 744 bytes\n"
+            "64 x 64 ... True Color, 32-bit, colour count 0, 16936 bytes\n");
   EXPECT_EQ(run.err, "");
 }
 
 TEST_F(IconToolTest, ListOfSeveralFilesNamesEachAndFailsForNonIcons) {
   const ToolRun run = Tool({"list", folder_.File("multi.ico"), folder_.File("text.txt")});
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.out.substr(0, run.out.find('\n')),
-            folder_.File("multi.ico") + ": 16 x 16 ... Monochrome");
+  EXPECT_EQ(
+      run.out.substr(0, run.out.find('\n')),
+      folder_.File("multi.ico") + ": 16 x 16 ... Monochrome, 1-bit, colour count 0, 176 bytes");
   EXPECT_EQ(run.err, FileLine(folder_.File("text.txt"), "not an icon file"));
   const ToolRun missing = Tool({"list", folder_.File("none.ico")});
   EXPECT_EQ(missing.status, 1);
@@ -104,7 +108,9 @@ TEST_F(IconToolTest, ConvertIntoTheFileItCameFromKeepsEveryImage) {
     EXPECT_TRUE(std::filesystem::is_symlink(link));
   }
   EXPECT_EQ(Tool({"list", other}).out,
-            "32 x 32 ... 16 Color\n16 x 16 ... Monochrome\n64 x 64 ... True Color\n");
+            "32 x 32 ... 16 Color, 4-bit, colour count 0, 744 bytes\n"
+            "16 x 16 ... Monochrome, 1-bit, colour count 0, 176 bytes\n"
+            "64 x 64 ... True Color, 32-bit, colour count 0, 16936 bytes\n");
 
   // A source whose third image runs past its end opens at image 0 but is not saved back
   // into: the editor's text, on one line, and the file as it was.
@@ -161,7 +167,8 @@ TEST_F(IconToolTest, A256PixelImageIsListedAndRefusedWithTheSizeReason) {
   testing::WriteBytes(big, testing::IconFile({png}));
   const ToolRun list = Tool({"list", big});
   EXPECT_EQ(list.status, 0);
-  EXPECT_EQ(list.out, "256 x 256 ... True Color\n");
+  EXPECT_EQ(list.out, "256 x 256 ... True Color, PNG, colour count 0, " +
+                          std::to_string(png.resource.size()) + " bytes\n");
   EXPECT_EQ(list.err, "");
   const ToolRun convert = Tool({"convert", big, folder_.File("out.ico")});
   EXPECT_EQ(convert.status, 1);
@@ -174,7 +181,9 @@ TEST_F(IconToolTest, A256PixelImageIsListedAndRefusedWithTheSizeReason) {
   const std::string mixed = folder_.File("mixto.ico");
   testing::WriteBytes(mixed, testing::IconFile({testing::UniformImage(16, 4),
                                                 testing::SizeOnlyInDirectoryImage()}));
-  EXPECT_EQ(Tool({"list", mixed}).out, "16 x 16 ... 16 Color\n256 x 256 ... Monochrome\n");
+  EXPECT_EQ(Tool({"list", mixed}).out,
+            "16 x 16 ... 16 Color, 4-bit, colour count 0, 296 bytes\n"
+            "256 x 256 ... Monochrome, 1-bit, colour count 0, 176 bytes\n");
   const ToolRun pick = Tool({"convert", mixed + ":1", folder_.File("out.ico")});
   EXPECT_EQ(pick.status, 1);
   EXPECT_EQ(pick.err, FileLine(mixed,

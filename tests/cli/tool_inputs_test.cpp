@@ -35,6 +35,7 @@ class ToolInputsTest : public ::testing::Test {
             {"convert", input, out},
             {"convert", input + ":0", folder.File("out.png")},
             {"build", out, icon, input},
+            {"create", out, input},
             {"extract", input, "0", out}};
   }
   testing::TempFolder folder;
@@ -80,8 +81,9 @@ TEST_F(ToolInputsTest, AFileOverTheReadLimitIsTooLargeForEveryCommand) {
   const std::string png = folder.File("big.png");
   testing::WriteBytes(png, {});
   std::filesystem::resize_file(png, kMaxPngFileBytes + 1);
-  EXPECT_EQ(Tool({"convert", png, folder.File("out.ico")}).err,
-            FileLine(png, "the file is too large (more than 16 MiB)"));
+  for (const auto& args : std::vector<std::vector<std::string>>{
+           {"convert", png, folder.File("out.ico")}, {"create", folder.File("out.ico"), png}})
+    EXPECT_EQ(Tool(args).err, FileLine(png, "the file is too large (more than 16 MiB)"));
   EXPECT_FALSE(std::filesystem::exists(folder.File("out.ico")));
 }
 
@@ -113,7 +115,8 @@ TEST(ToolOutputTest, OutputThatCannotBeWrittenIsReported) {
   ::close(file);
   EXPECT_EQ(err.str(), "");
   const testing::Bytes written = testing::ReadBytes(listed);
-  EXPECT_EQ(std::string(written.begin(), written.end()), "16 x 16 ... Monochrome\n");
+  EXPECT_EQ(std::string(written.begin(), written.end()),
+            "16 x 16 ... Monochrome, 1-bit, colour count 0, 176 bytes\n");
   err.str("");
   EXPECT_EQ(RunIconToolWritingTo(-1, {"frobnicate"}, err), 2);
 }

@@ -157,11 +157,20 @@ TEST(RgbaContainer, ReadsIconsAndCursorsOfAnySize) {
   EXPECT_EQ(SniffImageKind(Bytes{'B', 'M', 0, 0}), ImageKind::kBitmap);
   EXPECT_EQ(SniffImageKind(Bytes{0, 0, 3, 0, 1, 0}), ImageKind::kUnknown);
 
-  // An entry reaching past the end of the file, a directory cut short, a header type 3.
-  const IconContainer before = container;
+  // An entry reaching past the end of the file keeps what the file holds of it; its picture
+  // no longer decodes. An entry starting past the end, a directory cut short, a header type
+  // 3 are refused.
   Bytes cut = file;
   cut.pop_back();
-  EXPECT_FALSE(ReadIconContainer(cut, container));
+  ASSERT_TRUE(ReadIconContainer(cut, container));
+  EXPECT_EQ(container.entries[1].bytes_in_resource, small.resource.size());
+  EXPECT_EQ(ContainerEntryBytes(cut, container.entries[1]).size(), small.resource.size() - 1);
+  EntryDecodeResult decoded;
+  EXPECT_FALSE(DecodeEntryImage(ContainerEntryBytes(cut, container.entries[1]), decoded));
+  const IconContainer before = container;
+  Bytes moved = file;
+  moved[EntryOffset(1) + kEntryImageOffset + 1] = 0x7F;
+  EXPECT_FALSE(ReadIconContainer(moved, container));
   EXPECT_FALSE(ReadIconContainer(Bytes(file.begin(), file.begin() + 30), container));
   Bytes typed = file;
   typed[kHeaderType] = 3;

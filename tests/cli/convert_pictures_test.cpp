@@ -1,4 +1,4 @@
-#include "cli/convert_png.h"
+#include "cli/convert_pictures.h"
 
 #include <gtest/gtest.h>
 
@@ -94,12 +94,12 @@ TEST_F(ConvertPngTest, IconImageBecomesRgbaPngWithAWarningForInvertingPixels) {
 }
 
 TEST_F(ConvertPngTest, WrongSizesDamageAndBadNamesAreClearErrors) {
-  testing::WriteBytes(File("big.png"), testing::PngRgba(64, 64, Bytes(64 * 64 * 4, 0xFF)));
+  testing::WriteBytes(File("big.png"), testing::PngRgba(300, 2, Bytes(300 * 2 * 4, 0xFF)));
   ToolRun run = Convert(File("big.png"), File("out.ico"));
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.err, FileLine(File("big.png"),
-                              "the picture is 64 x 64 pixels; only 16 x 16, 32 x 32 and 48 x 48 "
-                              "pictures can be converted"));
+                              "the picture is 300 x 2 pixels; icon and cursor images are 1 to 256 "
+                              "pixels on a side (create --sizes scales a picture)"));
   testing::WriteBytes(File("huge.png"), testing::PngHeaderOnly(100000, 100000));
   run = Convert(File("huge.png"), File("out.ico"));
   EXPECT_EQ(run.status, 1);
@@ -118,7 +118,7 @@ TEST_F(ConvertPngTest, WrongSizesDamageAndBadNamesAreClearErrors) {
             FileLine(File("none.png"), "cannot read: No such file or directory"));
   EXPECT_FALSE(std::filesystem::exists(File("out.ico")));
 
-  // A PNG goes to an icon only, and is one image.
+  // A PNG goes to an icon, a cursor or a PNG, and is one image.
   testing::WriteBytes(File("ok.png"), testing::PngRgba(16, 16, Bytes(16 * 16 * 4, 0xFF)));
   EXPECT_EQ(Convert(File("ok.png"), File("out.bmp")).status, 2);
   run = Convert(File("ok.png") + ":1", File("out.ico"));

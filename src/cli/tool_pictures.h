@@ -1,0 +1,54 @@
+#pragma once
+
+// What the tool's RGBA commands (convert with a PNG picture or a cursor on one side, create)
+// share: reading a picture out of an input of any kind, and writing containers and PNG
+// pictures, each failure reported on one line.
+
+#include <cstdint>
+#include <optional>
+#include <ostream>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "cli/tool_support.h"
+#include "files/container_writer.h"
+#include "files/picture_file.h"
+
+namespace brindlex {
+
+// The most bytes read of an input file: a PNG picture's limit for a name ending in .png, else
+// an icon file's.
+std::size_t InputLimit(const std::string& path);
+
+// Reads "X,Y" (two decimal numbers, nothing else) into x and y.
+bool ParseHotSpot(const std::string& text, int& x, int& y);
+
+// The picture the input names in `bytes`, the input file's content: a PNG picture (which
+// takes no image number: a usage error) or image `input.index` of an icon or cursor file.
+// Returns kToolSuccess, or reports why not and returns the exit status.
+int ReadPictureInput(const ImageInput& input, std::span<const std::uint8_t> bytes,
+                     FilePicture& picture, std::ostream& err);
+// The same after reading the input file itself.
+int ReadPictureInput(const ImageInput& input, FilePicture& picture, std::ostream& err);
+
+// Refuses (kToolFailure, reported against `file`) a picture larger than an icon or cursor
+// entry holds.
+int CheckEntrySize(const std::string& file, const RgbaImage& image, std::ostream& err);
+
+// Checks that the hot spot lies inside a width x height picture; a usage error naming
+// `given` (the option's text) when not.
+int CheckHotSpot(const std::string& given, int x, int y, int width, int height, std::ostream& err);
+
+// Writes the pictures to `output` as an icon container, or a cursor one when `cursor`.
+int WriteContainerFile(const std::string& output, bool cursor,
+                       const std::vector<ContainerPicture>& pictures, bool png, std::ostream& err);
+
+// Writes the picture as the smallest PNG stream (its own PNG source when that is smaller).
+int WritePngFile(const std::string& output, const FilePicture& picture, std::ostream& err);
+
+// The warning for `inverting` pixels of a source written transparent to `output` (a PNG
+// picture, or an icon or cursor entry made from an RGBA picture); nothing when there are none.
+void InvertingWarning(std::ostream& err, const std::string& output, int inverting);
+
+}  // namespace brindlex

@@ -1,0 +1,65 @@
+#include "files/container_writer.h"
+
+#include <algorithm>
+#include <numeric>
+
+#include "files/entry_encoder.h"
+
+namespace brindlex {
+
+namespace {
+
+constexpr std::size_t kMaxContainerEntries = 0xFFFF;
+
+// The order of the pictures in the file: largest first, a stable sort.
+std::vector<std::size_t> LargestFirst(const std::vector<ContainerPicture>& pictures) {
+  std::vector<std::size_t> order(pictures.size());
+  std::iota(order.begin(), order.end(), std::size_t{0});
+  std::stable_sort(order.begin(), order.end(), [&pictures](std::size_t a, std::size_t b) {
+    const RgbaImage& left = pictures[a].image;
+    const RgbaImage& right = pictures[b].image;
+    if (left.PixelCount() != right.PixelCount()) return left.PixelCount() > right.PixelCount();
+    return left.width > right.width;
+  });
+  return order;
+}
+
+}  // namespace
+
+bool BuildContainerFileBytes(std::uint16_t type, const std::vector<ContainerPicture>& pictures,
+                             bool png, std::vector<std::uint8_t>& out) {
+  out.clear();
+  if (pictures.empty() || pictures.size() > kMaxContainerEntries) return false;
+  const std::vector<std::size_t> order = LargestFirst(pictures);
+  std::vector<EncodedEntry> entries;
+  entries.reserve(order.size());
+  std::uint64_t total = EntryOffset(order.size());
+  for (const std::size_t i : order) {
+    entries.push_back(EncodeSmallestEntry(pictures[i].image, png, pictures[i].png_source));
+    if (entries.back().bytes.empty()) return false;
+    total += entries.back().bytes.size();
+    if (total > UINT32_MAX) return false;  // offsets are 32-bit
+  }
+
+  std::vector<std::uint8_t> bytes(EntryOffset(entries.size()), 0);
+  WriteU16(bytes.data() + kHeaderType, type);
+  WriteU16(bytes.data() + kHeaderCount, static_cast<std::uint16_t>(entries.size()));
+  for (std::size_t k = 0; k < entries.size(); ++k) {
+    const ContainerPicture& picture = pictures[order[k]];
+    const EncodedEntry& entry = entries[k];
+    std::uint8_t* field = bytes.data() + EntryOffset(k);
+    field[kEntryWidth] = static_cast<std::uint8_t>(picture.image.width);  // 256 wraps to 0
+    field[kEntryHeight] = static_cast<std::uint8_t>(picture.image.height);
+    const bool cursor = type == kCursorType;
+    WriteU16(field + kEntryPlanes, static_cast<std::uint16_t>(cursor ? picture.hot_spot_x : 1));
+    WriteU16(field + kEntryBitCount,
+             static_cast<std::uint16_t>(cursor ? picture.hot_spot_y : entry.bit_count));
+    WriteU32(field + kEntryBytesInResource, static_cast<std::uint32_t>(entry.bytes.size()));
+    WriteU32(field + kEntryImageOffset, static_cast<std::uint32_t>(bytes.size()));
+    bytes.insert(bytes.end(), entry.bytes.begin(), entry.bytes.end());
+  }
+  out = std::move(bytes);
+  return true;
+}
+
+}  // namespace brindlex

@@ -1,0 +1,34 @@
+#pragma once
+
+// Writing an icon (.ico) or cursor (.cur) container of RGBA pictures of any size up to 256,
+// each stored as its smallest lossless entry.
+
+#include <cstdint>
+#include <utility>
+#include <vector>
+
+#include "files/icon_format.h"
+#include "files/rgba_image.h"
+
+namespace brindlex {
+
+struct ContainerPicture {
+  ContainerPicture(RgbaImage picture, int x = 0, int y = 0, std::vector<std::uint8_t> png = {})
+      : image(std::move(picture)), hot_spot_x(x), hot_spot_y(y), png_source(std::move(png)) {}
+
+  RgbaImage image;
+  int hot_spot_x, hot_spot_y;            // cursors only
+  std::vector<std::uint8_t> png_source;  // a PNG stream `image` was read from, if any
+};
+
+// The bytes of a container of `type` (kIconType or kCursorType): the 6-byte header, one
+// directory entry per picture, largest picture first (by pixel count, then width; pictures
+// of one size keep their order), and the entries' data in the same order without gaps. Each
+// picture becomes EncodeSmallestEntry(picture, png, its PNG source). A directory entry holds the
+// size (256 as 0), colour count 0, and for icons planes 1 and the entry's bit count, for cursors
+// the hot spot. False, with `out` empty, when there is no picture or more than 65535, or a picture
+// cannot be encoded (empty, malformed, larger than 256 on a side).
+bool BuildContainerFileBytes(std::uint16_t type, const std::vector<ContainerPicture>& pictures,
+                             bool png, std::vector<std::uint8_t>& out);
+
+}  // namespace brindlex

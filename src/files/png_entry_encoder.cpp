@@ -1,0 +1,327 @@
+#include "files/png_entry_encoder.h"
+
+#include <zlib.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+#include <cstring>
+#include <span>
+#include <string_view>
+#include <unordered_map>
+
+#include "files/icon_format.h"
+
+namespace brindlex {
+
+namespace {
+
+// PNG colour types.
+constexpr std::uint8_t kGrey = 0, kRgb = 2, kIndexed = 3, kGreyAlpha = 4, kRgba = 6;
+// Row filter types; kAdaptive picks one per row.
+enum Filter : int { kNone = 0, kSub, kUp, kAverage, kPaeth, kAdaptive };
+
+// The picture's pixels in one PNG colour type: packed rows without filter bytes, and the
+// palette and transparency chunks' data for indexed pictures.
+struct PngLayout {
+  std::uint8_t color_type = kRgba;
+  int bit_depth = 8;
+  std::size_t row_bytes = 0;
+  int filter_stride = 4;  // bytes per pixel for the filters (1 below 8 bits)
+  std::vector<std::uint8_t> rows;
+  std::vector<std::uint8_t> palette;  // R, G, B per entry
+  std::vector<std::uint8_t> alpha;    // tRNS: alpha per entry, trailing 255s left out
+};
+
+std::uint32_t PackedRgba(const std::uint8_t* p) {
+  std::uint32_t v;
+  std::memcpy(&v, p, 4);
+  return v;
+}
+
+// The direct layout: grey, grey and alpha, RGB or RGBA, whichever holds every byte.
+PngLayout DirectLayout(const RgbaImage& image) {
+  bool opaque = true, grey = true;
+  for (std::size_t i = 0; i < image.pixels.size(); i += 4) {
+    const std::uint8_t* p = image.pixels.data() + i;
+    opaque = opaque && p[3] == 0xFF;
+    grey = grey && p[0] == p[1] && p[1] == p[2];
+  }
+  PngLayout layout;
+  layout.color_type = grey ? (opaque ? kGrey : kGreyAlpha) : (opaque ? kRgb : kRgba);
+  const int channels = (grey ? 1 : 3) + (opaque ? 0 : 1);
+  layout.filter_stride = channels;
+  layout.row_bytes = static_cast<std::size_t>(image.width) * channels;
+  layout.rows.reserve(layout.row_bytes * image.height);
+  for (std::size_t i = 0; i < image.pixels.size(); i += 4) {
+    const std::uint8_t* p = image.pixels.data() + i;
+    if (grey) {
+      layout.rows.push_back(p[0]);
+    } else {
+      layout.rows.insert(layout.rows.end(), p, p + 3);
+    }
+    if (!opaque) layout.rows.push_back(p[3]);
+  }
+  return layout;
+}
+
+// The indexed layout, when at most 256 distinct pixels occur: entries in order of first
+// occurrence, except that the partly or fully transparent ones come first so that the
+// transparency chunk stays short; the smallest bit depth that holds the count.
+bool IndexedLayout(const RgbaImage& image, PngLayout& layout) {
+  std::unordered_map<std::uint32_t, int> seen;
+  std::vector<std::uint32_t> order;
+  for (std::size_t i = 0; i < image.pixels.size(); i += 4) {
+    const std::uint32_t v = PackedRgba(image.pixels.data() + i);
+    if (seen.emplace(v, 0).second) {
+      order.push_back(v);
+      if (order.size() > 256) return false;
+    }
+  }
+  std::stable_partition(order.begin(), order.end(),
+                        [](std::uint32_t v) { return (v >> 24) != 0xFF; });
+  for (std::size_t k = 0; k < order.size(); ++k) seen[order[k]] = static_cast<int>(k);
+
+  const std::size_t count = order.size();
+  layout.color_type = kIndexed;
+  layout.bit_depth = count <= 2 ? 1 : count <= 4 ? 2 : count <= 16 ? 4 : 8;
+  layout.filter_stride = 1;
+  layout.row_bytes = (static_cast<std::size_t>(image.width) * layout.bit_depth + 7) / 8;
+  for (const std::uint32_t v : order) {
+    for (int c = 0; c < 3; ++c) layout.palette.push_back(static_cast<std::uint8_t>(v >> (8 * c)));
+    layout.alpha.push_back(static_cast<std::uint8_t>(v >> 24));
+  }
+  while (!layout.alpha.empty() && layout.alpha.back() == 0xFF) layout.alpha.pop_back();
+
+  layout.rows.assign(layout.row_bytes * image.height, 0);
+  const int per_byte = 8 / layout.bit_depth;
+  for (int y = 0; y < image.height; ++y) {
+    std::uint8_t* row = layout.rows.data() + layout.row_bytes * y;
+    for (int x = 0; x < image.width; ++x) {
+      const int index = seen[PackedRgba(image.At(x, y))];
+      const int shift = 8 - layout.bit_depth * (x % per_byte + 1);
+      row[x / per_byte] = static_cast<std::uint8_t>(row[x / per_byte] | (index << shift));
+    }
+  }
+  return true;
+}
+
+std::uint8_t PaethPredictor(int a, int b, int c) {
+  const int p = a + b - c;
+  const int pa = std::abs(p - a), pb = std::abs(p - b), pc = std::abs(p - c);
+  return static_cast<std::uint8_t>(pa <= pb && pa <= pc ? a : pb <= pc ? b : c);
+}
+
+// Row `row` filtered with `filter` against the row above (`prior`, zeros for the first).
+void FilterRow(const std::uint8_t* row, const std::uint8_t* prior, std::size_t length, int stride,
+               int filter, std::uint8_t* out) {
+  const auto left = static_cast<std::size_t>(std::min<std::size_t>(stride, length));
+  switch (filter) {
+    case kSub:
+      std::copy_n(row, left, out);
+      for (std::size_t i = left; i < length; ++i)
+        out[i] = static_cast<std::uint8_t>(row[i] - row[i - stride]);
+      break;
+    case kUp:
+      for (std::size_t i = 0; i < length; ++i)
+        out[i] = static_cast<std::uint8_t>(row[i] - prior[i]);
+      break;
+    case kAverage:
+      for (std::size_t i = 0; i < left; ++i)
+        out[i] = static_cast<std::uint8_t>(row[i] - prior[i] / 2);
+      for (std::size_t i = left; i < length; ++i)
+        out[i] = static_cast<std::uint8_t>(row[i] - (row[i - stride] + prior[i]) / 2);
+      break;
+    case kPaeth:
+      for (std::size_t i = 0; i < left; ++i) out[i] = static_cast<std::uint8_t>(row[i] - prior[i]);
+      for (std::size_t i = left; i < length; ++i)
+        out[i] = static_cast<std::uint8_t>(
+            row[i] - PaethPredictor(row[i - stride], prior[i], prior[i - stride]));
+      break;
+    default:
+      std::copy_n(row, length, out);
+      break;
+  }
+}
+
+// Sum of the filtered bytes taken as signed values: the usual measure for picking a row's
+// filter (smaller sums tend to compress better).
+std::uint64_t SignedSum(const std::uint8_t* bytes, std::size_t length) {
+  std::uint64_t sum = 0;
+  for (std::size_t i = 0; i < length; ++i) sum += bytes[i] < 128 ? bytes[i] : 256 - bytes[i];
+  return sum;
+}
+
+// The image data before compression: each row preceded by its filter type byte.
+std::vector<std::uint8_t> FilteredData(const PngLayout& layout, int height, int filter) {
+  const std::size_t length = layout.row_bytes;
+  std::vector<std::uint8_t> out((length + 1) * height);
+  const std::vector<std::uint8_t> zeros(length, 0);
+  std::vector<std::uint8_t> trial(length);
+  for (int y = 0; y < height; ++y) {
+    const std::uint8_t* row = layout.rows.data() + length * y;
+    const std::uint8_t* prior = y > 0 ? row - length : zeros.data();
+    std::uint8_t* target = out.data() + (length + 1) * y;
+    int chosen = filter;
+    if (filter == kAdaptive) {
+      std::uint64_t best = UINT64_MAX;
+      for (int f = kNone; f <= kPaeth; ++f) {
+        FilterRow(row, prior, length, layout.filter_stride, f, trial.data());
+        const std::uint64_t sum = SignedSum(trial.data(), length);
+        if (sum < best) {
+          best = sum;
+          chosen = f;
+        }
+      }
+    }
+    target[0] = static_cast<std::uint8_t>(chosen);
+    FilterRow(row, prior, length, layout.filter_stride, chosen, target + 1);
+  }
+  return out;
+}
+
+// How hard deflate works: a quick pass to rank the candidates, and the final one.
+struct Effort {
+  int level;
+  int max_chain;  // 0: the level's own
+};
+constexpr Effort kRanking{1, 0};
+// zlib's highest level with its match search cut from 4096 to 256 steps: nearly all of the
+// compression for a fraction of the time on large pictures.
+constexpr Effort kFinal{Z_BEST_COMPRESSION, 256};
+// Data up to this size is compressed in full at every candidate, at zlib's full highest level.
+constexpr std::size_t kExhaustiveBytes = 32 * 1024;
+constexpr Effort kExhaustive{Z_BEST_COMPRESSION, 0};
+
+// Deflates the data with the given effort; empty on failure.
+std::vector<std::uint8_t> Deflate(std::span<const std::uint8_t> data, Effort effort) {
+  z_stream stream{};
+  if (deflateInit2(&stream, effort.level, Z_DEFLATED, 15, 9, Z_DEFAULT_STRATEGY) != Z_OK) return {};
+  if (effort.max_chain > 0) deflateTune(&stream, 32, 258, 258, effort.max_chain);
+  std::vector<std::uint8_t> out(deflateBound(&stream, static_cast<uLong>(data.size())));
+  stream.next_in = const_cast<Bytef*>(data.data());
+  stream.avail_in = static_cast<uInt>(data.size());
+  stream.next_out = out.data();
+  stream.avail_out = static_cast<uInt>(out.size());
+  const int result = deflate(&stream, Z_FINISH);
+  out.resize(stream.total_out);
+  deflateEnd(&stream);
+  if (result != Z_STREAM_END) return {};
+  return out;
+}
+
+void AppendU32BigEndian(std::vector<std::uint8_t>& out, std::uint32_t v) {
+  for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<std::uint8_t>(v >> shift));
+}
+
+void AppendChunk(std::vector<std::uint8_t>& out, const char (&type)[5],
+                 const std::vector<std::uint8_t>& data) {
+  AppendU32BigEndian(out, static_cast<std::uint32_t>(data.size()));
+  const std::size_t start = out.size();
+  out.insert(out.end(), type, type + 4);
+  out.insert(out.end(), data.begin(), data.end());
+  const auto crc = crc32(0, out.data() + start, static_cast<uInt>(out.size() - start));
+  AppendU32BigEndian(out, static_cast<std::uint32_t>(crc));
+}
+
+// The PNG stream of the picture in the layout with its compressed image data; empty when
+// the data is (compression failed).
+std::vector<std::uint8_t> PngStream(const PngLayout& layout, const RgbaImage& image,
+                                    const std::vector<std::uint8_t>& compressed) {
+  if (compressed.empty()) return {};
+  std::vector<std::uint8_t> header;
+  AppendU32BigEndian(header, static_cast<std::uint32_t>(image.width));
+  AppendU32BigEndian(header, static_cast<std::uint32_t>(image.height));
+  header.insert(header.end(),
+                {static_cast<std::uint8_t>(layout.bit_depth), layout.color_type, 0, 0, 0});
+  std::vector<std::uint8_t> out(std::begin(kPngSignature), std::end(kPngSignature));
+  AppendChunk(out, "IHDR", header);
+  if (layout.color_type == kIndexed) {
+    AppendChunk(out, "PLTE", layout.palette);
+    if (!layout.alpha.empty()) AppendChunk(out, "tRNS", layout.alpha);
+  }
+  AppendChunk(out, "IDAT", compressed);
+  AppendChunk(out, "IEND", {});
+  return out;
+}
+
+// Keeps `stream` as the smallest when it is not empty and smaller than the one kept.
+void KeepSmaller(std::vector<std::uint8_t> stream, std::vector<std::uint8_t>& smallest) {
+  if (!stream.empty() && (smallest.empty() || stream.size() < smallest.size()))
+    smallest = std::move(stream);
+}
+
+// The filters worth trying for a layout: indexed rows below 8 bits pack several pixels a
+// byte, where prediction only hurts. On icon pictures a single filter for every row wins
+// only as none or Paeth; otherwise the per-row choice does best.
+std::vector<int> FiltersToTry(const PngLayout& layout) {
+  if (layout.color_type == kIndexed && layout.bit_depth < 8) return {kNone};
+  if (layout.color_type == kIndexed) return {kNone, kAdaptive};
+  return {kNone, kPaeth, kAdaptive};
+}
+
+}  // namespace
+
+std::vector<std::uint8_t> PixelChunksOf(std::span<const std::uint8_t> stream) {
+  constexpr std::size_t kIhdrBitDepth = 8, kIhdrInterlace = 12;
+  if (stream.size() < sizeof kPngSignature ||
+      !std::equal(std::begin(kPngSignature), std::end(kPngSignature), stream.begin()))
+    return {};
+  std::vector<std::uint8_t> out(std::begin(kPngSignature), std::end(kPngSignature));
+  std::size_t at = sizeof kPngSignature;
+  while (RangeInside(at, 12, stream.size())) {
+    const std::uint32_t length = ReadU32BigEndian(stream.data() + at);
+    if (!RangeInside(at + 12, length, stream.size())) return {};
+    const std::string_view type(reinterpret_cast<const char*>(stream.data() + at + 4), 4);
+    const std::uint8_t* data = stream.data() + at + 8;
+    const bool first = at == sizeof kPngSignature;
+    if (first != (type == "IHDR")) return {};
+    if (first && (length != 13 || data[kIhdrBitDepth] > 8 || data[kIhdrInterlace] != 0)) return {};
+    const bool critical = (type[0] & 0x20) == 0;
+    const bool kept =
+        type == "IHDR" || type == "PLTE" || type == "tRNS" || type == "IDAT" || type == "IEND";
+    if (critical && !kept) return {};
+    if (kept) out.insert(out.end(), stream.begin() + at, stream.begin() + at + 12 + length);
+    if (type == "IEND") return out;
+    at += 12 + std::size_t{length};
+  }
+  return {};
+}
+
+std::vector<std::uint8_t> EncodeSmallestPng(const RgbaImage& image,
+                                            std::span<const std::uint8_t> source) {
+  if (!IsWellFormed(image)) return {};
+  std::vector<PngLayout> layouts;
+  layouts.push_back(DirectLayout(image));
+  PngLayout indexed;
+  if (IndexedLayout(image, indexed)) layouts.push_back(std::move(indexed));
+
+  // Small pictures: every candidate (a layout with its rows filtered one way) compressed at
+  // zlib's full highest level. Large pictures: the candidates ranked by zlib's quickest level,
+  // and only the best compressed hard. Each candidate's data is dropped once it has lost.
+  const bool large = layouts.front().rows.size() > kExhaustiveBytes;
+  std::vector<std::uint8_t> smallest, best_data;
+  const PngLayout* best_layout = nullptr;
+  std::size_t best_rank = SIZE_MAX;
+  for (const PngLayout& layout : layouts) {
+    for (const int filter : FiltersToTry(layout)) {
+      std::vector<std::uint8_t> data = FilteredData(layout, image.height, filter);
+      if (!large) {
+        KeepSmaller(PngStream(layout, image, Deflate(data, kExhaustive)), smallest);
+        continue;
+      }
+      const std::size_t rank = Deflate(data, kRanking).size();
+      if (rank < best_rank) {
+        best_rank = rank;
+        best_layout = &layout;
+        best_data = std::move(data);
+      }
+    }
+  }
+  if (best_layout)
+    KeepSmaller(PngStream(*best_layout, image, Deflate(best_data, kFinal)), smallest);
+  KeepSmaller(PixelChunksOf(source), smallest);
+  return smallest;
+}
+
+}  // namespace brindlex

@@ -1,0 +1,212 @@
+// brindlex-tool on RGBA pictures: convert between PNG pictures, icons and cursors keeping
+// every alpha value, and create from several pictures or several sizes of one.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "cli/tool_run.h"
+#include "files/container_writer.h"
+#include "files/entry_decoder.h"
+#include "files/icon_container.h"
+#include "files/picture_file.h"
+#include "files/png_test_files.h"
+
+namespace brindlex {
+namespace {
+
+using testing::Bytes;
+using testing::FileLine;
+using testing::Tool;
+using testing::ToolRun;
+
+// A width x height picture: a red ramp across, alpha rising down (0 on the first row), so
+// that every size has partly transparent pixels and no two rows alike.
+RgbaImage Ramp(int width, int height) {
+  RgbaImage image(width, height);
+  for (int y = 0; y < height; ++y)
+    for (int x = 0; x < width; ++x) {
+      std::uint8_t* p = image.At(x, y);
+      p[0] = static_cast<std::uint8_t>(x * 255 / width);
+      p[1] = 40;
+      p[3] = static_cast<std::uint8_t>(y * 255 / height);
+    }
+  return image;
+}
+
+class RgbaCommandsTest : public ::testing::Test {
+ protected:
+  std::string File(const std::string& name) const { return folder_.File(name); }
+  std::string WritePng(const std::string& name, const RgbaImage& image) const {
+    testing::WriteBytes(File(name), testing::PngRgba(image.width, image.height, image.pixels));
+    return File(name);
+  }
+  // Picture `index` of a file the tool wrote, read by content.
+  FilePicture Read(const std::string& name, int index = 0) const {
+    FilePicture picture;
+    EXPECT_EQ(ReadFilePicture(testing::ReadBytes(File(name)), index, picture).status,
+              PictureReadStatus::kOk)
+        << name << ":" << index;
+    return picture;
+  }
+  // Runs the tool and expects it to succeed silently.
+  void Run(const std::vector<std::string>& args) const {
+    const ToolRun run = Tool(args);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+  }
+  testing::TempFolder folder_;
+};
+
+TEST_F(RgbaCommandsTest, ConvertKeepsAlphaBetweenPngIconAndCursorEveryWay) {
+  const RgbaImage soft = Ramp(64, 40);
+  const std::string png = WritePng("soft.png", soft);
+  Run({"convert", png, File("soft.ico")});
+  Run({"convert", png, File("soft.cur"), "--hotspot", "63,39"});
+  Run({"convert", File("soft.cur"), File("again.cur")});  // a cursor reads back, hot spot kept
+  Run({"convert", File("again.cur"), File("back.png")});
+  Run({"convert", File("soft.ico"), File("back2.png")});
+  // An icon image the editor cannot take whole makes a cursor without loss.
+  Run({"convert", File("soft.ico"), File("from_icon.cur"), "--hotspot", "1,2"});
+  EXPECT_EQ(Tool({"list", File("soft.ico"), File("again.cur")}).out,
+            File("soft.ico") + ": 64 x 40 ... True Color, 32-bit, colour count 0, 10600 bytes\n" +
+                File("again.cur") +
+                ": 64 x 40 ... True Color, 32-bit, colour count 0, 10600 bytes, hot spot 63,39\n");
+  EXPECT_EQ(Read("from_icon.cur").hot_spot_y, 2);
+  for (const char* name : {"soft.ico", "again.cur", "back.png", "back2.png", "from_icon.cur"})
+    EXPECT_EQ(Read(name).image, soft) << name;
+
+  // A PNG picture named .ico, and a cursor named .ico, are read as what they hold.
+  testing::WriteBytes(File("png.ico"), testing::ReadBytes(png));
+  testing::WriteBytes(File("cursor.ico"), testing::ReadBytes(File("soft.cur")));
+  Run({"convert", File("png.ico"), File("256.cur")});
+  Run({"convert", File("cursor.ico"), File("from_cursor.png")});
+  EXPECT_EQ(Read("256.cur").image, soft);
+  EXPECT_EQ(Read("from_cursor.png").image, soft);
+  EXPECT_EQ(Tool({"list", File("png.ico")}).out,
+            "64 x 40 ... True Color, PNG, colour count 0, " +
+                std::to_string(testing::ReadBytes(png).size()) + " bytes\n");
+
+  // At 256 pixels the entry is PNG; with --png at any size.
+  Run({"convert", WritePng("big.png", Ramp(256, 256)), File("big.ico")});
+  Run({"convert", png, File("small.ico"), "--png"});
+  for (const char* name : {"big.ico", "small.ico"}) EXPECT_TRUE(Read(name).is_png) << name;
+  EXPECT_EQ(Read("big.ico").image, Ramp(256, 256));
+}
+
+TEST_F(RgbaCommandsTest, CreateSortsEntriesAndScalesSizesAndHotSpots) {
+  // Three inputs: a 48-pixel PNG, image 1 of an icon (16 x 16) and a 32-pixel cursor.
+  const RgbaImage p48 = Ramp(48, 48), p16 = Ramp(16, 16), p32 = Ramp(32, 32);
+  Bytes icon, cursor;
+  ASSERT_TRUE(BuildContainerFileBytes(kIconType, {{p32}, {p16}}, false, icon));
+  ASSERT_TRUE(BuildContainerFileBytes(kCursorType, {{p32, 9, 8}}, false, cursor));
+  testing::WriteBytes(File("two.ico"), icon);
+  testing::WriteBytes(File("p32.cur"), cursor);
+  Run({"create", File("out.ico"), File("two.ico") + ":1", WritePng("p48.png", p48),
+       File("p32.cur")});
+  EXPECT_EQ(Tool({"list", File("out.ico")}).out,
+            "48 x 48 ... True Color, 32-bit, colour count 0, 9640 bytes\n"
+            "32 x 32 ... True Color, 32-bit, colour count 0, 4264 bytes\n"
+            "16 x 16 ... True Color, 32-bit, colour count 0, 1128 bytes\n");
+  EXPECT_EQ(Read("out.ico", 0).image, p48);
+  EXPECT_EQ(Read("out.ico", 1).image, p32);
+  EXPECT_EQ(Read("out.ico", 2).image, p16);
+
+  // One picture at several sizes; a repeated size made once; the hot spot scaled.
+  Run({"create", File("sizes.cur"), WritePng("p64.png", Ramp(64, 64)), "--sizes", "16,256,32,16",
+       "--hotspot", "63,32"});
+  EXPECT_EQ(Tool({"list", File("sizes.cur")}).out.substr(0, 31), "256 x 256 ... True Color, PNG, ");
+  IconContainer container;
+  ASSERT_TRUE(ReadIconContainer(testing::ReadBytes(File("sizes.cur")), container));
+  ASSERT_EQ(container.entries.size(), 3u);
+  const int expected[3][3] = {{256, 252, 128}, {32, 31, 16}, {16, 15, 8}};
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(container.entries[i].width, expected[i][0]);
+    EXPECT_EQ(container.entries[i].hot_spot_x, expected[i][1]);
+    EXPECT_EQ(container.entries[i].hot_spot_y, expected[i][2]);
+  }
+  // A wide picture keeps its shape, centred in its square: the rows above and below are
+  // transparent.
+  Run({"create", File("wide.ico"), WritePng("wide.png", Ramp(64, 32)), "--sizes", "16"});
+  const RgbaImage wide = Read("wide.ico").image;
+  EXPECT_EQ(wide.At(8, 3)[3], 0);
+  EXPECT_EQ(wide.At(8, 12)[3], 0);
+  EXPECT_GT(wide.At(8, 10)[3], 100);
+}
+
+TEST_F(RgbaCommandsTest, CreateRefusesBadInputsClearly) {
+  const std::string png = WritePng("p.png", Ramp(20, 20));
+  const std::string big = WritePng("big.png", Ramp(300, 2));
+  const ToolRun repeated = Tool({"create", File("o.ico"), png, png});
+  EXPECT_EQ(repeated.status, 0);
+  EXPECT_EQ(repeated.err,
+            "brindlex-tool: warning: " + png +
+                ": an earlier input has the same size, 20 x 20; this one is left out\n");
+  struct Refusal {
+    std::vector<std::string> args;
+    int status;
+    std::string first_line;
+  };
+  const std::vector<Refusal> refusals = {
+      {{"create", File("o.png"), png},
+       2,
+       "brindlex-tool: the output must be an .ico or .cur file: " + File("o.png")},
+      {{"create", File("o.ico"), png, "--hotspot", "1,1"},
+       2,
+       "brindlex-tool: --hotspot makes a cursor: the output must be a .cur file"},
+      {{"create", File("o.cur"), png, "--hotspot", "20,0"},
+       2,
+       "brindlex-tool: the hot spot 20,0 lies outside the 20 x 20 image"},
+      {{"create", File("o.ico"), png, "--sizes", "16,0"},
+       2,
+       "brindlex-tool: --sizes takes sizes from 1 to 256 separated by commas: 16,0"},
+      {{"create", File("o.ico"), png, "--sizes", "16,257"},
+       2,
+       "brindlex-tool: --sizes takes sizes from 1 to 256 separated by commas: 16,257"},
+      {{"create", File("o.ico"), png, png, "--sizes", "16"},
+       2,
+       "brindlex-tool: --sizes takes one input picture"},
+      {{"create", File("o.ico")},
+       2,
+       "brindlex-tool: create takes an output file and one input or more"},
+      {{"list", png, "--sizes", "16"}, 2, "brindlex-tool: --sizes applies to create only"},
+      {{"create", File("o.ico"), big},
+       1,
+       "brindlex-tool: " + big +
+           ": the picture is 300 x 2 pixels; icon and cursor images are 1 to 256 pixels on a "
+           "side (create --sizes scales a picture)"},
+      {{"create", File("o.ico"), png + ":1"},
+       2,
+       "brindlex-tool: a PNG picture is one image; it takes no image number: " + png + ":1"},
+  };
+  for (const Refusal& refusal : refusals) {
+    std::filesystem::remove(File("o.ico"));
+    const ToolRun run = Tool(refusal.args);
+    EXPECT_EQ(run.status, refusal.status) << refusal.first_line;
+    EXPECT_EQ(run.err.substr(0, run.err.find('\n')), refusal.first_line);
+    EXPECT_FALSE(std::filesystem::exists(File("o.ico"))) << refusal.first_line;
+  }
+  Run({"create", File("o.ico"), big, "--sizes", "24"});
+  EXPECT_EQ(Read("o.ico").image.width, 24);
+}
+
+// Other programs read what create writes without a complaint (when icoutils is installed).
+TEST_F(RgbaCommandsTest, IcotoolReadsCreatedFilesSilently) {
+  if (std::system("command -v icotool >/dev/null 2>&1") != 0) GTEST_SKIP() << "no icotool";
+  Run({"create", File("all.ico"), WritePng("p.png", Ramp(256, 256)), "--sizes", "16,24,48,256"});
+  Run({"create", File("all.cur"), File("p.png"), "--sizes", "32,256", "--hotspot", "5,6"});
+  for (const char* name : {"all.ico", "all.cur"}) {
+    const std::string command =
+        "icotool -l '" + File(name) + "' >'" + File("listed") + "' 2>'" + File("errors") + "'";
+    EXPECT_EQ(std::system(command.c_str()), 0) << name;
+    EXPECT_EQ(testing::ReadBytes(File("errors")), Bytes()) << name;
+  }
+  const Bytes listed = testing::ReadBytes(File("listed"));
+  EXPECT_EQ(std::string(listed.begin(), listed.end()),
+            "--cursor --index=1 --width=256 --height=256 --bit-depth=32 --palette-size=0 "
+            "--hotspot-x=5 --hotspot-y=6\n"
+            "--cursor --index=2 --width=32 --height=32 --bit-depth=32 --palette-size=0 "
+            "--hotspot-x=0 --hotspot-y=0\n");
+}
+
+}  // namespace
+}  // namespace brindlex
