@@ -22,7 +22,10 @@ check_tree() {
   for program in brindlex brindlex-tool; do
     [ -x "$root/bin/$program" ] || fail "$root/bin/$program missing or not executable"
   done
-  "$root/bin/brindlex-tool" --help | grep -q "^Usage: brindlex-tool" || fail "installed tool does not run"
+  # grep reads the whole help: quitting at the first match would cut the tool off with
+  # SIGPIPE, which pipefail reports as a failure now and then.
+  "$root/bin/brindlex-tool" --help | grep "^Usage: brindlex-tool" > /dev/null ||
+    fail "installed tool does not run"
   local entry=$root/share/applications/brindlex.desktop
   [ -f "$entry" ] || fail "desktop entry missing"
   command -v desktop-file-validate > /dev/null || fail "desktop-file-validate not found (desktop-file-utils)"
@@ -38,7 +41,7 @@ check_tree() {
     # Colour type 6: red, green, blue and alpha.
     [ "$(od -An -tu1 -j25 -N1 "$icon" | tr -d ' ')" = 6 ] || fail "$icon has no alpha channel"
   done
-  zcat "$root/share/man/man1/brindlex-tool.1.gz" | grep -q '^\.TH BRINDLEX-TOOL 1' ||
+  zcat "$root/share/man/man1/brindlex-tool.1.gz" | grep '^\.TH BRINDLEX-TOOL 1' > /dev/null ||
     fail "manual page missing or damaged"
 }
 
