@@ -3,8 +3,6 @@
 // events, and the one-pixel stroke set against a full recomposition of the views.
 #include <benchmark/benchmark.h>
 
-#include <chrono>
-
 #include "bench_editor.h"
 #include "document/tools.h"
 
@@ -23,8 +21,10 @@ struct Editor : bench::LoadedForm {
   }
 };
 
-// Canvas point at the centre of icon pixel p (8 canvas pixels per icon pixel).
-double At(int p) { return p * 8 + 4; }
+using bench::PencilStroke;
+using bench::SecondsPerCall;
+
+double At(int p) { return bench::At48(p); }
 
 void BM_PencilMove(benchmark::State& state) {
   Editor editor(kToolPencil);
@@ -42,13 +42,6 @@ void BM_PencilMove(benchmark::State& state) {
 }
 BENCHMARK(BM_PencilMove);
 
-// One one-pixel Pencil stroke: press, move and release on cell p, committed as one step.
-void PencilStroke(FrmBrindlex& form, int p) {
-  form.PicMain_MouseDown(kLeftButton, 0, At(p), At(47 - p));
-  form.PicMain_MouseMove(kLeftButton, 0, At(p), At(47 - p));
-  form.PicMain_MouseUp(kLeftButton, 0, At(p), At(47 - p));
-}
-
 void BM_PencilStroke(benchmark::State& state) {
   Editor editor(kToolPencil);
   FrmBrindlex& form = editor.form;
@@ -63,16 +56,6 @@ void BM_PencilStroke(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_PencilStroke)->Unit(benchmark::kMicrosecond);
-
-// Seconds per call of step, over enough calls to outlast the clock's grain.
-template <typename Step>
-double SecondsPerCall(Step step) {
-  using Clock = std::chrono::steady_clock;
-  constexpr int kCalls = 2000;
-  const Clock::time_point start = Clock::now();
-  for (int i = 0; i < kCalls; ++i) step(i);
-  return std::chrono::duration<double>(Clock::now() - start).count() / kCalls;
-}
 
 // The one-pixel stroke, recomposition and commit included, must cost at most a tenth of one
 // full recomposition (DisplayResults) of the same form: the ratio is reported, and a ratio

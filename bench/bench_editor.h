@@ -1,7 +1,9 @@
 #pragma once
 
-// What the benchmarks of the main form share: a plain display and a loaded form with a
-// blank icon.
+// What the benchmarks of the main form share: a plain display, a loaded form with a blank
+// icon, a one-pixel Pencil stroke and a timer for setting one step against another.
+
+#include <chrono>
 
 #include "app/frm_brindlex.h"
 #include "forms/silent_ui.h"
@@ -26,5 +28,26 @@ struct LoadedForm {
   PlainScreen screen;
   FrmBrindlex form;
 };
+
+// Canvas point at the centre of icon pixel p of a 48 x 48 icon (8 canvas pixels per pixel).
+inline double At48(int p) { return p * 8 + 4; }
+
+// One one-pixel Pencil stroke on a 48 x 48 icon: press, move and release on cell
+// (p, 47 − p), committed as one step.
+inline void PencilStroke(FrmBrindlex& form, int p) {
+  form.PicMain_MouseDown(kLeftButton, 0, At48(p), At48(47 - p));
+  form.PicMain_MouseMove(kLeftButton, 0, At48(p), At48(47 - p));
+  form.PicMain_MouseUp(kLeftButton, 0, At48(p), At48(47 - p));
+}
+
+// Seconds per call of step, over enough calls to outlast the clock's grain.
+template <typename Step>
+double SecondsPerCall(Step step) {
+  using Clock = std::chrono::steady_clock;
+  constexpr int kCalls = 2000;
+  const Clock::time_point start = Clock::now();
+  for (int i = 0; i < kCalls; ++i) step(i);
+  return std::chrono::duration<double>(Clock::now() - start).count() / kCalls;
+}
 
 }  // namespace brindlex::bench

@@ -37,7 +37,7 @@ class ArgbClipboard : public Clipboard {
             ((x + y) % 7 == 0) ? 0xFFFFFFFFu : (0xFF000000u | (x * 2654435761u >> 8));
   }
   bool HasImage() const override { return true; }
-  Surface GetImage() override { return ArgbOverWhite(pixels_.data(), width_, height_, width_); }
+  Surface GetImage() override { return ArgbToSurface(pixels_.data(), width_, height_, width_); }
   void PutImage(const Surface&) override {}
 
  private:

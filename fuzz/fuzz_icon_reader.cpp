@@ -1,6 +1,6 @@
 // Fuzzes the whole reading path of icon files: the check, the count, the list, the one-image
-// load and the decoding of every listed image. Every image that decodes is written again and
-// read back, which must give the same planes.
+// load (by the threshold and with the alpha kept) and the decoding of every listed image.
+// Every image that decodes is written again and read back, which must give the same planes.
 
 #include <cstdint>
 #include <vector>
@@ -22,6 +22,22 @@ bool OnlyBlackAndWhite(const Surface& plane) {
   for (const Color c : plane.Pixels())
     if (c != kBlack && c != kWhite) return false;
   return true;
+}
+
+// Planes loaded with their alpha kept: the same size as by the threshold, a black-and-white
+// mask, and written (at 32 bits when a pixel is partly transparent) and loaded again the same.
+void CheckKeptAlpha(IconFileBytes bytes, const IconLoadResult& threshold, const Surface& mask) {
+  Surface kept_mask, kept;
+  const IconLoadResult loaded = LoadSingleIcon(bytes, kept_mask, kept, AlphaRule::kKeep);
+  Check(loaded.status == threshold.status);
+  if (!loaded.Loaded()) return;
+  Check(kept_mask.Width() == mask.Width() && kept.Height() == mask.Height());
+  Check(OnlyBlackAndWhite(kept_mask));
+  std::vector<std::uint8_t> written;
+  Check(BuildIconFileBytes(kept_mask, kept, ChooseColorDepth(kept, true), written));
+  Surface mask2, color2;
+  Check(LoadSingleIcon(written, mask2, color2, AlphaRule::kKeep).Loaded());
+  Check(mask2.SamePixels(kept_mask) && color2.SamePixels(kept));
 }
 
 void CheckRoundTrip(const Surface& mask, const Surface& color) {
@@ -51,6 +67,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(mask.Width() == color.Width() && mask.Height() == color.Height());
     Check(OnlyBlackAndWhite(mask));
     CheckRoundTrip(mask, color);
+    CheckKeptAlpha(bytes, loaded, mask);
   } else {
     Check(mask.Width() == 0 && color.Width() == 0);
   }

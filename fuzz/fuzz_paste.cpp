@@ -1,8 +1,9 @@
 // Fuzzes the paste of an outside picture: the first bytes choose the picture's size, the
 // icon size, the paste options' answer and special or not; the rest are the toolkit's
-// 0xAARRGGBB pixels. The picture is painted over white and pasted, moved and dropped. The
-// floating block must have the size the rules give, hold only opaque and transparent pixels,
-// and the drop must be one undo step.
+// 0xAARRGGBB pixels. The picture, its alpha kept, is pasted, moved and dropped. The floating
+// block must have the size the rules give, hold only opaque, partly transparent and
+// transparent pixels (only opaque ones for a special paste), and the drop must be one undo
+// step.
 
 #include <cstdint>
 #include <cstring>
@@ -50,7 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::size_t available = (size - 5) / 4;
   for (std::size_t i = 0; i < argb.size() && i < available; ++i)
     std::memcpy(&argb[i], data + 5 + 4 * i, 4);
-  const Surface picture = ArgbOverWhite(argb.data(), width, height, width);
+  const Surface picture = ArgbToSurface(argb.data(), width, height, width);
   Check(picture.Width() == width && picture.Height() == height);
 
   static AnsweringUi ui;
@@ -94,6 +95,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const Color m = form.Document.PicSelMask.GetPixel(x, y);
         const Color c = form.Document.PicSelImage.GetPixel(x, y);
         Check(m == kBlack || (m == kWhite && c == kBlack && !special));
+        Check(!special || (c >> 24) == 0);
       }
     // Move it by a fuzzed distance and drop it: one undo step.
     const double dx = (data[4] >> 1) * 7.0 - 300.0;

@@ -21,7 +21,7 @@ inline Surface Picture(
   const int width = height ? static_cast<int>(rows[0].size()) : 0;
   Surface surface(width, height);
   for (int y = 0; y < height; ++y)
-    for (int x = 0; x < width; ++x) surface.SetPixel(x, y, legend.at(rows[y][x]));
+    for (int x = 0; x < width; ++x) surface.Row(y)[x] = legend.at(rows[y][x]);
   return surface;
 }
 

@@ -8,6 +8,7 @@
 #include "document/flood_fill.h"
 #include "document/selection_tool.h"
 #include "document/tools.h"
+#include "pixels/pixel_alpha.h"
 
 namespace brindlex {
 namespace {
@@ -90,7 +91,8 @@ void FrmBrindlex::StrokeStep() {
         break;
       const int px = mouse_x_ / zoom, py = mouse_y_ / zoom;
       const Color m = Document.PicMask.GetPixel(px, py);
-      const Color c = Document.PicImage.GetPixel(px, py);
+      // A partly transparent pixel gives its colour, to be drawn opaque.
+      const Color c = ColorPart(Document.PicImage.GetPixel(px, py));
       SetButtonColor(stroke_button_, m == kWhite && c == kBlack ? kTransparentColor
                                                                 : static_cast<DrawColorValue>(c));
       break;

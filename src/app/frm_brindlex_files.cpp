@@ -78,7 +78,7 @@ bool FrmBrindlex::OpenIconFile(const std::string& path, const std::string& title
 
 bool FrmBrindlex::OpenSingleImage(IconFileBytes bytes) {
   Surface mask, color;
-  const IconLoadResult loaded = LoadSingleIcon(bytes, mask, color);
+  const IconLoadResult loaded = LoadSingleIcon(bytes, mask, color, AlphaRule::kKeep);
   if (!loaded.Loaded()) {
     ReportSingleIconFailure(ui_, loaded);
     return false;
@@ -104,7 +104,8 @@ bool FrmBrindlex::ChooseImage(const IconImageList& rows) {
 
 bool FrmBrindlex::OpenChosenImage(IconFileBytes bytes) {
   DecodeSurfaces decoded;
-  const IconLoadResult result = DecodeIconImage(bytes, MultiImage.ChosenIndex, decoded);
+  const IconLoadResult result =
+      DecodeIconImage(bytes, MultiImage.ChosenIndex, decoded, AlphaRule::kKeep);
   if (!result.Loaded()) {
     ReportDecodeFailure(ui_, result);
     return false;

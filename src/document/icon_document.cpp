@@ -3,19 +3,24 @@
 #include <algorithm>
 
 #include "document/canvas_grid.h"
+#include "pixels/pixel_alpha.h"
 
 namespace brindlex {
 namespace {
 
 // Widens icon pixels left..right-1 of one row to canvas width: each becomes zoom entries of
-// wide_mask and wide_image, from canvas column left * zoom on.
+// wide_mask and wide_image, from canvas column left * zoom on. The empty cells are black and
+// white only, so a partly transparent pixel is widened as the pair that composes it blended
+// over either, and the rows are then combined by AND and XOR alone.
 void WidenIconRow(const Color* mask, const Color* image, int left, int right, int zoom,
                   Color* wide_mask, Color* wide_image) {
-  for (int px = left, x = left * zoom; px < right; ++px)
+  for (int px = left, x = left * zoom; px < right; ++px) {
+    const MaskAndColor pixel = OverBlackOrWhite(mask[px], image[px]);
     for (int i = 0; i < zoom; ++i, ++x) {
-      wide_mask[x] = mask[px];
-      wide_image[x] = image[px];
+      wide_mask[x] = pixel.mask;
+      wide_image[x] = pixel.color;
     }
+  }
 }
 
 // canvas = (empty AND mask) XOR image, every icon pixel a zoom x zoom block: the result of
@@ -100,6 +105,8 @@ void IconDocument::PaintEmptyCells() {
 }
 
 void IconDocument::EnsureEmptyCells() {
+  // Every pixel of the empty cells is exactly black or white (the cell pattern is), which
+  // WidenIconRow counts on.
   if (empty_cells_zoom_ != ZoomFactor) {
     empty_cells_.background = kWhite;
     empty_cells_.Resize(kCanvasImageSize, kCanvasImageSize);
@@ -143,8 +150,16 @@ void IconDocument::DrawGrid() {
 void IconDocument::ComposePreview() {
   PicIcon.background = kButtonFace;
   PicIcon.Clear();
-  PicIcon.BitBlt(0, 0, Edge(), Edge(), PicMask, 0, 0, RasterOp::kAnd);
-  PicIcon.BitBlt(0, 0, Edge(), Edge(), PicImage, 0, 0, RasterOp::kInvert);
+  const int w = std::min({Edge(), PicIcon.Width(), PicMask.Width(), PicImage.Width()});
+  const int h = std::min({Edge(), PicIcon.Height(), PicMask.Height(), PicImage.Height()});
+  for (int y = 0; y < h; ++y) ComposePreviewRow(y, 0, w);
+}
+
+void IconDocument::ComposePreviewRow(int y, int left, int right) {
+  const Color* mask = PicMask.Row(y);
+  const Color* image = PicImage.Row(y);
+  Color* preview = PicIcon.Row(y);
+  for (int x = left; x < right; ++x) preview[x] = ComposePixel(kButtonFace, mask[x], image[x]);
 }
 
 bool IconDocument::RegularViews() const {
@@ -204,13 +219,7 @@ void IconDocument::RecomposeCells(const PixelRect& cells) {
     const Color dot = resources_.GridLineV.Row(y)[0];
     for (int k = (from + zoom - 1) / zoom * zoom; k <= x1; k += zoom) shown[k] = dot;
   }
-  for (int py = cells.top; py < cells.bottom; ++py) {
-    const Color* mask = PicMask.Row(py);
-    const Color* image = PicImage.Row(py);
-    Color* preview = PicIcon.Row(py);
-    for (int px = cells.left; px < cells.right; ++px)
-      preview[px] = (kButtonFace & mask[px]) ^ image[px];
-  }
+  for (int py = cells.top; py < cells.bottom; ++py) ComposePreviewRow(py, cells.left, cells.right);
 }
 
 void IconDocument::DisplayResults() {

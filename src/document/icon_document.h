@@ -49,7 +49,10 @@ int IconSizeIndexOf(int edge);
 //
 // A pixel is the pair (mask m, image c) at the same place of PicMask and PicImage and
 // shows over a background b as (b AND m) XOR c: opaque c (m = 0), transparent (m = white,
-// c = 0) or inverting (m = white, c != 0).
+// c = 0) or inverting (m = white, c != 0). A pixel of a modern image may also be partly
+// transparent: m = 0 and c holds its alpha beside the colour (pixels/pixel_alpha.h); it
+// shows as its colour blended over b. Everything that moves or keeps PicImage values moves
+// or keeps the alpha; everything that writes a plain colour makes the pixel opaque.
 class IconDocument {
  public:
   explicit IconDocument(const ResourceBitmaps& resources);
@@ -108,6 +111,8 @@ class IconDocument {
   bool RegularViews() const;
   // Recompose for a part of the icon, on regular views.
   void RecomposeCells(const PixelRect& cells);
+  // Pixels left..right-1 of preview row y from the planes, over the button face.
+  void ComposePreviewRow(int y, int left, int right);
 
   const ResourceBitmaps& resources_;
   // PicMainCopy as PaintEmptyCells leaves it, for the current zoom: the stamping is done

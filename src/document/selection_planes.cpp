@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "document/canvas_grid.h"
+#include "pixels/pixel_alpha.h"
 
 namespace brindlex {
 namespace {
@@ -17,14 +18,58 @@ Block SelectedBlock(const IconDocument& document, const SelectionState& selectio
           (selection.SelBottom - selection.SelTop) / z};
 }
 
+// Calls each(x, y, sx, sy) for every pixel (x, y) of `target` that the floating planes
+// cover when their corner lies at (x0, y0) and each of their pixels is a zoom x zoom block;
+// (sx, sy) is the floating pixel there.
+template <typename Each>
+void ForEachCovered(const Surface& target, const IconDocument& document, int x0, int y0, int zoom,
+                    Each each) {
+  const long long w = std::min(document.PicSelMask.Width(), document.PicSelImage.Width());
+  const long long h = std::min(document.PicSelMask.Height(), document.PicSelImage.Height());
+  const long long first_x = std::max(0, x0), first_y = std::max(0, y0);
+  const long long last_x = std::min<long long>(target.Width(), x0 + w * zoom);
+  const long long last_y = std::min<long long>(target.Height(), y0 + h * zoom);
+  for (long long y = first_y; y < last_y; ++y)
+    for (long long x = first_x; x < last_x; ++x)
+      each(static_cast<int>(x), static_cast<int>(y), static_cast<int>((x - x0) / zoom),
+           static_cast<int>((y - y0) / zoom));
+}
+
+// Merges the floating planes into the icon planes at the block: where a floating pixel is
+// opaque it replaces the icon's, where it is partly transparent it is laid over it (as it
+// showed while floating); where it is transparent or inverting the icon's pixel stays,
+// inverted by an inverting one, its alpha kept.
+void MergeFloatingPlanes(IconDocument& document, const Block& block) {
+  if (document.PicMask.Width() != document.PicImage.Width() ||
+      document.PicMask.Height() != document.PicImage.Height())
+    return;
+  ForEachCovered(document.PicImage, document, block.x0, block.y0, 1,
+                 [&](int x, int y, int sx, int sy) {
+                   const Color m = document.PicSelMask.Row(sy)[sx];
+                   const Color c = document.PicSelImage.Row(sy)[sx];
+                   Color& image = document.PicImage.Row(y)[x];
+                   Color& mask = document.PicMask.Row(y)[x];
+                   image = m == kWhite ? image ^ c : LayOver(c, mask, image);
+                   mask &= m;
+                 });
+}
+
+}  // namespace
+
+void ComposeFloatingPlanes(const IconDocument& document, Surface& view, int left, int top,
+                           int zoom) {
+  ForEachCovered(view, document, left, top, zoom, [&](int x, int y, int sx, int sy) {
+    view.Row(y)[x] = ComposePixel(view.Row(y)[x], document.PicSelMask.Row(sy)[sx],
+                                  document.PicSelImage.Row(sy)[sx]);
+  });
+}
+
+namespace {
+
 // The preview with the floating planes composed over the icon.
 void ComposePreviewWithSelection(IconDocument& document, const Block& block) {
   document.ComposePreview();
-  document.PicIcon.BitBlt(block.x0, block.y0, document.PicSelMask.Width(),
-                          document.PicSelMask.Height(), document.PicSelMask, 0, 0, RasterOp::kAnd);
-  document.PicIcon.BitBlt(block.x0, block.y0, document.PicSelImage.Width(),
-                          document.PicSelImage.Height(), document.PicSelImage, 0, 0,
-                          RasterOp::kInvert);
+  ComposeFloatingPlanes(document, document.PicIcon, block.x0, block.y0, 1);
 }
 
 }  // namespace
@@ -92,7 +137,8 @@ void ComposeMovingCanvas(IconDocument& document, int left, int top) {
       const int py = (y - top) / zoom;
       if (py != widened) wide.Widen(mask, image, py, left, zoom, first_x, last_x);
       widened = py;
-      for (int x = first_x; x < last_x; ++x) row[x] = (row[x] & wide.mask[x]) ^ wide.image[x];
+      for (int x = first_x; x < last_x; ++x)
+        row[x] = ComposePixel(row[x], wide.mask[x], wide.image[x]);
     }
     PutGridRow(row, y, zoom, document.Resources());
   }
@@ -150,15 +196,7 @@ void StoreSelectionInPlace(IconDocument& document, const SelectionState& selecti
 bool MergeSelection(IconDocument& document, SelectionState& selection) {
   HideSelectionFrame(document, selection);
   if (!selection.WasOnlyMarked) {
-    const Block block = SelectedBlock(document, selection);
-    const Surface& mask = document.PicSelMask;
-    const Surface& image = document.PicSelImage;
-    document.PicImage.BitBlt(block.x0, block.y0, mask.Width(), mask.Height(), mask, 0, 0,
-                             RasterOp::kAnd);
-    document.PicImage.BitBlt(block.x0, block.y0, image.Width(), image.Height(), image, 0, 0,
-                             RasterOp::kInvert);
-    document.PicMask.BitBlt(block.x0, block.y0, mask.Width(), mask.Height(), mask, 0, 0,
-                            RasterOp::kAnd);
+    MergeFloatingPlanes(document, SelectedBlock(document, selection));
   }
   // A marked selection's pixels never left the icon: merging its copy over itself would
   // turn inverting pixels transparent, so only the views are recomposed. The preview

@@ -21,6 +21,11 @@ struct SelectionState {
   bool Exists() const { return SelectionMarked || SelectionFloating; }
 };
 
+// Composes the floating planes over `view` with their corner at (left, top), every floating
+// pixel a zoom x zoom block (zoom >= 1), as ComposePixel shows an icon pixel; only what lies
+// on the view is touched.
+void ComposeFloatingPlanes(const IconDocument& document, Surface& view, int left, int top,
+                           int zoom);
 // Copies the selected block of both planes into the floating planes.
 void CopySelectionArea(IconDocument& document, const SelectionState& selection);
 // Makes the selected block of the icon transparent and the selection floating.

@@ -1,6 +1,9 @@
 #include "edit/clipboard_commands.h"
 
+#include <algorithm>
 #include <cmath>
+
+#include "pixels/pixel_alpha.h"
 
 namespace brindlex {
 namespace {
@@ -10,6 +13,21 @@ int WholePixels(float v) {
   if (!(v > 0)) return 0;
   if (v > 1e8f) return 100000000;
   return static_cast<int>(std::nearbyint(v));
+}
+
+struct PastedPixel {
+  Color mask, image;
+};
+
+// One pixel of a pasted picture as an icon pixel. A picture without alpha: white is
+// transparent, any other colour opaque (with special, every colour opaque). A picture that
+// uses its alpha: alpha 0 is transparent, 255 opaque whatever the colour, any other alpha
+// partly transparent; with special, every pixel opaque as painted over white.
+PastedPixel PastePixel(Color c, bool uses_alpha, bool special) {
+  if (special) return {kBlack, BlendOver(c, kWhite)};
+  if (!uses_alpha) return c == kWhite ? PastedPixel{kWhite, kBlack} : PastedPixel{kBlack, c};
+  if (TransparencyOf(c) == 255) return {kWhite, kBlack};
+  return {kBlack, c};
 }
 
 }  // namespace
@@ -30,28 +48,26 @@ void BuildPastedSelection(IconDocument& document, const Surface& picture, float 
   mask.Resize(w, h);
   image.background = kBlack;
   image.Resize(w, h);
+  const bool uses_alpha =
+      std::any_of(picture.Pixels().begin(), picture.Pixels().end(), IsTranslucent);
   for (int y = 0; y < h; ++y) {
     const Color* from = sized.Row(y);
     Color* mask_row = mask.Row(y);
     Color* image_row = image.Row(y);
     for (int x = 0; x < w; ++x) {
-      const bool transparent = !special && from[x] == kWhite;
-      mask_row[x] = transparent ? kWhite : kBlack;
-      image_row[x] = transparent ? kBlack : from[x];
+      const PastedPixel pixel = PastePixel(from[x], uses_alpha, special);
+      mask_row[x] = pixel.mask;
+      image_row[x] = pixel.image;
     }
   }
 }
 
 void ShowPastedSelectionAtOrigin(IconDocument& document, SelectionState& selection) {
   const int z = document.ZoomFactor;
-  const Surface& mask = document.PicSelMask;
-  const Surface& image = document.PicSelImage;
-  const int w = mask.Width(), h = mask.Height();
-  document.PicMain.StretchBlt(0, 0, z * w, z * h, mask, 0, 0, w, h, RasterOp::kAnd);
-  document.PicMain.StretchBlt(0, 0, z * w, z * h, image, 0, 0, w, h, RasterOp::kInvert);
+  const int w = document.PicSelMask.Width(), h = document.PicSelMask.Height();
+  ComposeFloatingPlanes(document, document.PicMain, 0, 0, z);
   document.DrawGrid();
-  document.PicIcon.BitBlt(0, 0, w, h, mask, 0, 0, RasterOp::kAnd);
-  document.PicIcon.BitBlt(0, 0, w, h, image, 0, 0, RasterOp::kInvert);
+  ComposeFloatingPlanes(document, document.PicIcon, 0, 0, 1);
   selection.SelLeft = 0;
   selection.SelTop = 0;
   selection.SelRight = z * w;
@@ -65,6 +81,16 @@ void CopySelectionToClipboard(const IconDocument& document, Clipboard& clipboard
   Surface composed(mask.Width(), mask.Height(), kWhite);
   composed.BitBlt(0, 0, mask.Width(), mask.Height(), mask, 0, 0, RasterOp::kAnd);
   composed.BitBlt(0, 0, image.Width(), image.Height(), image, 0, 0, RasterOp::kInvert);
+  if (std::any_of(image.Pixels().begin(), image.Pixels().end(), IsTranslucent)) {
+    // XOR has carried each partly transparent pixel's alpha over the white; a transparent
+    // pixel gets alpha 0.
+    const int w = std::min(mask.Width(), image.Width()),
+              h = std::min(mask.Height(), image.Height());
+    for (int y = 0; y < h; ++y)
+      for (int x = 0; x < w; ++x)
+        if (mask.Row(y)[x] == kWhite && image.Row(y)[x] == kBlack)
+          composed.Row(y)[x] = WithAlpha(kWhite, 0);
+  }
   clipboard.PutImage(composed);
 }
 

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "pixels/pixel_alpha.h"
+
 namespace brindlex {
 namespace {
 
@@ -72,7 +74,8 @@ void WriteAdjustedColors(const ColorTables& tables, int edge, Surface& image) {
   for (int y = 0; y < edge; ++y)
     for (int x = 0; x < edge; ++x) {
       const ChannelValues& adj = tables[kAdjColors][static_cast<std::size_t>(y) * edge + x];
-      if (adj.red != kNotOpaqueMarker) image.SetPixel(x, y, ColorOf(adj));
+      if (adj.red != kNotOpaqueMarker && image.Contains(x, y))
+        image.Row(y)[x] = Recolored(image.Row(y)[x], ColorOf(adj));
     }
 }
 

@@ -3,10 +3,13 @@
 #include <algorithm>
 #include <cmath>
 
+#include "pixels/pixel_alpha.h"
+
 namespace brindlex {
 namespace {
 
-// Replaces the colour of every opaque pixel by change(colour).
+// Replaces the colour of every opaque (or partly transparent) pixel by change(colour); the
+// pixel keeps its alpha.
 template <typename Change>
 void ForEachOpaque(const Surface& mask, Surface& image, Change change) {
   const int w = std::min(mask.Width(), image.Width());
@@ -15,7 +18,7 @@ void ForEachOpaque(const Surface& mask, Surface& image, Change change) {
     const Color* m = mask.Row(y);
     Color* c = image.Row(y);
     for (int x = 0; x < w; ++x)
-      if (m[x] != kWhite) c[x] = change(c[x]);
+      if (m[x] != kWhite) c[x] = Recolored(c[x], change(ColorPart(c[x])));
   }
 }
 

@@ -2,13 +2,16 @@
 
 #include <algorithm>
 
+#include "pixels/pixel_alpha.h"
+
 namespace brindlex {
 namespace {
 
-// Shifts the colour pixel at (x, y) when its mask pixel is opaque.
+// Shifts the colour pixel at (x, y) when its mask pixel is opaque; its alpha is kept.
 void ShiftOpaque(const Surface& mask, Surface& image, int x, int y, bool darken, int amount) {
-  if (mask.GetPixel(x, y) != kBlack) return;
-  image.SetPixel(x, y, ShiftBrightness(image.GetPixel(x, y), darken, amount));
+  if (mask.GetPixel(x, y) != kBlack || !image.Contains(x, y)) return;
+  Color& pixel = image.Row(y)[x];
+  pixel = Recolored(pixel, ShiftBrightness(ColorPart(pixel), darken, amount));
 }
 
 }  // namespace

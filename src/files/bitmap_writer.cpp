@@ -1,5 +1,6 @@
 #include "files/bitmap_writer.h"
 
+#include <algorithm>
 #include <span>
 
 #include "files/atomic_file.h"
@@ -7,6 +8,7 @@
 #include "files/color_set.h"
 #include "files/icon_format.h"
 #include "files/icon_writer.h"
+#include "pixels/pixel_alpha.h"
 
 namespace brindlex {
 namespace {
@@ -55,8 +57,10 @@ ColorTable256 BuildBitmapPalette(const Surface& picture) {
 
 Surface ComposeOverWhite(const Surface& mask, const Surface& color) {
   Surface picture(color.Width(), color.Height(), kWhite);
-  picture.BitBlt(0, 0, color.Width(), color.Height(), mask, 0, 0, RasterOp::kAnd);
-  picture.BitBlt(0, 0, color.Width(), color.Height(), color, 0, 0, RasterOp::kInvert);
+  const int w = std::min(color.Width(), mask.Width()), h = std::min(color.Height(), mask.Height());
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x)
+      picture.Row(y)[x] = ComposePixel(kWhite, mask.Row(y)[x], color.Row(y)[x]);
   return picture;
 }
 

@@ -21,7 +21,8 @@ ColorTable256 BuildBitmapPalette(const Surface& picture);
 
 // The picture an icon exports as: white, AND the mask plane, XOR the colour plane. A
 // transparent pixel comes out white, an opaque one in its colour, an inverting one as the
-// inverse of its colour. The planes must have the same size.
+// inverse of its colour, a partly transparent one as its colour blended over white. The
+// planes must have the same size.
 Surface ComposeOverWhite(const Surface& mask, const Surface& color);
 
 // Offset of the pixel rows in a bitmap file at a colour count (2, 16, 256, other = 24 bits):

@@ -1,11 +1,13 @@
 #include "files/color_depth.h"
 
+#include "files/alpha_planes.h"
 #include "files/color_set.h"
 #include "files/palettes.h"
 
 namespace brindlex {
 
 int ChooseColorDepth(const Surface& color_plane, bool black_white_fixed) {
+  if (HasTranslucentPixels(color_plane)) return kAlphaColorCount;
   bool black_white_only = true;
   bool standard_only = true;
   for (int y = 0; y < color_plane.Height() && standard_only; ++y) {

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <string_view>
 
+#include "files/alpha_planes.h"
+#include "files/entry_decoder.h"
 #include "files/icon_decoder.h"
 
 namespace brindlex {
@@ -36,8 +38,22 @@ bool ReadShownImageInfo(IconFileBytes bytes, int index, IconImageInfo& info) {
 
 IconLoadResult Status(IconLoadStatus status) { return {status, 0, 0, false}; }
 
+// Decodes the entry `info` describes with every alpha kept, into planes of edge x edge.
+// False when the entry's own bytes do not decode to that size.
+bool DecodeKeepingAlpha(IconFileBytes bytes, const IconImageInfo& info, int edge, Surface& mask,
+                        Surface& color) {
+  if (!RangeInside(info.image_offset, info.bytes_in_resource, bytes.size())) return false;
+  EntryDecodeResult decoded;
+  if (!DecodeEntryImage(bytes.subspan(info.image_offset, info.bytes_in_resource), decoded) ||
+      decoded.image.width != edge || decoded.image.height != edge)
+    return false;
+  PlanesFromRgbaKeepingAlpha(decoded.image, mask, color);
+  return true;
+}
+
 // Checks the size of image `index` and decodes it into the planes.
-IconLoadResult LoadImage(IconFileBytes bytes, int index, Surface& mask, Surface& color) {
+IconLoadResult LoadImage(IconFileBytes bytes, int index, Surface& mask, Surface& color,
+                         AlphaRule alpha_rule) {
   IconImageInfo info;
   if (!ReadShownImageInfo(bytes, index, info)) return Status(IconLoadStatus::kDamaged);
   if (!FitsEditor(info.width, info.height))
@@ -46,6 +62,12 @@ IconLoadResult LoadImage(IconFileBytes bytes, int index, Surface& mask, Surface&
   IconLoadResult result = Status(IconLoadStatus::kLoaded);
   if (!DecodeIconEntry(bytes, index, edge, edge, mask, color, &result.soft_alpha))
     return Status(IconLoadStatus::kDamaged);
+  // Only an image with partly transparent pixels reads differently when its alpha is kept;
+  // every other image keeps the planes above. Should its entry not decode on its own (a
+  // length that cuts its rows short), the threshold stands and says so.
+  if (result.soft_alpha && alpha_rule == AlphaRule::kKeep &&
+      DecodeKeepingAlpha(bytes, info, edge, mask, color))
+    result.soft_alpha = false;
   return result;
 }
 
@@ -65,8 +87,9 @@ int GetIconImageCount(IconFileBytes bytes) {
   return std::max<int>(0, ReadI16(bytes.data() + kHeaderCount));
 }
 
-IconLoadResult LoadSingleIcon(IconFileBytes bytes, Surface& mask, Surface& color) {
-  return LoadImage(bytes, 0, mask, color);
+IconLoadResult LoadSingleIcon(IconFileBytes bytes, Surface& mask, Surface& color,
+                              AlphaRule alpha_rule) {
+  return LoadImage(bytes, 0, mask, color, alpha_rule);
 }
 
 std::string IconListRowText(long long width, long long height, int bit_count) {
@@ -98,9 +121,10 @@ bool ListIconImages(IconFileBytes bytes, int image_count, IconImageList& list) {
   return true;
 }
 
-IconLoadResult DecodeIconImage(IconFileBytes bytes, int index, DecodeSurfaces& surfaces) {
+IconLoadResult DecodeIconImage(IconFileBytes bytes, int index, DecodeSurfaces& surfaces,
+                               AlphaRule alpha_rule) {
   const IconLoadResult result =
-      LoadImage(bytes, index, surfaces.MaskSurface, surfaces.ColorSurface);
+      LoadImage(bytes, index, surfaces.MaskSurface, surfaces.ColorSurface, alpha_rule);
   if (!result.Loaded()) ReleaseDecodeSurfaces(surfaces);
   return result;
 }

@@ -30,11 +30,17 @@ struct IconLoadResult {
   long long width = 0;
   long long height = 0;
   // kLoaded: the image carried alpha values other than 0 and 255, and its partly transparent
-  // pixels became opaque (alpha of 128 or more) or transparent.
+  // pixels became opaque (alpha of 128 or more) or transparent. Never set when the alpha was
+  // kept (AlphaRule::kKeep).
   bool soft_alpha = false;
 
   bool Loaded() const { return status == IconLoadStatus::kLoaded; }
 };
+
+// What loading does with an image whose alpha has values other than 0 and 255: make each such
+// pixel opaque (alpha of 128 or more) or transparent, or keep it partly transparent in the
+// colour plane (see pixels/pixel_alpha.h), as the editor's document holds it.
+enum class AlphaRule { kThreshold, kKeep };
 
 // True when the header and the first directory entry describe an icon: image count (signed
 // 16 bits) above 0, reserved 0, type 1 (a cursor is not an icon), entry reserved 0, bytes in
@@ -47,9 +53,12 @@ int GetIconImageCount(IconFileBytes bytes);
 
 // Loads a one-image file as the editor does: checks the first image's size (bitmap header
 // width, header height halved; or the PNG header; a side given as 0 there is taken from
-// the directory entry, whose 0 means 256) and decodes entry 0 into `mask` and `color`. On
-// any result but kLoaded the planes are untouched.
-IconLoadResult LoadSingleIcon(IconFileBytes bytes, Surface& mask, Surface& color);
+// the directory entry, whose 0 means 256) and decodes entry 0 into `mask` and `color`, its
+// partly transparent pixels by `alpha_rule`. An image whose entry cannot be decoded on its
+// own (its length cuts its rows short) falls back to the threshold, and says so. On any
+// result but kLoaded the planes are untouched.
+IconLoadResult LoadSingleIcon(IconFileBytes bytes, Surface& mask, Surface& color,
+                              AlphaRule alpha_rule = AlphaRule::kThreshold);
 
 // Fills `list` with one row per image, in directory order, and selects row 0. Row text:
 // width, " x ", height (the image's size as LoadSingleIcon reads it, so no row reads 0),
@@ -63,9 +72,11 @@ bool ListIconImages(IconFileBytes bytes, int image_count, IconImageList& list);
 // The row texts for the images of a file, as ListIconImages builds them.
 std::string IconListRowText(long long width, long long height, int bit_count);
 
-// Decodes image `index` (a row of the list above) into `surfaces`. kWrongSize for an image
+// Decodes image `index` (a row of the list above) into `surfaces`, its partly transparent
+// pixels by `alpha_rule` as LoadSingleIcon does. kWrongSize for an image
 // that is not 16, 32 or 48 pixels square, kDamaged for any read or decode fault; on either
 // both surfaces are released.
-IconLoadResult DecodeIconImage(IconFileBytes bytes, int index, DecodeSurfaces& surfaces);
+IconLoadResult DecodeIconImage(IconFileBytes bytes, int index, DecodeSurfaces& surfaces,
+                               AlphaRule alpha_rule = AlphaRule::kThreshold);
 
 }  // namespace brindlex

@@ -2,17 +2,17 @@
 
 #include <algorithm>
 
+#include "files/alpha_planes.h"
 #include "files/atomic_file.h"
 #include "files/color_depth.h"
 #include "files/color_set.h"
+#include "files/entry_decoder.h"
+#include "files/entry_encoder.h"
 #include "files/file_bytes.h"
 
 namespace brindlex {
 
 namespace {
-
-// Largest edge a directory entry can describe (256 is stored as 0).
-constexpr int kMaxEntryEdge = 256;
 
 void PadRow(std::vector<std::uint8_t>& out, std::size_t row_start, std::size_t row_bytes) {
   out.resize(row_start + row_bytes, 0);
@@ -137,6 +137,16 @@ std::uint32_t BytesInResource(int color_count, int width, int height) {
 bool AppendIconResource(const Surface& mask, const Surface& color, int color_count,
                         std::uint32_t image_size_field, std::vector<std::uint8_t>& out) {
   if (!PlanesFit(mask, color)) return false;
+  if (color_count == kAlphaColorCount) {
+    // Every pixel with its alpha, through the 32-bit entry encoder; the image-size field is
+    // the one every resource of this writer carries.
+    const std::vector<std::uint8_t> entry = EncodeBgra32Entry(RgbaFromPlanes(mask, color));
+    if (entry.empty()) return false;
+    const std::size_t start = out.size();
+    out.insert(out.end(), entry.begin(), entry.end());
+    WriteU32(out.data() + start + kBmpImageSize, image_size_field);
+    return true;
+  }
   const int width = color.Width();
   const int height = color.Height();
   const int bit_count = BitCountForColorCount(color_count);

@@ -32,15 +32,17 @@ bool Encode256ColorBits(const Surface& plane, const ColorTable256& palette,
 // Three bytes per pixel: blue, green, red.
 void EncodeTrueColorBits(const Surface& plane, std::vector<std::uint8_t>& out);
 
-// Size of a width x height image resource at a colour count (2, 16, 256, other = 24 bits):
-// bitmap header, palette, colour rows and mask rows. 176, 296, 1384 and 872 bytes for a
-// 16 x 16 image; 304, 744, 2216, 3240 for 32 x 32; 816, 1640, 3752, 7336 for 48 x 48.
+// Size of a width x height image resource at a colour count (2, 16, 256, kAlphaColorCount =
+// 32 bits, other = 24 bits): bitmap header, palette, colour rows and mask rows. 176, 296, 1384 and
+// 872 bytes for a 16 x 16 image; 304, 744, 2216, 3240 for 32 x 32; 816, 1640, 3752, 7336 for 48
+// x 48.
 std::uint32_t BytesInResource(int color_count, int width, int height);
 
 // Appends one image resource: bitmap header (with `image_size_field` in its image-size
 // field), palette, colour rows of `color` at the colour count's depth, and the mask rows of
-// `mask`. False when the planes differ in size or are empty, or when a colour does not fit
-// the depth; `out` is then unchanged.
+// `mask`; at kAlphaColorCount the 32-bit entry of RgbaFromPlanes (every alpha kept, mask bit
+// set where alpha is 0). False when the planes differ in size or are empty, or when a colour does
+// not fit the depth; `out` is then unchanged.
 bool AppendIconResource(const Surface& mask, const Surface& color, int color_count,
                         std::uint32_t image_size_field, std::vector<std::uint8_t>& out);
 

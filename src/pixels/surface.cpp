@@ -231,7 +231,7 @@ void Surface::StretchBlt(int dx, int dy, int dw, int dh, const Surface& source, 
     };
     switch (op) {
       case RasterOp::kCopy:
-        each([](Color, Color s) { return s & kColorBits; });
+        each([](Color, Color s) { return s; });
         break;
       case RasterOp::kAnd:
         each([](Color d, Color s) { return d & s & kColorBits; });

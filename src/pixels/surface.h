@@ -5,7 +5,9 @@
 
 namespace brindlex {
 
-// A colour 0x00BBGGRR: red in the low byte. The top byte is always 0 in stored pixels.
+// A colour 0x00BBGGRR: red in the low byte. The top byte is 0 in every picture the editor
+// composes; only an icon's colour plane and the clipboard's pictures may hold a pixel's
+// transparency there (pixels/pixel_alpha.h).
 using Color = std::uint32_t;
 
 constexpr Color kBlack = 0x000000;
@@ -65,7 +67,8 @@ class Surface {
   // negative width spans the columns from x + w to x − 1 (likewise heights); when the signs
   // of the two widths (or heights) differ the picture is mirrored. Destination column i of
   // the rectangle takes source column (i · |sw|) / |dw| counted from the rectangle's near
-  // side, so an integer factor replicates each pixel into a factor x factor block.
+  // side, so an integer factor replicates each pixel into a factor x factor block. A copy
+  // moves whole values, top byte included, as BitBlt does.
   void StretchBlt(int dx, int dy, int dw, int dh, const Surface& source, int sx, int sy, int sw,
                   int sh, RasterOp op = RasterOp::kCopy);
 

@@ -1,16 +1,8 @@
 #include "platform/clipboard.h"
 
 namespace brindlex {
-namespace {
 
-// One channel of a straight-alpha colour painted over white, rounded to nearest.
-inline std::uint32_t OverWhite(std::uint32_t c, std::uint32_t a) {
-  return (c * a + 255 * (255 - a) + 127) / 255;
-}
-
-}  // namespace
-
-Surface ArgbOverWhite(const std::uint32_t* pixels, int width, int height, int stride) {
+Surface ArgbToSurface(const std::uint32_t* pixels, int width, int height, int stride) {
   if (pixels == nullptr || !ClipboardPictureFits(width, height) || stride < width) return Surface();
   Surface result(width, height, kWhite);
   for (int y = 0; y < height; ++y) {
@@ -18,14 +10,7 @@ Surface ArgbOverWhite(const std::uint32_t* pixels, int width, int height, int st
     Color* to = result.Row(y);
     for (int x = 0; x < width; ++x) {
       const std::uint32_t p = from[x];
-      const std::uint32_t a = p >> 24;
-      std::uint32_t r = (p >> 16) & 0xFF, g = (p >> 8) & 0xFF, b = p & 0xFF;
-      if (a != 255) {
-        r = OverWhite(r, a);
-        g = OverWhite(g, a);
-        b = OverWhite(b, a);
-      }
-      to[x] = r | (g << 8) | (b << 16);
+      to[x] = ((255 - (p >> 24)) << 24) | ((p >> 16) & 0xFF) | (p & 0xFF00) | ((p & 0xFF) << 16);
     }
   }
   return result;
@@ -37,7 +22,7 @@ void SurfaceToArgb(const Surface& surface, std::uint32_t* pixels) {
     std::uint32_t* to = pixels + static_cast<std::size_t>(y) * surface.Width();
     for (int x = 0; x < surface.Width(); ++x) {
       const Color c = from[x];
-      to[x] = 0xFF000000u | ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF);
+      to[x] = ((255 - (c >> 24)) << 24) | ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF);
     }
   }
 }

@@ -8,9 +8,9 @@ namespace brindlex {
 
 // The system clipboard as the editor uses it: one picture at a time.
 //
-// Pictures cross this interface as opaque surfaces of colours 0x00BBGGRR. A picture that
-// arrives with transparency is already painted over white, so a fully transparent pixel
-// reads as white (0xFFFFFF).
+// Pictures cross this interface as surfaces of colours 0xTTBBGGRR, TT the pixel's
+// transparency (255 − alpha, see pixels/pixel_alpha.h): 0 throughout for an opaque picture,
+// so only a picture that really uses its alpha channel has any other value.
 class Clipboard {
  public:
   virtual ~Clipboard() = default;
@@ -20,7 +20,8 @@ class Clipboard {
   // The clipboard's picture; an empty (0 x 0) surface when there is none, when it cannot
   // be read, or when it is larger than kMaxClipboardPixels.
   virtual Surface GetImage() = 0;
-  // Replaces the clipboard's content with an opaque picture.
+  // Replaces the clipboard's content with the picture, offered with its alpha when it has
+  // transparent pixels.
   virtual void PutImage(const Surface& image) = 0;
 };
 
@@ -50,12 +51,12 @@ class MemoryClipboard : public Clipboard {
 };
 
 // Pixels of the toolkit's form 0xAARRGGBB (straight, not premultiplied alpha), row by row
-// with `stride` pixels from one row's start to the next, as an opaque surface: each pixel
-// is painted over white, so alpha 0 gives white and alpha 255 the colour itself. Each
-// channel becomes (c · a + 255 · (255 − a) + 127) / 255.
-Surface ArgbOverWhite(const std::uint32_t* pixels, int width, int height, int stride);
+// with `stride` pixels from one row's start to the next, as a surface of 0xTTBBGGRR with
+// TT = 255 − AA. An empty surface for no pixels, a bad stride or a size ClipboardPictureFits
+// refuses.
+Surface ArgbToSurface(const std::uint32_t* pixels, int width, int height, int stride);
 
-// The opposite way: the surface's colours as 0xFFRRGGBB, row after row.
+// The opposite way: the surface's colours as 0xAARRGGBB, AA = 255 − TT, row after row.
 void SurfaceToArgb(const Surface& surface, std::uint32_t* pixels);
 
 }  // namespace brindlex

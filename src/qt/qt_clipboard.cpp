@@ -7,6 +7,8 @@
 #include <QMimeData>
 #include <algorithm>
 
+#include "pixels/pixel_alpha.h"
+
 namespace brindlex::qt {
 namespace {
 
@@ -32,12 +34,15 @@ Surface SurfaceFromImage(const QImage& image) {
   if (image.isNull() || !ClipboardPictureFits(image.width(), image.height())) return Surface();
   const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
   if (argb.isNull()) return Surface();
-  return ArgbOverWhite(reinterpret_cast<const std::uint32_t*>(argb.constBits()), argb.width(),
+  return ArgbToSurface(reinterpret_cast<const std::uint32_t*>(argb.constBits()), argb.width(),
                        argb.height(), static_cast<int>(argb.bytesPerLine() / 4));
 }
 
 QImage ImageFromSurface(const Surface& surface) {
-  QImage image(surface.Width(), surface.Height(), QImage::Format_RGB32);
+  const bool transparent =
+      std::any_of(surface.Pixels().begin(), surface.Pixels().end(), IsTranslucent);
+  QImage image(surface.Width(), surface.Height(),
+               transparent ? QImage::Format_ARGB32 : QImage::Format_RGB32);
   if (image.isNull()) return image;
   if (image.bytesPerLine() == surface.Width() * 4) {
     SurfaceToArgb(surface, reinterpret_cast<std::uint32_t*>(image.bits()));

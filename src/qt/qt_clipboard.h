@@ -23,10 +23,11 @@ class QtClipboard : public Clipboard {
 // the size its header states, before any of it is decoded, when it would not fit
 // ClipboardPictureFits.
 Surface SurfaceFromMimeData(const QMimeData& data);
-// A Qt picture as the core's opaque surface: alpha painted over white, 0xAARRGGBB turned
-// into 0x00BBGGRR. An empty surface for a null picture or one over kMaxClipboardPixels.
+// A Qt picture as the core's surface: 0xAARRGGBB turned into 0xTTBBGGRR (TT = 255 − AA).
+// An empty surface for a null picture or one over kMaxClipboardPixels.
 Surface SurfaceFromImage(const QImage& image);
-// A core surface as an opaque Qt picture.
+// A core surface as a Qt picture: opaque, or with an alpha channel when a pixel has a
+// transparency.
 QImage ImageFromSurface(const Surface& surface);
 
 }  // namespace brindlex::qt

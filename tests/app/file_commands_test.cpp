@@ -7,6 +7,7 @@
 #include "app/start_program.h"
 #include "files/icon_reader.h"
 #include "files/icon_test_files.h"
+#include "pixels/pixel_alpha.h"
 #include "run_unprivileged.h"
 #include "scripted_ui.h"
 #include "shell/recent_files.h"
@@ -479,7 +480,7 @@ TEST_F(FileCommandsTest, ARelativeCommandLinePathNamesAFileOfTheStartFolder) {
   EXPECT_EQ(fs::current_path(), fs::path(folder.File("elsewhere")));
 }
 
-TEST_F(FileCommandsTest, A256PixelIconGetsTheSizeMessageAndAFadingOneAWarning) {
+TEST_F(FileCommandsTest, A256PixelIconGetsTheSizeMessageAndAFadingOneOpensWithItsAlpha) {
   testing::StoredImage png;
   png.resource = testing::PngRgba(256, 256, Bytes(256 * 256 * 4, 0xFF));
   png.width = png.height = 0;
@@ -495,7 +496,7 @@ TEST_F(FileCommandsTest, A256PixelIconGetsTheSizeMessageAndAFadingOneAWarning) {
   EXPECT_EQ(form.Document.Edge(), 32);
   EXPECT_EQ(form.Caption, "Quorvane 2001 - Untitled");
 
-  // A 16 x 16 image whose alpha fades: one warning, then it opens with a hard edge.
+  // A 16 x 16 image whose alpha fades opens without a word, every alpha kept.
   Bytes rgba;
   for (int i = 0; i < 16 * 16; ++i)
     rgba.insert(rgba.end(), {0x00, 0xFF, 0x00, static_cast<std::uint8_t>(i % 16 * 17)});
@@ -506,15 +507,79 @@ TEST_F(FileCommandsTest, A256PixelIconGetsTheSizeMessageAndAFadingOneAWarning) {
   ui.messages.clear();
   ui.file_answers = {ScriptedUi::Chosen(fading)};
   form.MenuClick("MnuOpen", -1);
-  ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_EQ(ui.messages[0].text,
-            "este ikono tiene pixels semitransparentes: los ke tienen 128 o mas de opacidad "
-            "kedan opakos y los demas transparentes.");
-  EXPECT_EQ(ui.messages[0].title, "Quorvane 2001 - Aviso");
+  EXPECT_TRUE(ui.messages.empty());
   EXPECT_EQ(form.Caption, "Quorvane- sombra.ico");
-  EXPECT_EQ(form.Document.PicMask.GetPixel(7, 3), kWhite);  // alpha 119
-  EXPECT_EQ(form.Document.PicMask.GetPixel(8, 3), kBlack);  // alpha 136
-  EXPECT_EQ(form.Document.PicImage.GetPixel(8, 3), 0x00FF00u);
+  const Surface& mask = form.Document.PicMask;
+  const Surface& image = form.Document.PicImage;
+  EXPECT_EQ(mask.GetPixel(0, 3), kWhite);  // alpha 0: transparent
+  EXPECT_EQ(image.GetPixel(0, 3), kBlack);
+  for (int x : {7, 8}) {  // alpha 119 and 136: partly transparent
+    EXPECT_EQ(mask.GetPixel(x, 3), kBlack);
+    EXPECT_EQ(image.GetPixel(x, 3), WithAlpha(0x00FF00, x * 17));
+  }
+  EXPECT_EQ(mask.GetPixel(15, 3), kBlack);  // alpha 255: opaque
+  EXPECT_EQ(image.GetPixel(15, 3), 0x00FF00u);
+  EXPECT_FALSE(form.Document.IconChanged);
+}
+
+// A 48 x 48 32-bit image as modern programs carry: alpha fading from 0 at the left edge to
+// 255 at the right, colours varying, transparent pixels stored as 0, 0, 0, 0 with their mask
+// bit set.
+testing::StoredImage FadingThirtyTwoBitImage() {
+  Bytes colors, masks(testing::PaddedRow(48, 1) * 48, 0);
+  for (int r = 0; r < 48; ++r) {
+    const int y = 47 - r;
+    for (int x = 0; x < 48; ++x) {
+      const auto alpha = static_cast<std::uint8_t>(x * 255 / 47);
+      if (alpha == 0) {
+        colors.insert(colors.end(), {0, 0, 0, 0});
+        masks[r * testing::PaddedRow(48, 1) + x / 8] |= static_cast<std::uint8_t>(0x80 >> x % 8);
+      } else {
+        colors.insert(colors.end(),
+                      {static_cast<std::uint8_t>(x * 5), static_cast<std::uint8_t>(y * 5),
+                       static_cast<std::uint8_t>((x + y) * 2), alpha});
+      }
+    }
+  }
+  return testing::BitmapImage(48, 32, {}, colors, masks);
+}
+
+TEST_F(FileCommandsTest, EditingOnePixelOfAFadingImageKeepsEveryOtherPixelsFourBytes) {
+  const testing::StoredImage small = testing::UniformImage(16, 4, 0x9C, 0);
+  const testing::StoredImage fading = FadingThirtyTwoBitImage();
+  const std::string path = folder.File("moderno.ico");
+  testing::WriteBytes(path, testing::IconFile({small, fading}));
+  ui.file_answers = {ScriptedUi::Chosen(path)};
+  ui.pick_rows = {1};
+  form.MenuClick("MnuOpen", -1);
+  ASSERT_EQ(form.Document.Edge(), 48);
+  EXPECT_TRUE(ui.messages.empty());
+  form.TmrEnable_Timer();
+  form.OptTool_Click(kToolPencil);  // black, on pixel (20, 10)
+  form.PicMain_MouseDown(kLeftButton, 0, 20 * 8 + 4, 10 * 8 + 4);
+  form.PicMain_MouseUp(kLeftButton, 0, 20 * 8 + 4, 10 * 8 + 4);
+  ASSERT_TRUE(form.MnuSave_Click());
+  EXPECT_TRUE(ui.messages.empty());
+
+  // The edited image comes first, at 32 bits; the other follows untouched.
+  const Bytes saved = testing::ReadBytes(path);
+  const std::size_t image_bytes = 40 + 48 * 48 * 4 + testing::PaddedRow(48, 1) * 48;
+  ASSERT_EQ(saved.size(), 6 + 2 * 16 + image_bytes + small.resource.size());
+  EXPECT_EQ(Bytes(saved.begin() + 6, saved.begin() + 22),
+            (Bytes{48, 48, 0, 0, 1, 0, 32, 0, 0xA8, 0x25, 0, 0, 38, 0, 0, 0}));
+  const auto edited = saved.begin() + 38;
+  for (int r = 0; r < 48; ++r)
+    for (int x = 0; x < 48; ++x) {
+      const std::size_t at = 40 + (static_cast<std::size_t>(r) * 48 + x) * 4;
+      const Bytes got(edited + at, edited + at + 4);
+      const Bytes was(fading.resource.begin() + at, fading.resource.begin() + at + 4);
+      const Bytes expected = x == 20 && r == 47 - 10 ? Bytes{0, 0, 0, 255} : was;
+      ASSERT_EQ(got, expected) << x << ", " << 47 - r;
+    }
+  // The mask rows: set exactly where alpha is 0, as they were.
+  EXPECT_TRUE(std::equal(edited + 40 + 48 * 48 * 4, edited + image_bytes,
+                         fading.resource.begin() + 40 + 48 * 48 * 4));
+  EXPECT_TRUE(std::equal(small.resource.begin(), small.resource.end(), edited + image_bytes));
 }
 
 TEST_F(FileCommandsTest, PickingAnImageOf256PixelsGivesTheIncompatibleSizeMessage) {

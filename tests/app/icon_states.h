@@ -6,18 +6,26 @@
 #include <vector>
 
 #include "app/frm_brindlex.h"
+#include "pixels/pixel_alpha.h"
 
 namespace brindlex::testing {
 
 using Strings = std::vector<std::string>;
 
 // Pixel states by letter: '.' transparent, 'k' black, 'w' white, 'o' red, 'g' green,
-// 'b' blue (all opaque), 'i' inverting red; '?' anything else.
+// 'b' blue (all opaque), 'i' inverting red, 'r' red of alpha 100, 'h' green of alpha 200;
+// '?' anything else.
 inline const std::map<char, std::pair<Color, Color>>& PixelStates() {
   static const std::map<char, std::pair<Color, Color>> states = {
-      {'.', {kWhite, kBlack}},   {'k', {kBlack, kBlack}},   {'w', {kBlack, kWhite}},
-      {'o', {kBlack, 0x0000FF}}, {'g', {kBlack, 0x00FF00}}, {'b', {kBlack, 0xFF0000}},
-      {'i', {kWhite, 0x0000FF}}};
+      {'.', {kWhite, kBlack}},
+      {'k', {kBlack, kBlack}},
+      {'w', {kBlack, kWhite}},
+      {'o', {kBlack, 0x0000FF}},
+      {'g', {kBlack, 0x00FF00}},
+      {'b', {kBlack, 0xFF0000}},
+      {'i', {kWhite, 0x0000FF}},
+      {'r', {kBlack, WithAlpha(0x0000FF, 100)}},
+      {'h', {kBlack, WithAlpha(0x00FF00, 200)}}};
   return states;
 }
 
@@ -27,7 +35,7 @@ inline void SetPixels(FrmBrindlex& form, int x0, int y0, const Strings& rows) {
     for (int x = 0; x < static_cast<int>(rows[y].size()); ++x) {
       const auto [m, c] = PixelStates().at(rows[y][x]);
       form.Document.PicMask.SetPixel(x0 + x, y0 + y, m);
-      form.Document.PicImage.SetPixel(x0 + x, y0 + y, c);
+      form.Document.PicImage.Row(y0 + y)[x0 + x] = c;
     }
   form.Document.DisplayResults();
   form.History.CommitEdit(form.Document);

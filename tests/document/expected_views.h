@@ -2,8 +2,10 @@
 
 // The canvas and preview as the rules describe them, computed pixel by pixel from the two
 // planes, independently of the composition code: grid lines at every multiple of the zoom,
-// the empty-cell look inside each cell, and (look AND mask) XOR image.
+// the empty-cell look inside each cell, and (look AND mask) XOR image, or a partly
+// transparent image pixel blended over the look.
 #include "document/icon_document.h"
+#include "pixels/pixel_alpha.h"
 #include "pixels/surface.h"
 
 namespace brindlex::testing {
@@ -24,7 +26,8 @@ inline Surface ExpectedCanvas(const Surface& mask, const Surface& image, int zoo
       } else {
         const int ox = x % zoom, oy = y % zoom;
         const Color look = ox == zoom - 1 || oy == zoom - 1 ? kWhite : HatchAt(ox - 1, oy - 1);
-        c = (look & mask.GetPixel(x / zoom, y / zoom)) ^ image.GetPixel(x / zoom, y / zoom);
+        c = ComposePixel(look, mask.GetPixel(x / zoom, y / zoom),
+                         image.GetPixel(x / zoom, y / zoom));
       }
       canvas.SetPixel(x, y, c);
     }
@@ -35,7 +38,7 @@ inline Surface ExpectedPreview(const Surface& mask, const Surface& image) {
   Surface preview(mask.Width(), mask.Height());
   for (int y = 0; y < mask.Height(); ++y)
     for (int x = 0; x < mask.Width(); ++x)
-      preview.SetPixel(x, y, (kButtonFace & mask.GetPixel(x, y)) ^ image.GetPixel(x, y));
+      preview.SetPixel(x, y, ComposePixel(kButtonFace, mask.GetPixel(x, y), image.GetPixel(x, y)));
   return preview;
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "picture.h"
+#include "pixels/pixel_alpha.h"
 
 namespace brindlex {
 namespace {
@@ -100,6 +101,22 @@ TEST_F(IconDocumentTest, OpaqueAndInvertingPixelsComposeOverTheEmptyCellLook) {
   EXPECT_EQ(document.PicMainCopy.GetPixel(24, 5), 0x00FF00u);
 }
 
+TEST_F(IconDocumentTest, PartlyTransparentPixelsBlendOverTheCellsAndTheButtonFace) {
+  document.MakeBlank(0);
+  document.PicMask.SetPixel(0, 0, kBlack);
+  document.PicImage.Row(0)[0] = WithAlpha(0x0000FF, 128);
+  document.DisplayResults();
+  // Red 255 · 128 over white: (255·128 + 255·127 + 127) / 255 = 255 and the others
+  // (255·127 + 127) / 255 = 127; over black 128 and 0.
+  for (int y = 1; y < 24; ++y)
+    for (int x = 1; x < 24; ++x)
+      ASSERT_EQ(document.PicMain.GetPixel(x, y),
+                EmptyCanvasAt(x, y, 24) == kBlack ? 0x000080u : 0x7F7FFFu);
+  // Over the button face 0xC8D0D4: red (255·128 + 0xD4·127 + 127) / 255 = 234, green
+  // (0xD0·127 + 127) / 255 = 104, blue (0xC8·127 + 127) / 255 = 100.
+  EXPECT_EQ(document.PicIcon.GetPixel(0, 0), 0x6468EAu);
+}
+
 // A small linear congruential generator, so that the pictures are the same on every run.
 struct Random {
   unsigned seed;
@@ -108,14 +125,19 @@ struct Random {
 };
 
 // Fills the block of rect (clipped to the icon) with random opaque, transparent and
-// inverting pixels.
-void FillRandomly(IconDocument& document, const PixelRect& rect, Random& random) {
+// inverting pixels, and with `translucent` also partly transparent ones.
+void FillRandomly(IconDocument& document, const PixelRect& rect, Random& random,
+                  bool translucent = false) {
   const PixelRect block = rect.ClippedTo(document.Edge());
   for (int y = block.top; y < block.bottom; ++y)
     for (int x = block.left; x < block.right; ++x) {
       const unsigned r = random.Next();
       document.PicMask.SetPixel(x, y, (r >> 16) % 3 == 0 ? kBlack : kWhite);
       document.PicImage.SetPixel(x, y, (r >> 8) % 2 ? r & 0xFFFFFF : kBlack);
+      if (translucent && (r >> 4) % 3 == 0) {
+        document.PicMask.SetPixel(x, y, kBlack);
+        document.PicImage.Row(y)[x] = WithAlpha(r, static_cast<int>(1 + (r >> 24) % 254));
+      }
     }
 }
 
@@ -140,12 +162,14 @@ TEST_F(IconDocumentTest, OnePassCompositionEqualsTheStepByStepOne) {
 
 TEST_F(IconDocumentTest, RecomposingTheChangedRectangleEqualsTheFullRecomposition) {
   IconDocument full(Loaded());
-  for (int index = 0; index < 3; ++index) {
+  for (int run = 0; run < 6; ++run) {
+    const int index = run % 3;
+    const bool translucent = run >= 3;
     document.MakeBlank(index);
     full.MakeBlank(index);
     const int edge = document.Edge();
-    Random random{777u + index};
-    FillRandomly(document, document.WholeIcon(), random);
+    Random random{777u + static_cast<unsigned>(run)};
+    FillRandomly(document, document.WholeIcon(), random, translucent);
     document.DisplayResults();
     for (int step = 0; step < 250; ++step) {
       // Rectangles of every shape, some reaching past the icon and some empty.
@@ -153,17 +177,17 @@ TEST_F(IconDocumentTest, RecomposingTheChangedRectangleEqualsTheFullRecompositio
       const int width = step % 5 == 0 ? 1 : random.Below(edge / 2 + 2);
       const int height = step % 5 == 0 ? 1 : random.Below(edge / 2 + 2);
       const PixelRect rect{left, top, left + width, top + height};
-      FillRandomly(document, rect, random);
+      FillRandomly(document, rect, random, translucent);
       document.Recompose(rect);
       full.PicMask = document.PicMask;
       full.PicImage = document.PicImage;
       full.DisplayResults();
       ASSERT_TRUE(testing::SamePixels(full.PicMainCopy, document.PicMainCopy))
-          << "size " << edge << " step " << step;
+          << "size " << edge << " step " << step << " translucent " << translucent;
       ASSERT_TRUE(testing::SamePixels(full.PicMain, document.PicMain))
-          << "size " << edge << " step " << step;
+          << "size " << edge << " step " << step << " translucent " << translucent;
       ASSERT_TRUE(testing::SamePixels(full.PicIcon, document.PicIcon))
-          << "size " << edge << " step " << step;
+          << "size " << edge << " step " << step << " translucent " << translucent;
     }
   }
 }

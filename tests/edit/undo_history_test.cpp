@@ -4,6 +4,8 @@
 
 #include <random>
 
+#include "pixels/pixel_alpha.h"
+
 namespace brindlex {
 namespace {
 
@@ -163,7 +165,7 @@ TEST(UndoHistoryModelTest, LongRandomSequencesRestoreExactlyTheRecordedPlanes) {
   }
 }
 
-TEST(UndoHistoryModelTest, AOnePixelStrokeHoldsAFewDozenBytes) {
+TEST(UndoHistoryModelTest, AOnePixelStrokeHoldsAFewDozenBytesWhateverTheAlpha) {
   ResourceBitmaps resources;
   CreatePatternDC(resources);
   CreateGridDCs(resources);
@@ -180,6 +182,18 @@ TEST(UndoHistoryModelTest, AOnePixelStrokeHoldsAFewDozenBytes) {
   document.PicMask.Box(0, 0, 47, 47, true, kBlack);
   history.RecordSnapshot(document);
   EXPECT_LE(history.BytesHeld() - before, 48u * 48u * 4u + 48u * 48u / 8u + 400u);
+
+  // Over partly transparent pixels a stroke costs no more, and its undo gives their alpha back.
+  for (int y = 0; y < 48; ++y)
+    for (int x = 0; x < 48; ++x) document.PicImage.Row(y)[x] = WithAlpha(0x204080, 1 + x + y);
+  history.CommitEdit(document);
+  const Surface faded = document.PicImage;
+  const std::size_t faded_bytes = history.BytesHeld();
+  document.PicImage.SetPixel(7, 9, 0x0000FF);
+  history.CommitEdit(document);
+  EXPECT_LE(history.BytesHeld() - faded_bytes, 200u);
+  history.UndoEdit(document);
+  EXPECT_TRUE(document.PicImage.SamePixels(faded));
 }
 
 }  // namespace

@@ -166,7 +166,7 @@ TEST(BitmapWriter, EveryPictureSizeAndDepthHasTheTabledFileSize) {
   }
 }
 
-TEST(BitmapWriter, FullyTransparentAndInvertingPixels) {
+TEST(BitmapWriter, FullyTransparentInvertingAndPartlyTransparentPixels) {
   const Surface all_transparent =
       ComposeOverWhite(Surface(16, 16, kWhite), Surface(16, 16, kBlack));
   ASSERT_EQ(ChooseColorDepth(all_transparent, false), 2);
@@ -188,6 +188,10 @@ TEST(BitmapWriter, FullyTransparentAndInvertingPixels) {
   // Line 3 is file row 12; pixel 2 is the high nibble of byte 1: cyan, entry 14. Red is 9.
   EXPECT_EQ(file[118 + 12 * 8 + 1], 0xE9);
   EXPECT_EQ(file[118], 0x99);
+
+  // A partly transparent red of alpha 128 comes out blended over white, an opaque colour.
+  color.Row(5)[5] = 0x7F0000FF;
+  EXPECT_EQ(ComposeOverWhite(mask, color).GetPixel(5, 5), 0x7F7FFFu);
 }
 
 TEST(BitmapWriter, TwoHundredFiftySixColoursInOrderOfAppearanceAndOneMoreIsTrueColour) {

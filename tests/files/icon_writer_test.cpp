@@ -4,10 +4,12 @@
 #include <sys/stat.h>
 
 #include "files/color_depth.h"
+#include "files/cursor_writer.h"
 #include "files/icon_decoder.h"
 #include "files/icon_reader.h"
 #include "icon_test_files.h"
 #include "picture.h"
+#include "pixels/pixel_alpha.h"
 
 namespace brindlex {
 namespace {
@@ -98,6 +100,37 @@ TEST(BuildIconFileBytesTest, BlackAndWhiteSixteenByteForByte) {
   ASSERT_EQ(expected.size(), 198u);
   Bytes written;
   ASSERT_TRUE(BuildIconFileBytes(mask, color, ChooseColorDepth(color, true), written));
+  EXPECT_EQ(written, expected);
+}
+
+TEST(BuildIconFileBytesTest, PartlyTransparentPixelsAreWrittenAtThirtyTwoBitsWithTheirAlpha) {
+  // 16 x 16: the bottom line holds a half-transparent red, an opaque green, a transparent and
+  // an inverting pixel; every other pixel is transparent.
+  Surface mask(16, 16, kWhite), color(16, 16, kBlack);
+  mask.SetPixel(0, 15, kBlack);
+  color.Row(15)[0] = WithAlpha(0x0000FF, 128);
+  mask.SetPixel(1, 15, kBlack);
+  color.SetPixel(1, 15, 0x00FF00);
+  color.SetPixel(3, 15, 0x112233);
+  ASSERT_EQ(ChooseColorDepth(color, true), kAlphaColorCount);
+  Bytes expected = {0,  0,  1, 0, 1, 0,                                      // header
+                    16, 16, 0, 0, 1, 0, 32, 0, 0x68, 4, 0, 0, 22, 0, 0, 0};  // entry: 1128 bytes
+  const Bytes info = testing::BitmapHeader(16, 32, 32);
+  expected.insert(expected.end(), info.begin(), info.end());
+  expected.insert(expected.end(),
+                  {0, 0, 0xFF, 128, 0, 0xFF, 0, 255, 0, 0, 0, 0, 0x11, 0x22, 0x33, 0});
+  expected.resize(expected.size() + 12 * 4 + 15 * 16 * 4, 0);  // the rest: 0, 0, 0, 0
+  expected.insert(expected.end(), {0x3F, 0xFF, 0, 0});         // bottom mask row: alpha 0 set
+  for (int r = 1; r < 16; ++r) expected.insert(expected.end(), {0xFF, 0xFF, 0, 0});
+  Bytes written;
+  ASSERT_TRUE(BuildIconFileBytes(mask, color, kAlphaColorCount, written));
+  EXPECT_EQ(written, expected);
+
+  // A cursor of the same planes: the same image, type 2 and the hot spot in the entry.
+  ASSERT_TRUE(BuildCursorFileBytes(mask, color, kAlphaColorCount, 3, 4, written));
+  expected[2] = 2;
+  expected[10] = 3;
+  expected[12] = 4;
   EXPECT_EQ(written, expected);
 }
 

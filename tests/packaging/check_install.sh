@@ -105,7 +105,7 @@ check_tree() {
   done
   local page
   for page in brindlex-tool brindlex-thumbnailer; do
-    zcat "$root/share/man/man1/$page.1.gz" | grep -q "^\.TH ${page^^} 1" ||
+    zcat "$root/share/man/man1/$page.1.gz" | grep "^\.TH ${page^^} 1" > /dev/null ||
       fail "manual page $page(1) missing or damaged"
   done
 }

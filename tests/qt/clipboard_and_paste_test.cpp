@@ -37,9 +37,16 @@ TEST(QtClipboard, ColoursCrossTheBoundaryInTheirOwnOrderBothWays) {
   ASSERT_EQ(put.size(), QSize(2, 1));
   EXPECT_EQ(put.pixel(0, 0), qRgb(0x10, 0x20, 0x30));
   EXPECT_EQ(put.pixel(1, 0), qRgb(0xFF, 0, 0));
+  EXPECT_FALSE(put.hasAlphaChannel());
   EXPECT_TRUE(clipboard.HasImage());
+  // A picture with transparent pixels is offered with its alpha.
+  picture.Row(0)[1] = 0x7F0000FF;  // red of alpha 128
+  clipboard.PutImage(picture);
+  const QImage soft = SystemClipboard()->image(QClipboard::Clipboard);
+  EXPECT_TRUE(soft.hasAlphaChannel());
+  EXPECT_EQ(soft.pixel(1, 0), qRgba(0xFF, 0, 0, 128));
 
-  // A picture from another program, with alpha: painted over white on the way in.
+  // A picture from another program, with alpha: its transparency comes along.
   QImage other(3, 1, QImage::Format_ARGB32);
   other.setPixel(0, 0, qRgba(0x10, 0x20, 0x30, 0xFF));
   other.setPixel(1, 0, qRgba(0x00, 0x00, 0xFF, 0x00));
@@ -47,9 +54,9 @@ TEST(QtClipboard, ColoursCrossTheBoundaryInTheirOwnOrderBothWays) {
   SystemClipboard()->setImage(other, QClipboard::Clipboard);
   const Surface got = clipboard.GetImage();
   ASSERT_EQ(got.Width(), 3);
-  EXPECT_EQ(got.GetPixel(0, 0), 0x302010u);
-  EXPECT_EQ(got.GetPixel(1, 0), kWhite);
-  EXPECT_EQ(got.GetPixel(2, 0), 0xBFDFFFu);
+  EXPECT_EQ(got.GetPixel(0, 0), 0x00302010u);
+  EXPECT_EQ(got.GetPixel(1, 0), 0xFFFF0000u);
+  EXPECT_EQ(got.GetPixel(2, 0), 0xBF0080FFu);
 
   // Text only: no picture.
   SystemClipboard()->setText(QStringLiteral("hola"), QClipboard::Clipboard);
