@@ -129,7 +129,7 @@ bool OpenIconImage(const ImageInput& input, OpenedImage& image, std::ostream& er
   image.state = MultiImageState();
   IconLoadResult loaded;
   if (count == 1) {
-    loaded = LoadSingleIcon(file, image.mask, image.color);
+    loaded = LoadSingleIcon(file, image.mask, image.color, AlphaRule::kKeep);
   } else {
     // The pick is the row of the image list, as when the user picks a row.
     IconImageList list;
@@ -139,7 +139,7 @@ bool OpenIconImage(const ImageInput& input, OpenedImage& image, std::ostream& er
     }
     RecordPick(image.state, input.index, list.rows[input.index]);
     DecodeSurfaces surfaces;
-    loaded = DecodeIconImage(file, input.index, surfaces);
+    loaded = DecodeIconImage(file, input.index, surfaces, AlphaRule::kKeep);
     if (loaded.Loaded()) {
       image.mask = std::move(surfaces.MaskSurface);
       image.color = std::move(surfaces.ColorSurface);
