@@ -44,13 +44,16 @@ TEST(ShownIcon, ProgramsAndLibrariesShowTheirFirstGroupWithEveryImage) {
                                                      {"", 7, {SolidImage(32, 0xFF0000)}}};
   bool found = false;
   for (const bool wide : {false, true}) {
+    // The library reads the bytes while it lives: they are kept as long.
+    const Bytes program = testing::PeLibrary(groups, wide).bytes;
     IconLibrary library;
-    const ShownIcon icon = Shown(testing::PeLibrary(groups, wide).bytes, library, found);
+    const ShownIcon icon = Shown(program, library, found);
     ASSERT_TRUE(found) << "wide " << wide;
     ExpectGroup(library, icon, first);
   }
+  const Bytes library16 = testing::NeLibrary(groups).bytes;
   IconLibrary ne;
-  const ShownIcon icon = Shown(testing::NeLibrary(groups).bytes, ne, found);
+  const ShownIcon icon = Shown(library16, ne, found);
   ASSERT_TRUE(found);
   // NE resources are rounded up to the alignment: the image read is at least the stored one.
   ASSERT_EQ(icon.group.size(), first.size());
