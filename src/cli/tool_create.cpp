@@ -1,6 +1,7 @@
 // brindlex-tool create: an icon or cursor file of several pictures, each at its smallest
 // lossless entry, or of several sizes scaled from one picture.
 #include <algorithm>
+#include <future>
 
 #include "cli/tool_commands.h"
 #include "cli/tool_pictures.h"
@@ -42,12 +43,17 @@ SquareFit FitInSquare(const RgbaImage& source, int edge) {
 // The picture scaled to each edge x edge square (the rest transparent), with the hot spot
 // moved along. Sizes are made largest first, each from the smallest picture made so far that
 // is at least twice its size, else from the source: a 512-pixel source is read once for 256,
-// and 48, 32, 16 come from that, at a quarter of the work and no visible difference.
-std::vector<ContainerPicture> ScaledToSquares(const FilePicture& source, std::vector<int> sizes) {
+// and 48, 32, 16 come from that, at a quarter of the work and no visible difference. The
+// largest picture, whose entry costs the most, is encoded on a thread of its own while the
+// others are made.
+std::vector<ContainerPicture> ScaledToSquares(const FilePicture& source, std::vector<int> sizes,
+                                              bool png) {
   std::sort(sizes.rbegin(), sizes.rend());
   const RgbaImage& image = source.image;
   std::vector<RgbaImage> fitted;  // each size's picture before it is placed in its square
   std::vector<ContainerPicture> pictures;
+  pictures.reserve(sizes.size());  // the encoding thread reads the first picture where it lies
+  std::future<EncodedEntry> largest;
   for (const int edge : sizes) {
     const SquareFit fit = FitInSquare(image, edge);
     const RgbaImage* from = &image;
@@ -64,7 +70,12 @@ std::vector<ContainerPicture> ScaledToSquares(const FilePicture& source, std::ve
     // A size the source has already keeps the source's PNG stream for its entry.
     if (picture.image == image) picture.png_source = source.png_source;
     pictures.push_back(std::move(picture));
+    if (pictures.size() == 1 && sizes.size() > 1)
+      largest = std::async(std::launch::async, [&first = pictures.front(), png] {
+        return EncodeSmallestEntry(first.image, png, first.png_source);
+      });
   }
+  if (largest.valid()) pictures.front().encoded = largest.get();
   return pictures;
 }
 
@@ -128,7 +139,7 @@ int CreateCommand(const std::string& output, const std::vector<std::string>& inp
 
   std::vector<ContainerPicture> pictures;
   if (options.sizes) {
-    pictures = ScaledToSquares(read.front(), sizes);
+    pictures = ScaledToSquares(read.front(), sizes, options.png);
   } else {
     for (FilePicture& picture : read)
       pictures.push_back({std::move(picture.image), picture.hot_spot_x, picture.hot_spot_y,
