@@ -6,8 +6,10 @@ namespace brindlex {
 
 namespace {
 
-// An icon image the editor's open and cursor export take without loss: 16, 32 or 48 pixels
-// square and no partly transparent pixel. Its cursor keeps inverting pixels that way.
+// An icon image the editor's open and cursor export take byte for byte: 16, 32 or 48 pixels
+// square with alpha only 0 or 255. Its cursor keeps inverting pixels that way. An image with
+// partly transparent pixels goes through the RGBA pictures instead, which also keep the colour
+// stored under an alpha of 0 (the editor's planes drop it).
 bool EditorTakesWhole(const ImageInput& input, std::span<const std::uint8_t> bytes) {
   FilePicture picture;
   if (ReadFilePicture(bytes, input.index, picture).status != PictureReadStatus::kOk) return true;
