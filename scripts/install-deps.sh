@@ -2,7 +2,7 @@
 # Installs the Debian packages the editor needs to build, run and test, when missing.
 set -euo pipefail
 packages=(cmake ninja-build g++ clang pkg-config qt6-base-dev libx11-dev libgtest-dev libgmock-dev
-  libbenchmark-dev libpng-dev libstb-dev xvfb xdotool x11-apps imagemagick icoutils fonts-dejavu-core
+  libbenchmark-dev libpng-dev libdeflate-dev libstb-dev xvfb xdotool x11-apps imagemagick icoutils fonts-dejavu-core
   fonts-liberation desktop-file-utils dpkg-dev file)
 # Qt's own Spanish texts for its standard buttons and dialogs.
 packages+=(qt6-translations-l10n)

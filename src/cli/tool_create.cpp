@@ -1,12 +1,12 @@
 // brindlex-tool create: an icon or cursor file of several pictures, each at its smallest
 // lossless entry, or of several sizes scaled from one picture.
 #include <algorithm>
-#include <future>
 
 #include "cli/tool_commands.h"
 #include "cli/tool_pictures.h"
 #include "files/entry_decoder.h"
 #include "files/rgba_resample.h"
+#include "platform/side_by_side.h"
 
 namespace brindlex {
 namespace {
@@ -44,7 +44,7 @@ SquareFit FitInSquare(const RgbaImage& source, int edge) {
 // moved along. Sizes are made largest first, each from the smallest picture made so far that
 // is at least twice its size, else from the source: a 512-pixel source is read once for 256,
 // and 48, 32, 16 come from that, at a quarter of the work and no visible difference. The
-// largest picture, whose entry costs the most, is encoded on a thread of its own while the
+// largest picture, whose entry costs the most, is encoded on another processor while the
 // others are made.
 std::vector<ContainerPicture> ScaledToSquares(const FilePicture& source, std::vector<int> sizes,
                                               bool png) {
@@ -53,7 +53,7 @@ std::vector<ContainerPicture> ScaledToSquares(const FilePicture& source, std::ve
   std::vector<RgbaImage> fitted;  // each size's picture before it is placed in its square
   std::vector<ContainerPicture> pictures;
   pictures.reserve(sizes.size());  // the encoding thread reads the first picture where it lies
-  std::future<EncodedEntry> largest;
+  std::jthread largest_encoder;
   for (const int edge : sizes) {
     const SquareFit fit = FitInSquare(image, edge);
     const RgbaImage* from = &image;
@@ -71,11 +71,11 @@ std::vector<ContainerPicture> ScaledToSquares(const FilePicture& source, std::ve
     if (picture.image == image) picture.png_source = source.png_source;
     pictures.push_back(std::move(picture));
     if (pictures.size() == 1 && sizes.size() > 1)
-      largest = std::async(std::launch::async, [&first = pictures.front(), png] {
-        return EncodeSmallestEntry(first.image, png, first.png_source);
+      largest_encoder = StartBeside([&first = pictures.front(), png] {
+        first.encoded = EncodeSmallestEntry(first.image, png, first.png_source);
       });
   }
-  if (largest.valid()) pictures.front().encoded = largest.get();
+  if (largest_encoder.joinable()) largest_encoder.join();
   return pictures;
 }
 

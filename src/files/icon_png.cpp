@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "files/icon_format.h"
+#include "files/plain_png_decoder.h"
 
 namespace brindlex {
 
@@ -84,6 +85,12 @@ bool ReadPngSize(std::span<const std::uint8_t> data, std::uint32_t& width, std::
 
 bool DecodePngRgba(std::span<const std::uint8_t> data, int width, int height,
                    std::vector<std::uint8_t>& rgba) {
+  return DecodePlainPng(data, width, height, rgba) ||
+         DecodePngRgbaWithLibpng(data, width, height, rgba);
+}
+
+bool DecodePngRgbaWithLibpng(std::span<const std::uint8_t> data, int width, int height,
+                             std::vector<std::uint8_t>& rgba) {
   if (width <= 0 || height <= 0 || !StartsWithPng(data)) return false;
   std::vector<std::uint8_t> pixels(static_cast<std::size_t>(width) * height * 4);
   std::vector<png_bytep> rows(static_cast<std::size_t>(height));

@@ -15,8 +15,13 @@ bool ReadPngSize(std::span<const std::uint8_t> data, std::uint32_t& width, std::
 
 // Decodes the PNG stream `data`, which must be width x height, into width * height pixels of
 // red, green, blue, alpha bytes (8 bits each, no gamma change). False on any damage or a
-// size other than the one expected.
+// size other than the one expected. The common shape goes to DecodePlainPng, the rest to
+// libpng.
 bool DecodePngRgba(std::span<const std::uint8_t> data, int width, int height,
                    std::vector<std::uint8_t>& rgba);
+
+// The same through libpng alone, for every colour type, depth and interlacing.
+bool DecodePngRgbaWithLibpng(std::span<const std::uint8_t> data, int width, int height,
+                             std::vector<std::uint8_t>& rgba);
 
 }  // namespace brindlex
