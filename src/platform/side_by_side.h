@@ -16,6 +16,8 @@ std::jthread StartBeside(std::function<void()> task);
 
 // Runs `here` on the calling thread and `beside` on another processor at the same time, and
 // returns when both are done. An exception from `beside` is thrown here after both ended.
+// When every processor is taken already (by the caller and the threads StartBeside started
+// that are still running), both run here, one after the other.
 void RunSideBySide(const std::function<void()>& here, const std::function<void()>& beside);
 
 }  // namespace brindlex
