@@ -102,7 +102,6 @@ int ExtractAllCommand(const std::vector<std::string>& files, const std::string& 
   const std::vector<std::string> stems = OutputStems(files);
   const InputFiles inputs(files);
   int status = kToolSuccess;
-  bool written = false;
   for (std::size_t f = 0; f < files.size(); ++f) {
     const std::string& input = files[f];
     IconLibrary library;
@@ -126,16 +125,9 @@ int ExtractAllCommand(const std::vector<std::string>& files, const std::string& 
         status = Failure(err, output, "is one of the files given; not replaced");
         continue;
       }
-      // Flushed to disk together at the end: one flush per file would cost more than all
-      // the rest of the work.
-      if (WriteOutputFile(output, file.bytes, err, DiskFlush::kByCaller) == kToolSuccess)
-        written = true;
-      else
-        status = kToolFailure;
+      if (WriteOutputFile(output, file.bytes, err) != kToolSuccess) status = kToolFailure;
     }
   }
-  if (std::string error; written && !FlushFileSystemOf(folder, &error))
-    status = Failure(err, folder, "cannot flush the written files to disk: " + error);
   return status;
 }
 

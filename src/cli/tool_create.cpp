@@ -45,7 +45,7 @@ SquareFit FitInSquare(const RgbaImage& source, int edge) {
 // is at least twice its size, else from the source: a 512-pixel source is read once for 256,
 // and 48, 32, 16 come from that, at a quarter of the work and no visible difference. The
 // largest picture, whose entry costs the most, is encoded on another processor while the
-// others are made.
+// others are made, and the work left of it then shared.
 std::vector<ContainerPicture> ScaledToSquares(const FilePicture& source, std::vector<int> sizes,
                                               bool png) {
   std::sort(sizes.rbegin(), sizes.rend());
@@ -53,7 +53,7 @@ std::vector<ContainerPicture> ScaledToSquares(const FilePicture& source, std::ve
   std::vector<RgbaImage> fitted;  // each size's picture before it is placed in its square
   std::vector<ContainerPicture> pictures;
   pictures.reserve(sizes.size());  // the encoding thread reads the first picture where it lies
-  std::jthread largest_encoder;
+  BesideThread largest_encoder;
   for (const int edge : sizes) {
     const SquareFit fit = FitInSquare(image, edge);
     const RgbaImage* from = &image;
@@ -71,11 +71,11 @@ std::vector<ContainerPicture> ScaledToSquares(const FilePicture& source, std::ve
     if (picture.image == image) picture.png_source = source.png_source;
     pictures.push_back(std::move(picture));
     if (pictures.size() == 1 && sizes.size() > 1)
-      largest_encoder = StartBeside([&first = pictures.front(), png] {
+      largest_encoder = BesideThread([&first = pictures.front(), png] {
         first.encoded = EncodeSmallestEntry(first.image, png, first.png_source);
       });
   }
-  if (largest_encoder.joinable()) largest_encoder.join();
+  largest_encoder.JoinHelping();
   return pictures;
 }
 

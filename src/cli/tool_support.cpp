@@ -156,10 +156,11 @@ bool OpenIconImage(const ImageInput& input, OpenedImage& image, std::ostream& er
 }
 
 int WriteOutputFile(const std::string& output, const std::vector<std::uint8_t>& bytes,
-                    std::ostream& err, DiskFlush flush) {
+                    std::ostream& err) {
   std::string error;
-  if (IsStandardStream(output) ? !WriteStandardOutput(bytes, &error)
-                               : !WriteFileAtomically(output, bytes, &error, flush))
+  if (IsStandardStream(output)
+          ? !WriteStandardOutput(bytes, &error)
+          : !WriteFileAtomically(output, bytes, &error, DiskFlush::kLeaveToSystem))
     return Failure(err, output, "cannot write: " + error);
   return kToolSuccess;
 }

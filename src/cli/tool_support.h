@@ -66,11 +66,11 @@ struct OpenedImage {
 // returns false.
 bool OpenIconImage(const ImageInput& input, OpenedImage& image, std::ostream& err);
 
-// Writes the bytes to the output file, replacing it only once they are all written (see
-// WriteFileAtomically for `flush`); "-" writes them to standard output.
-// Returns kToolSuccess, or reports the failure and returns kToolFailure.
+// Writes the bytes to the output file, replacing it only once they are all written, without
+// waiting for the disk (WriteFileAtomically with kLeaveToSystem); "-" writes them to standard
+// output. Returns kToolSuccess, or reports the failure and returns kToolFailure.
 int WriteOutputFile(const std::string& output, const std::vector<std::uint8_t>& bytes,
-                    std::ostream& err, DiskFlush flush = DiskFlush::kEachFile);
+                    std::ostream& err);
 // Saves the planes to an icon file as the editor's Save does for a document of one image:
 // one image at the smallest colour depth that holds its colours. Returns an exit status as
 // WriteOutputFile does.

@@ -40,7 +40,7 @@ int ThumbnailCommand(const std::string& path, const std::string& shown_name, int
   if (!EncodePngRgba(thumbnail.width, thumbnail.height, thumbnail.pixels, png,
                      PngCompression::kFast))
     return ThumbnailFailure(err, output, "the picture cannot be encoded");
-  if (!WriteFileAtomically(output, png, &error, DiskFlush::kByCaller))
+  if (!WriteFileAtomically(output, png, &error, DiskFlush::kLeaveToSystem))
     return ThumbnailFailure(err, output, "cannot write: " + error);
   return kToolSuccess;
 }

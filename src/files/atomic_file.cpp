@@ -194,20 +194,12 @@ bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> 
       return Fail(error, EACCES);
   }
 
-  const bool sync = flush == DiskFlush::kEachFile;
+  const bool sync = flush == DiskFlush::kWaitForDisk;
   bool refused = false;
   int failure = WriteThroughTemporary(target, exists ? &existing : nullptr, bytes, sync, refused);
   // A writable file in a folder that takes no new files (or no renames) is written in place:
   // the whole content is in memory already, so only the write itself can still fail.
   if (failure && refused && exists) failure = WriteInPlace(target, bytes, sync);
-  return failure ? Fail(error, failure) : true;
-}
-
-bool FlushFileSystemOf(const std::string& path, std::string* error) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return Fail(error, errno);
-  const int failure = ::syncfs(fd) == 0 ? 0 : errno;
-  ::close(fd);
   return failure ? Fail(error, failure) : true;
 }
 

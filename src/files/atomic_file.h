@@ -28,17 +28,14 @@ namespace brindlex {
 // file. On failure `*error` (when given) receives a readable description of the failed
 // operation.
 //
-// With kByCaller the file and its folder are not flushed one by one: the replacement is as
-// atomic as ever, and a caller that writes many files flushes them all at once afterwards
-// with FlushFileSystemOf, as one flush per file costs a disk round trip each. A file that is
-// only a cache of what can be made again (a thumbnail) is written with kByCaller and never
-// flushed: waiting for the disk would cost more than making the whole file.
-enum class DiskFlush { kEachFile, kByCaller };
+// With kLeaveToSystem the file and its folder are not flushed: the replacement is as atomic
+// as ever (a reader sees the old bytes or the new ones, never part of them), and the system
+// writes them out in its own time, as it does for cp and convert. The command-line tool
+// writes so, where one flush of the file and one of its folder cost a fifth of making an icon
+// of four sizes, and so does a cache of what can be made again (a thumbnail). A document the
+// user saves waits for the disk.
+enum class DiskFlush { kWaitForDisk, kLeaveToSystem };
 bool WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes,
-                         std::string* error = nullptr, DiskFlush flush = DiskFlush::kEachFile);
-
-// Flushes to disk everything written to the file system that holds `path` (a file or a
-// folder). False, with a readable description in `*error` when given, on failure.
-bool FlushFileSystemOf(const std::string& path, std::string* error = nullptr);
+                         std::string* error = nullptr, DiskFlush flush = DiskFlush::kWaitForDisk);
 
 }  // namespace brindlex

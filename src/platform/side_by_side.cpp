@@ -3,17 +3,27 @@
 #include <pthread.h>
 #include <sched.h>
 
-#include <atomic>
+#include <condition_variable>
 #include <exception>
+#include <mutex>
 
 namespace brindlex {
 
 namespace {
 
-// Threads started by StartBeside that are still running.
-std::atomic<int> helpers_running{0};
+// A task RunSideBySide offers to a waiting thread.
+struct Offer {
+  const std::function<void()>* task = nullptr;
+  bool taken = false;
+  bool done = false;
+  std::exception_ptr failure;
+};
 
-// The processors this process may run on.
+std::mutex mutex;                 // guards what follows, and the BesideThreads' states
+std::condition_variable changed;  // a task offered, taken work done, or a helper finished
+int helpers_running = 0;          // BesideThreads whose task still runs
+Offer* offered = nullptr;         // at most one at a time
+
 int ProcessorsAllowed() {
   cpu_set_t allowed;
   CPU_ZERO(&allowed);
@@ -21,16 +31,8 @@ int ProcessorsAllowed() {
   return CPU_COUNT(&allowed);
 }
 
-}  // namespace
-
-std::jthread StartBeside(std::function<void()> task) {
-  ++helpers_running;
-  std::jthread thread([task = std::move(task)] {
-    struct Finished {
-      ~Finished() { --helpers_running; }
-    } finished;
-    task();
-  });
+// Keeps the thread off the calling thread's processor when there is another.
+void PlaceBeside(const std::jthread& thread) {
   cpu_set_t allowed;
   CPU_ZERO(&allowed);
   const int current = sched_getcpu();
@@ -38,23 +40,29 @@ std::jthread StartBeside(std::function<void()> task) {
       CPU_ISSET(current, &allowed) && CPU_COUNT(&allowed) > 1) {
     CPU_CLR(current, &allowed);
     // Moves the thread at once if it was already queued here; a failure only costs speed.
-    pthread_setaffinity_np(thread.native_handle(), sizeof allowed, &allowed);
+    pthread_setaffinity_np(const_cast<std::jthread&>(thread).native_handle(), sizeof allowed,
+                           &allowed);
   }
-  return thread;
 }
 
-void RunSideBySide(const std::function<void()>& here, const std::function<void()>& beside) {
-  // Every processor busy already (this thread and the helpers running): another thread would
-  // only share one of them, at the cost of its start.
-  static const int processors = ProcessorsAllowed();
-  if (helpers_running.load() + 1 >= processors) {
-    here();
-    beside();
-    return;
+// Runs an offer taken by this thread and tells its owner.
+void RunTaken(Offer& offer) {
+  try {
+    (*offer.task)();
+  } catch (...) {
+    offer.failure = std::current_exception();
   }
+  {
+    const std::lock_guard lock(mutex);
+    offer.done = true;
+  }
+  changed.notify_all();
+}
+
+void RunWithThread(const std::function<void()>& here, const std::function<void()>& beside) {
   std::exception_ptr failure;
   {
-    std::jthread other = StartBeside([&beside, &failure] {
+    const BesideThread other([&beside, &failure] {
       try {
         beside();
       } catch (...) {
@@ -64,6 +72,86 @@ void RunSideBySide(const std::function<void()>& here, const std::function<void()
     here();
   }
   if (failure) std::rethrow_exception(failure);
+}
+
+}  // namespace
+
+BesideThread::BesideThread(std::function<void()> task) : state_(std::make_shared<State>()) {
+  {
+    const std::lock_guard lock(mutex);
+    ++helpers_running;
+  }
+  thread_ = std::jthread([task = std::move(task), state = state_] {
+    // Counted out however the task ends.
+    struct Finish {
+      State& state;
+      ~Finish() {
+        {
+          const std::lock_guard lock(mutex);
+          --helpers_running;
+          state.finished = true;
+        }
+        changed.notify_all();
+      }
+    } finish{*state};
+    task();
+  });
+  PlaceBeside(thread_);
+}
+
+void BesideThread::JoinHelping() {
+  if (!thread_.joinable()) return;
+  while (true) {
+    Offer* offer = nullptr;
+    {
+      std::unique_lock lock(mutex);
+      changed.wait(lock, [this] { return offered != nullptr || state_->finished; });
+      if (offered == nullptr) break;
+      offer = offered;
+      offered = nullptr;
+      offer->taken = true;
+    }
+    RunTaken(*offer);
+  }
+  thread_.join();
+}
+
+void RunSideBySide(const std::function<void()>& here, const std::function<void()>& beside) {
+  static const int processors = ProcessorsAllowed();
+  Offer offer;
+  offer.task = &beside;
+  bool processor_free = false, published = false;
+  {
+    const std::lock_guard lock(mutex);
+    processor_free = helpers_running + 1 < processors;
+    if (!processor_free && offered == nullptr) {
+      offered = &offer;
+      published = true;
+    }
+  }
+  if (processor_free) return RunWithThread(here, beside);
+  if (published) changed.notify_all();
+
+  std::exception_ptr failure;
+  try {
+    here();
+  } catch (...) {
+    failure = std::current_exception();
+  }
+  bool run_here = true;
+  {
+    // The offer lives on this stack: it is withdrawn, or waited for once taken.
+    std::unique_lock lock(mutex);
+    if (offered == &offer) offered = nullptr;
+    run_here = !offer.taken;
+    if (!run_here) changed.wait(lock, [&offer] { return offer.done; });
+  }
+  if (failure) std::rethrow_exception(failure);
+  if (run_here) {
+    beside();
+  } else if (offer.failure) {
+    std::rethrow_exception(offer.failure);
+  }
 }
 
 }  // namespace brindlex

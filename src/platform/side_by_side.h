@@ -4,20 +4,38 @@
 // picture resampled or compressed).
 
 #include <functional>
+#include <memory>
 #include <thread>
 
 namespace brindlex {
 
-// Starts `task` on a new thread kept off the processor the caller is on. Left alone, the
-// scheduler queues a new thread on its creator's processor and moves it away only at its next
-// balancing, milliseconds later: longer than the work handed over here, which then runs after
-// the caller's instead of beside it. With a single processor the thread simply shares it.
-std::jthread StartBeside(std::function<void()> task);
+// A task running on a thread of its own, kept off the processor that started it. Left alone,
+// the scheduler queues a new thread on its creator's processor and moves it away only at its
+// next balancing, milliseconds later: longer than the work handed over here, which would then
+// run after the creator's instead of beside it. With a single processor the thread simply
+// shares it. Destroying a BesideThread waits for its task.
+class BesideThread {
+ public:
+  BesideThread() = default;
+  explicit BesideThread(std::function<void()> task);
+
+  // Waits for the task, and meanwhile runs here the work it offers (RunSideBySide): for a
+  // thread that has finished its own part of a job while the other still works.
+  void JoinHelping();
+
+ private:
+  struct State {
+    bool finished = false;
+  };
+  std::shared_ptr<State> state_;
+  std::jthread thread_;
+};
 
 // Runs `here` on the calling thread and `beside` on another processor at the same time, and
-// returns when both are done. An exception from `beside` is thrown here after both ended.
-// When every processor is taken already (by the caller and the threads StartBeside started
-// that are still running), both run here, one after the other.
+// returns when both are done. An exception from either is thrown here after both ended.
+// When every processor is taken already (by the caller and the BesideThreads still running),
+// `beside` is offered instead: a thread waiting in JoinHelping takes it, and if none has by
+// the time `here` is done, it runs here.
 void RunSideBySide(const std::function<void()>& here, const std::function<void()>& beside);
 
 }  // namespace brindlex
