@@ -94,9 +94,15 @@ BesideThread::BesideThread(std::function<void()> task) : state_(std::make_shared
         changed.notify_all();
       }
     } finish{*state};
+    // Held until placed: a thread started on its creator's processor would otherwise run
+    // there, and its creator, waiting for that processor back to move it, would lose a
+    // scheduler time slice (milliseconds).
+    state->placed.wait(false);
     task();
   });
   PlaceBeside(thread_);
+  state_->placed = true;
+  state_->placed.notify_one();
 }
 
 void BesideThread::JoinHelping() {

@@ -3,6 +3,7 @@
 // Work split over two processors, for the few steps long enough to gain from it (a large
 // picture resampled or compressed).
 
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <thread>
@@ -25,7 +26,8 @@ class BesideThread {
 
  private:
   struct State {
-    bool finished = false;
+    std::atomic<bool> placed{false};  // the thread is kept where it belongs; it may start
+    bool finished = false;            // under the helpers' lock
   };
   std::shared_ptr<State> state_;
   std::jthread thread_;
