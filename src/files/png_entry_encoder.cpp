@@ -220,12 +220,12 @@ constexpr Effort kRanking{1, 0};
 // zlib's highest level with its match search cut from 4096 to 128 steps: on icon pictures of
 // 256 pixels, within 1% of the full search's size in two thirds of its time.
 constexpr Effort kFinal{Z_BEST_COMPRESSION, 128};
-// Photograph-like rows, which the quick pass shrinks by less than this share, hold few
-// repeats: zlib's filtered strategy, which prefers Huffman codes to short matches, makes
-// them a tenth smaller, and a long match search finds nothing more, at several times the
+// Photograph-like rows, which the quick pass shrinks by less than this share (icon pictures
+// go below a fifth), hold few repeats: zlib's run-length strategy, which looks for repeats of
+// the byte before only, makes them a tenth smaller than its highest level in a seventh of the
 // time.
 constexpr double kPhotographLikeShare = 0.35;
-constexpr Effort kFinalPhotographLike{4, 0, Z_FILTERED};
+constexpr Effort kFinalPhotographLike{Z_BEST_COMPRESSION, 0, Z_RLE};
 // Data up to this size is compressed in full at every candidate, at zlib's full highest level.
 constexpr std::size_t kExhaustiveBytes = 32 * 1024;
 constexpr Effort kExhaustive{Z_BEST_COMPRESSION, 0};
