@@ -208,7 +208,11 @@ bool DecodePlainPng(std::span<const std::uint8_t> data, int width, int height,
     }
     at += kChunkOverhead + length;
   }
-  if (!in_data) return false;
+  // libdeflate takes every stream as having deflate's whole 32 KiB window; zlib holds a
+  // stream to the smaller window its header may declare (as small streams do), so those are
+  // left to libpng to judge.
+  constexpr std::uint8_t kWholeWindow = 7 << 4;  // CINFO 7: 32 KiB
+  if (!in_data || compressed.empty() || (compressed[0] & 0xF0) != kWholeWindow) return false;
 
   const std::size_t stride = color_type == kRgba ? 4 : 3;
   const std::size_t row_bytes = stride * static_cast<std::size_t>(width);

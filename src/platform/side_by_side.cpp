@@ -152,12 +152,16 @@ void RunSideBySide(const std::function<void()>& here, const std::function<void()
     run_here = !offer.taken;
     if (!run_here) changed.wait(lock, [&offer] { return offer.done; });
   }
-  if (failure) std::rethrow_exception(failure);
   if (run_here) {
-    beside();
-  } else if (offer.failure) {
-    std::rethrow_exception(offer.failure);
+    try {
+      beside();
+    } catch (...) {
+      if (!failure) failure = std::current_exception();
+    }
+  } else if (!failure) {
+    failure = offer.failure;
   }
+  if (failure) std::rethrow_exception(failure);
 }
 
 }  // namespace brindlex

@@ -34,7 +34,8 @@ class BesideThread {
 };
 
 // Runs `here` on the calling thread and `beside` on another processor at the same time, and
-// returns when both are done. An exception from either is thrown here after both ended.
+// returns when both are done. Both always run; an exception from either is thrown here
+// after both ended (`here`'s when both fail).
 // When every processor is taken already (by the caller and the BesideThreads still running),
 // `beside` is offered instead: a thread waiting in JoinHelping takes it, and if none has by
 // the time `here` is done, it runs here.

@@ -26,6 +26,10 @@ struct PngPicture {
   // The tRNS chunk: alpha per palette entry, or for grey and RGB images the transparent
   // sample values (one for grey, three for RGB).
   std::vector<std::uint16_t> trns;
+  // libpng's row filters to choose from (PNG_FILTER_NONE ... PNG_ALL_FILTERS), and the most
+  // compressed bytes in one image data chunk (0: libpng's own).
+  int filters = PNG_ALL_FILTERS;
+  std::size_t idat_bytes = 0;
 
   std::size_t RowBytes() const {
     const int channels = color_type == PNG_COLOR_TYPE_RGBA         ? 4
@@ -69,6 +73,8 @@ inline Bytes EncodePng(const PngPicture& picture) {
       png_set_tRNS(png, info, nullptr, 0, &value);
     }
   }
+  png_set_filter(png, PNG_FILTER_TYPE_BASE, picture.filters);
+  if (picture.idat_bytes > 0) png_set_compression_buffer_size(png, picture.idat_bytes);
   png_write_info(png, info);
   std::vector<png_bytep> rows;
   for (int y = 0; y < picture.height; ++y)

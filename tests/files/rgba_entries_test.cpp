@@ -2,6 +2,11 @@
 // container directory, content sniffing and the resampler.
 #include <gtest/gtest.h>
 
+// The resizer itself, as a reference for the picture resampled whole.
+#define STB_IMAGE_RESIZE_IMPLEMENTATION
+#define STB_IMAGE_RESIZE_STATIC
+#include <stb/stb_image_resize.h>
+
 #include "files/entry_decoder.h"
 #include "files/entry_encoder.h"
 #include "files/icon_container.h"
@@ -204,6 +209,42 @@ TEST(RgbaResample, KeepsFlatColoursAndDoesNotBleedTransparentColour) {
   EXPECT_EQ(ResampleRgba(image, 8, 8), image);
   EXPECT_EQ(ResampleRgba(image, 0, 4), RgbaImage());
   EXPECT_EQ(ResampleRgba(RgbaImage(), 4, 4), RgbaImage());
+}
+
+TEST(RgbaResample, TransparentMarginsAreLeftOutWithoutChangingAVisiblePixel) {
+  // A large picture (made in two bands) with a drawing in the middle of a transparent margin,
+  // against the resizer run over the whole of it, shrunk and enlarged.
+  RgbaImage framed(512, 512);
+  for (int y = 150; y < 330; ++y)
+    for (int x = 120; x < 400; ++x) {
+      std::uint8_t* p = framed.At(x, y);
+      p[0] = static_cast<std::uint8_t>(x);
+      p[1] = static_cast<std::uint8_t>(y);
+      p[2] = static_cast<std::uint8_t>(x ^ y);
+      p[3] = static_cast<std::uint8_t>(128 + (x + y) % 128);
+    }
+  for (const int edge : {256, 48, 700}) {
+    RgbaImage whole(edge, edge);
+    ASSERT_TRUE(stbir_resize_uint8_generic(framed.pixels.data(), 512, 512, 0, whole.pixels.data(),
+                                           edge, edge, 0, 4, 3, 0, STBIR_EDGE_CLAMP,
+                                           STBIR_FILTER_DEFAULT, STBIR_COLORSPACE_SRGB, nullptr));
+    const RgbaImage cropped = ResampleRgba(framed, edge, edge);
+    int visible = 0;
+    for (int y = 0; y < edge; ++y)
+      for (int x = 0; x < edge; ++x) {
+        const std::uint8_t* p = cropped.At(x, y);
+        if (whole.At(x, y)[3] == 0) {
+          EXPECT_EQ(p[3], 0) << edge << ": " << x << "," << y;
+          continue;
+        }
+        ++visible;
+        // Enlarged, the offsets that place the work round differently, by a level at most.
+        for (int c = 0; c < 4; ++c)
+          EXPECT_LE(std::abs(p[c] - whole.At(x, y)[c]), edge > 512 ? 1 : 0)
+              << edge << ": " << x << "," << y;
+      }
+    EXPECT_GT(visible, edge * edge / 8) << edge;
+  }
 }
 
 }  // namespace

@@ -40,6 +40,17 @@ std::vector<std::uint32_t> Scrambled(const std::vector<std::uint32_t>& set, int 
   return colors;
 }
 
+// A width x height picture of pseudo-random bytes, as a photograph's noise is to deflate.
+RgbaImage Noise(int width, int height) {
+  RgbaImage image(width, height);
+  std::uint32_t state = 3;
+  for (std::uint8_t& byte : image.pixels) {
+    state = state * 1103515245u + 12345u;
+    byte = static_cast<std::uint8_t>(state >> 16);
+  }
+  return image;
+}
+
 RgbaImage DecodedPng(const Bytes& png, int width, int height) {
   RgbaImage image(width, height);
   EXPECT_TRUE(DecodePngRgba(png, width, height, image.pixels));
@@ -171,7 +182,8 @@ TEST(SmallestPng, ColourTypesDepthsAndRoundTrips) {
        8, 4},
       {Pattern(30, 30, colours), 8, 2},    // RGB
       {Pattern(30, 30, soft), 8, 6},       // RGBA
-      {Pattern(256, 256, colours), 8, 2},  // large: ranked
+      {Pattern(256, 256, colours), 8, 2},  // large: ranked, compressed in two halves
+      {Noise(256, 256), 8, 6},             // large and photograph-like: run lengths only
   };
   for (const Case& c : cases) {
     const Bytes png = EncodeSmallestPng(c.image);
