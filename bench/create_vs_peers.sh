@@ -87,25 +87,41 @@ PY
 done <<< "$sets"
 echo "sets: $total; brindlex-tool no larger than the smaller peer: $no_larger; same pixels: $same_pixels"
 
-# Speed: one process each, the best of seven runs of each.
+# Speed: one process each. With hyperfine (Debian's package), 30 runs of each after 3 to warm
+# up, started without a shell; the ratio is of the mean times. Without it, the best of seven
+# runs of each, timed around the whole command (which adds the start of `date` to both).
 if [[ -n $png512 ]]; then
   cp "$png512" "$work/in.png"
-  best_ms() {
-    local best= start elapsed
-    for _ in 1 2 3 4 5 6 7; do
-      start=$(date +%s%N)
-      "$@" >/dev/null 2>&1
-      elapsed=$(( $(date +%s%N) - start ))
-      if [[ -z $best || $elapsed -lt $best ]]; then best=$elapsed; fi
-    done
-    echo "$best"
-  }
-  ours=$(best_ms "$tool" create "$work/a.ico" "$work/in.png" --sizes 16,32,48,256)
-  theirs=$(best_ms convert "$work/in.png" -define icon:auto-resize=256,48,32,16 "$work/b.ico")
+  ours=("$tool" create "$work/a.ico" "$work/in.png" --sizes 16,32,48,256)
+  theirs=(convert "$work/in.png" -define icon:auto-resize=256,48,32,16 "$work/b.ico")
   echo "speed, create --sizes 16,32,48,256 from $png512:"
-  awk -v o="$ours" -v t="$theirs" -v os="$(stat -c %s "$work/a.ico")" \
-      -v ts="$(stat -c %s "$work/b.ico")" 'BEGIN {
-    printf "brindlex-tool: %.1f ms, %d bytes\nImageMagick:   %.1f ms, %d bytes\n", o / 1e6, os, t / 1e6, ts
-    printf "ratio (brindlex-tool / ImageMagick): %.2f\n", o / t
-  }'
+  if command -v hyperfine >/dev/null; then
+    hyperfine -N -w 3 -r 30 --export-json "$work/times.json" "${ours[*]}" "${theirs[*]}" >/dev/null
+    $python - "$work/times.json" "$(stat -c %s "$work/a.ico")" "$(stat -c %s "$work/b.ico")" <<'PY'
+import json, sys
+ours, theirs = json.load(open(sys.argv[1]))["results"]
+for name, r, size in (("brindlex-tool", ours, sys.argv[2]), ("ImageMagick:  ", theirs, sys.argv[3])):
+    print("%s %.1f ms mean (%.1f to %.1f), %s bytes" % (name, r["mean"] * 1e3, r["min"] * 1e3, r["max"] * 1e3, size))
+print("ratio (brindlex-tool / ImageMagick): %.2f of the means, %.2f of the fastest runs"
+      % (ours["mean"] / theirs["mean"], ours["min"] / theirs["min"]))
+PY
+  else
+    best_ms() {
+      local best= start elapsed
+      for _ in 1 2 3 4 5 6 7; do
+        start=$(date +%s%N)
+        "$@" >/dev/null 2>&1
+        elapsed=$(( $(date +%s%N) - start ))
+        if [[ -z $best || $elapsed -lt $best ]]; then best=$elapsed; fi
+      done
+      echo "$best"
+    }
+    o=$(best_ms "${ours[@]}")
+    t=$(best_ms "${theirs[@]}")
+    awk -v o="$o" -v t="$t" -v os="$(stat -c %s "$work/a.ico")" \
+        -v ts="$(stat -c %s "$work/b.ico")" 'BEGIN {
+      printf "brindlex-tool: %.1f ms, %d bytes\nImageMagick:   %.1f ms, %d bytes\n", o / 1e6, os, t / 1e6, ts
+      printf "ratio (brindlex-tool / ImageMagick): %.2f\n", o / t
+    }'
+  fi
 fi

@@ -12,9 +12,9 @@ packages+=(xclip)
 # cross compilers that build the test programs and libraries.
 packages+=(libwine mingw-w64)
 # The editor in a real Wayland session (weston with XWayland, Qt's Wayland platform); the
-# check of the AppStream metadata and of the MIME types the thumbnailer's entry lists; the
-# resampler's header; peak memory for the benchmarks.
-packages+=(weston xwayland qt6-wayland appstream shared-mime-info libglib2.0-bin libstb-dev time)
+# check of the AppStream metadata and of the MIME types the thumbnailer's entry lists; peak
+# memory and whole-command times for the benchmarks.
+packages+=(weston xwayland qt6-wayland appstream shared-mime-info libglib2.0-bin time hyperfine)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
