@@ -5,6 +5,7 @@
 #include <emmintrin.h>
 #endif
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -27,6 +28,12 @@ enum Filter : std::uint8_t { kNone = 0, kSub, kUp, kAverage, kPaeth };
 
 std::string_view ChunkType(const std::uint8_t* chunk) {
   return {reinterpret_cast<const char*>(chunk + 4), 4};
+}
+
+// Chunk types are four ASCII letters.
+bool WellFormedType(std::string_view type) {
+  return std::all_of(type.begin(), type.end(),
+                     [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); });
 }
 
 // True when the chunk's CRC (over its type and data) is the one stored after it.
@@ -191,6 +198,7 @@ bool DecodePlainPng(std::span<const std::uint8_t> data, int width, int height,
     const std::uint32_t length = ReadU32BigEndian(chunk);
     if (!RangeInside(at + kChunkOverhead, length, data.size())) return false;
     const std::string_view type = ChunkType(chunk);
+    if (!WellFormedType(type)) return false;
     if (type != "IDAT") {
       if (in_data) break;
       if ((type[0] & 0x20) == 0 || type == "tRNS") return false;

@@ -39,7 +39,7 @@ void PlaceBeside(const std::jthread& thread) {
   if (current >= 0 && sched_getaffinity(0, sizeof allowed, &allowed) == 0 &&
       CPU_ISSET(current, &allowed) && CPU_COUNT(&allowed) > 1) {
     CPU_CLR(current, &allowed);
-    // Moves the thread at once if it was already queued here; a failure only costs speed.
+    // A failure only costs speed.
     pthread_setaffinity_np(const_cast<std::jthread&>(thread).native_handle(), sizeof allowed,
                            &allowed);
   }
@@ -60,16 +60,17 @@ void RunTaken(Offer& offer) {
 }
 
 void RunWithThread(const std::function<void()>& here, const std::function<void()>& beside) {
+  BesideThread other(beside);
   std::exception_ptr failure;
-  {
-    const BesideThread other([&beside, &failure] {
-      try {
-        beside();
-      } catch (...) {
-        failure = std::current_exception();
-      }
-    });
+  try {
     here();
+  } catch (...) {
+    failure = std::current_exception();
+  }
+  try {
+    other.JoinHelping();
+  } catch (...) {
+    if (!failure) failure = std::current_exception();
   }
   if (failure) std::rethrow_exception(failure);
 }
@@ -98,7 +99,11 @@ BesideThread::BesideThread(std::function<void()> task) : state_(std::make_shared
     // there, and its creator, waiting for that processor back to move it, would lose a
     // scheduler time slice (milliseconds).
     state->placed.wait(false);
-    task();
+    try {
+      task();
+    } catch (...) {
+      state->failure = std::current_exception();
+    }
   });
   PlaceBeside(thread_);
   state_->placed = true;
@@ -120,6 +125,7 @@ void BesideThread::JoinHelping() {
     RunTaken(*offer);
   }
   thread_.join();
+  if (state_->failure) std::rethrow_exception(state_->failure);
 }
 
 void RunSideBySide(const std::function<void()>& here, const std::function<void()>& beside) {

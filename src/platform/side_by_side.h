@@ -4,6 +4,7 @@
 // picture resampled or compressed).
 
 #include <atomic>
+#include <exception>
 #include <functional>
 #include <memory>
 #include <thread>
@@ -21,13 +22,15 @@ class BesideThread {
   explicit BesideThread(std::function<void()> task);
 
   // Waits for the task, and meanwhile runs here the work it offers (RunSideBySide): for a
-  // thread that has finished its own part of a job while the other still works.
+  // thread that has finished its own part of a job while the other still works. Throws what
+  // the task threw.
   void JoinHelping();
 
  private:
   struct State {
     std::atomic<bool> placed{false};  // the thread is kept where it belongs; it may start
     bool finished = false;            // under the helpers' lock
+    std::exception_ptr failure;       // what the task threw, read once it has finished
   };
   std::shared_ptr<State> state_;
   std::jthread thread_;
