@@ -6,6 +6,7 @@
 #include "cli/tool_pictures.h"
 #include "files/entry_decoder.h"
 #include "files/rgba_resample.h"
+#include "platform/short_run_memory.h"
 #include "platform/side_by_side.h"
 
 namespace brindlex {
@@ -50,6 +51,10 @@ std::vector<ContainerPicture> ScaledToSquares(const FilePicture& source, std::ve
                                               bool png) {
   std::sort(sizes.rbegin(), sizes.rend());
   const RgbaImage& image = source.image;
+  // About eight pictures of the largest size: itself, the resizer's rows, the PNG encoder's
+  // layouts, filtered rows and compressor.
+  PrepareMemory(std::size_t{8} * 4 * static_cast<std::size_t>(sizes.front()) *
+                static_cast<std::size_t>(sizes.front()));
   std::vector<RgbaImage> fitted;  // each size's picture before it is placed in its square
   std::vector<ContainerPicture> pictures;
   pictures.reserve(sizes.size());  // the encoding thread reads the first picture where it lies

@@ -13,6 +13,7 @@
 
 #include "files/icon_format.h"
 #include "files/icon_png.h"
+#include "platform/short_run_memory.h"
 
 namespace brindlex {
 
@@ -230,6 +231,7 @@ bool DecodePlainPng(std::span<const std::uint8_t> data, int width, int height,
   // end and decoded forwards into its start, each byte read before its place is written
   // (the decoded data is never longer than the data still to be read before it).
   const std::size_t pixel_bytes = static_cast<std::size_t>(width) * height * 4;
+  PrepareMemory(pixel_bytes + static_cast<std::size_t>(height));
   std::vector<std::uint8_t> pixels(pixel_bytes + static_cast<std::size_t>(height));
   std::uint8_t* const raw = pixels.data() + pixels.size() - raw_size;
   const std::unique_ptr<libdeflate_decompressor, DecompressorDeleter> inflater(

@@ -2,11 +2,12 @@
 
 // Encoding an RGBA picture as the smallest PNG stream this encoder finds for it, without
 // losing a byte of any pixel: the smallest lossless colour type (palette with transparency,
-// grey, grey and alpha, RGB or RGBA) and the row filter that compresses it best at zlib's
-// highest level (every candidate tried at that level on small pictures; on large ones the
-// candidates ranked by zlib's quickest level, the best then compressed with a shortened
-// match search). Only the
-// chunks that make the pixels are written, so the same picture always gives the same bytes.
+// grey, grey and alpha, RGB or RGBA) and the row filter that compresses it best. On small
+// pictures every candidate is tried at zlib's highest level; on large ones the candidates
+// are ranked by zlib's quickest level on a band of rows and the best compressed by
+// libdeflate (or by run lengths alone, where the rows are as noisy as a photograph's). Only
+// the chunks that make the pixels are written, so the same picture always gives the same
+// bytes.
 
 #include <cstdint>
 #include <span>
