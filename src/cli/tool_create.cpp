@@ -46,7 +46,7 @@ SquareFit FitInSquare(const RgbaImage& source, int edge) {
 // is at least twice its size, else from the source: a 512-pixel source is read once for 256,
 // and 48, 32, 16 come from that, at a quarter of the work and no visible difference. The
 // largest picture, whose entry costs the most, is encoded on another processor while the
-// others are made, and the work left of it then shared.
+// others are made.
 std::vector<ContainerPicture> ScaledToSquares(const FilePicture& source, std::vector<int> sizes,
                                               bool png) {
   std::sort(sizes.rbegin(), sizes.rend());
@@ -80,7 +80,7 @@ std::vector<ContainerPicture> ScaledToSquares(const FilePicture& source, std::ve
         first.encoded = EncodeSmallestEntry(first.image, png, first.png_source);
       });
   }
-  largest_encoder.JoinHelping();
+  largest_encoder.Join();
   return pictures;
 }
 

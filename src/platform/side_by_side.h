@@ -1,7 +1,7 @@
 #pragma once
 
 // Work split over two processors, for the few steps long enough to gain from it (a large
-// picture resampled or compressed).
+// picture resampled, a large entry encoded while the small ones are made).
 
 #include <atomic>
 #include <exception>
@@ -21,15 +21,12 @@ class BesideThread {
   BesideThread() = default;
   explicit BesideThread(std::function<void()> task);
 
-  // Waits for the task, and meanwhile runs here the work it offers (RunSideBySide): for a
-  // thread that has finished its own part of a job while the other still works. Throws what
-  // the task threw.
-  void JoinHelping();
+  // Waits for the task; throws what it threw.
+  void Join();
 
  private:
   struct State {
     std::atomic<bool> placed{false};  // the thread is kept where it belongs; it may start
-    bool finished = false;            // under the helpers' lock
     std::exception_ptr failure;       // what the task threw, read once it has finished
   };
   std::shared_ptr<State> state_;
@@ -37,11 +34,9 @@ class BesideThread {
 };
 
 // Runs `here` on the calling thread and `beside` on another processor at the same time, and
-// returns when both are done. Both always run; an exception from either is thrown here
-// after both ended (`here`'s when both fail).
-// When every processor is taken already (by the caller and the BesideThreads still running),
-// `beside` is offered instead: a thread waiting in JoinHelping takes it, and if none has by
-// the time `here` is done, it runs here.
+// returns when both are done. When every processor is taken already (by the caller and the
+// BesideThreads still running), both run here, one after the other. Both always run; an
+// exception from either is thrown here after both ended (`here`'s when both fail).
 void RunSideBySide(const std::function<void()>& here, const std::function<void()>& beside);
 
 }  // namespace brindlex
