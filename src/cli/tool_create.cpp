@@ -51,9 +51,9 @@ std::vector<ContainerPicture> ScaledToSquares(const FilePicture& source, std::ve
                                               bool png) {
   std::sort(sizes.rbegin(), sizes.rend());
   const RgbaImage& image = source.image;
-  // About eight pictures of the largest size: itself, the resizer's rows, the PNG encoder's
-  // layouts, filtered rows and compressor.
-  PrepareMemory(std::size_t{8} * 4 * static_cast<std::size_t>(sizes.front()) *
+  // Four pictures of the largest size: what the scaling and the first steps of its encoding
+  // take while both processors work (more only adds to the wait for it).
+  PrepareMemory(std::size_t{4} * 4 * static_cast<std::size_t>(sizes.front()) *
                 static_cast<std::size_t>(sizes.front()));
   std::vector<RgbaImage> fitted;  // each size's picture before it is placed in its square
   std::vector<ContainerPicture> pictures;

@@ -211,13 +211,14 @@ std::vector<std::uint8_t> FilteredData(const PngLayout& layout, int first, int c
   return out;
 }
 
-// How hard zlib works: a quick pass to rank the candidates, and the whole search on small
-// pictures.
+// How hard zlib works: its whole search on small pictures, and run lengths only on
+// photograph-like ones.
 struct Effort {
   int level;
   int strategy = Z_DEFAULT_STRATEGY;
 };
-constexpr Effort kRanking{1};
+// Large pictures' candidates are ranked by libdeflate's quickest level, twice zlib's speed.
+constexpr int kRankingLevel = 1;
 // Data up to this size is compressed in full at every candidate, at zlib's full highest level.
 constexpr std::size_t kExhaustiveBytes = 32 * 1024;
 constexpr Effort kExhaustive{Z_BEST_COMPRESSION};
@@ -366,7 +367,8 @@ std::vector<std::uint8_t> EncodeSmallestPng(const RgbaImage& image,
         continue;
       }
       const std::size_t rank =
-          Deflate(FilteredData(layout, band_first, band_rows, filter), kRanking).size();
+          DeflateWithLibdeflate(FilteredData(layout, band_first, band_rows, filter), kRankingLevel)
+              .size();
       if (rank < best_rank) {
         best_rank = rank;
         best_layout = &layout;
