@@ -9,6 +9,7 @@
 
 #include "app/file_messages.h"
 #include "cli/standard_streams.h"
+#include "files/atomic_file.h"
 #include "files/color_depth.h"
 #include "files/decode_surfaces.h"
 #include "files/file_bytes.h"

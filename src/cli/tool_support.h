@@ -11,7 +11,6 @@
 
 #include "cli/tool_lines.h"
 #include "extraction/icon_library.h"
-#include "files/atomic_file.h"
 #include "files/multi_image_state.h"
 #include "pixels/surface.h"
 
