@@ -15,6 +15,9 @@ packages+=(libwine mingw-w64)
 # check of the AppStream metadata and of the MIME types the thumbnailer's entry lists; peak
 # memory and whole-command times for the benchmarks.
 packages+=(weston xwayland qt6-wayland appstream shared-mime-info libglib2.0-bin time hyperfine)
+# Window listings for the session checks (xwininfo); Python with PIL, which the benchmarks
+# compare pixels with; the peer the thumbnailer's benchmark times.
+packages+=(x11-utils python3 python3-pil exe-thumbnailer)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
