@@ -53,7 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::span<const std::uint8_t> input(data, size);
   brindlex::IconLibrary library;
   library.Open(input);
-  const int count = library.GroupCount();
+  const int count = library.IconCount();
   Check(count >= 0 && static_cast<std::size_t>(count) <= size / 8 + 1);
   const bool groups = library.Kind() == brindlex::IconLibraryKind::kPe ||
                       library.Kind() == brindlex::IconLibraryKind::kNe;

@@ -27,16 +27,19 @@ inline void CheckIcon(const Surface& mask, const Surface& color) {
   for (const Color c : mask.Pixels()) Check(c == kBlack || c == kWhite);
 }
 
-// Runs the whole library over the bytes: count, steps and the first icons. Returns the count.
+// Runs the whole library over the bytes: count, the first icons and an animated cursor's
+// first steps, each of which names a frame inside the file. Returns the count.
 inline int ExerciseLibrary(IconLibrary& library, int max_icons) {
   const int count = library.IconCount();
   for (int i = 0; i < count && i < max_icons; ++i) {
-    const int steps = library.StepCount(i);
-    Check(steps >= 1 || library.Kind() == IconLibraryKind::kAnimatedCursor);
-    for (int s = 0; s < steps && s < max_icons; ++s) {
-      Surface mask, color;
-      if (library.LoadIcon(i, s, mask, color)) CheckIcon(mask, color);
-    }
+    Surface mask, color;
+    if (library.LoadIcon(i, mask, color)) CheckIcon(mask, color);
+  }
+  const AniFrames& animation = library.Animation();
+  for (std::uint64_t step = 0; step < animation.StepCount() && step < 64; ++step) {
+    ResourceSpan frame;
+    if (animation.StepFrame(library.Bytes(), step, frame))
+      Check(frame.offset + frame.size <= library.Bytes().Size());
   }
   return count;
 }

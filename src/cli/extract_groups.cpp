@@ -109,7 +109,7 @@ int ExtractAllCommand(const std::vector<std::string>& files, const std::string& 
       status = kToolFailure;
       continue;
     }
-    const int count = library.GroupCount();
+    const int count = library.IconCount();
     if (count == 0) status = Failure(err, input, "the file holds no icons");
     for (int i = 0; i < count; ++i) {
       IconGroupFile file;

@@ -14,11 +14,16 @@ enum class ThumbnailResult {
   kUndecodable,  // no image of the shown icon decodes
 };
 
+// The largest side of an image decoded for a thumbnail (a 2048 x 2048 picture takes 16 MiB):
+// an image whose own header claims more is passed over before it is read.
+constexpr int kMaxThumbnailSourceEdge = 2048;
+
 // Draws the thumbnail of the file opened in `library`, `size` pixels at most (1 to
-// kMaxThumbnailSize): the images of its shown icon are tried in the order of
-// ThumbnailPreference (the first 16 of them at most), the first that decodes is scaled by
-// ScaleForThumbnail. `thumbnail` is
-// set only when the result is kDrawn.
+// kMaxThumbnailSize): the images of its shown icon, of any size up to
+// kMaxThumbnailSourceEdge, are tried in the order of ThumbnailPreference, the first that
+// decodes is scaled by ScaleForThumbnail. Each stored image is decoded once at most, however
+// many entries name it, and 16 of them at most are tried. `thumbnail` is set only when the
+// result is kDrawn.
 ThumbnailResult DrawThumbnail(IconLibrary& library, int size, RgbaImage& thumbnail);
 
 }  // namespace brindlex

@@ -13,7 +13,7 @@ int CountCommand(const std::vector<std::string>& files, std::ostream& out, std::
       status = kToolFailure;
       continue;
     }
-    const int count = ExtractableIconCount(path, library);
+    const int count = library.IconCount();
     if (files.size() > 1) out << path << ": ";
     out << count << '\n';
   }

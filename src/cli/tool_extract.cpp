@@ -28,7 +28,7 @@ int ExtractCommand(const std::string& input, const std::string& index_text,
 
   IconLibrary library;
   if (!OpenIconLibrary(library, input, err)) return kToolFailure;
-  const int count = group ? library.GroupCount() : ExtractableIconCount(input, library);
+  const int count = library.IconCount();
   if (count == 0) return Failure(err, input, "the file holds no icons");
   if (index >= count)
     return Failure(err, input,
@@ -37,7 +37,7 @@ int ExtractCommand(const std::string& input, const std::string& index_text,
   if (group) return WriteIconGroup(library, input, index, output, err);
 
   Surface mask, color;
-  if (!LoadExtractableIcon(input, library, index, mask, color))
+  if (!library.LoadIcon(index, mask, color))
     return Failure(err, input, "icon " + index_text + " cannot be decoded");
   NormalizeLoadedPlanes(mask, color);
 

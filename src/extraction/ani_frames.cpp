@@ -9,6 +9,7 @@ namespace brindlex {
 namespace {
 
 constexpr int kChunkHeaderBytes = 8;
+constexpr int kSequenceEntryBytes = 4;
 
 bool IdIs(const std::uint8_t* id, const char (&name)[5]) { return std::memcmp(id, name, 4) == 0; }
 
@@ -25,19 +26,16 @@ void AniFrames::WalkChunks(LibraryBytes& bytes, std::uint64_t begin, std::uint64
     const std::uint64_t data = at + kChunkHeaderBytes;
     const std::uint64_t data_end = std::min(end, data + size);
     if (in_frames) {
-      if (IdIs(header, "icon") && data + size <= end) frames_.push_back({data, size});
+      if (IdIs(header, "icon") && data + size <= end)
+        frames_.push_back({static_cast<std::uint32_t>(data), static_cast<std::uint32_t>(size)});
     } else if (IdIs(header, "LIST")) {
       std::uint8_t list_type[4];
       if (data + 4 <= data_end && bytes.Read(data, 4, list_type) && IdIs(list_type, "fram"))
         WalkChunks(bytes, data + 4, data_end, true);
     } else if (IdIs(header, "seq ") && !has_sequence_) {
-      std::vector<std::uint8_t> raw;
-      if (bytes.ReadVector(data, (data_end - data) / 4 * 4, raw)) {
-        has_sequence_ = true;
-        sequence_.resize(raw.size() / 4);
-        for (std::size_t i = 0; i < sequence_.size(); ++i)
-          sequence_[i] = ReadU32(raw.data() + 4 * i);
-      }
+      has_sequence_ = true;
+      sequence_at_ = data;
+      sequence_steps_ = (data_end - data) / kSequenceEntryBytes;
     }
     at = data + size + (size & 1);  // Chunks are padded to an even length.
   }
@@ -49,45 +47,26 @@ bool AniFrames::Read(LibraryBytes& bytes) {
   if (!bytes.Read(0, sizeof header, header) || !IdIs(header, "RIFF") || !IdIs(header + 8, "ACON"))
     return false;
   const std::uint64_t end =
-      std::min<std::uint64_t>(bytes.Size(), 8 + std::uint64_t{ReadU32(header + 4)});
+      std::min<std::uint64_t>({bytes.Size(), 8 + std::uint64_t{ReadU32(header + 4)}, UINT32_MAX});
   WalkChunks(bytes, sizeof header, end, false);
-  readable_.assign(frames_.size(), std::nullopt);
   return true;
 }
 
-bool AniFrames::FrameReadable(LibraryBytes& bytes, std::size_t frame) {
-  if (frame >= frames_.size()) return false;
-  if (!readable_[frame]) {
-    Surface mask, color;
-    std::vector<std::uint8_t> container;
-    readable_[frame] = bytes.ReadVector(frames_[frame].offset, frames_[frame].size, container) &&
-                       LoadContainerIcon(container, mask, color);
+ResourceSpan AniFrames::Frame(std::size_t index) const {
+  return {frames_[index].offset, frames_[index].size};
+}
+
+bool AniFrames::StepFrame(LibraryBytes& bytes, std::uint64_t step, ResourceSpan& frame) const {
+  if (step >= StepCount()) return false;
+  std::uint64_t index = step;
+  if (has_sequence_) {
+    std::uint32_t stored = 0;
+    if (!bytes.ReadU32(sequence_at_ + kSequenceEntryBytes * step, stored)) return false;
+    index = stored;
   }
-  return *readable_[frame];
-}
-
-int AniFrames::ReadableSteps(LibraryBytes& bytes) {
-  int steps = 0;
-  const std::size_t total = StepCount();
-  while (static_cast<std::size_t>(steps) < total &&
-         FrameReadable(bytes, has_sequence_ ? sequence_[steps] : steps))
-    ++steps;
-  return steps;
-}
-
-bool AniFrames::StepFrame(int step, ResourceSpan& frame) const {
-  if (step < 0 || static_cast<std::size_t>(step) >= StepCount()) return false;
-  const std::size_t index = has_sequence_ ? sequence_[step] : static_cast<std::size_t>(step);
   if (index >= frames_.size()) return false;
-  frame = frames_[index];
+  frame = Frame(static_cast<std::size_t>(index));
   return true;
-}
-
-bool AniFrames::LoadStep(LibraryBytes& bytes, int step, Surface& mask, Surface& color) {
-  ResourceSpan frame;
-  std::vector<std::uint8_t> container;
-  return StepFrame(step, frame) && bytes.ReadVector(frame.offset, frame.size, container) &&
-         LoadContainerIcon(container, mask, color);
 }
 
 }  // namespace brindlex

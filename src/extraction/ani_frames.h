@@ -5,7 +5,6 @@
 // optional "seq " chunk giving the frame of every step.
 
 #include <cstdint>
-#include <optional>
 #include <vector>
 
 #include "extraction/icon_library_group.h"
@@ -18,34 +17,33 @@ class AniFrames {
   // walked inside the RIFF chunk and the file, whichever ends first; the frames are the
   // "icon" chunks of every LIST "fram" that lie wholly in the file, and the steps are the
   // entries of the first "seq " chunk, or one per frame without it. The header's own frame
-  // and step counts are not trusted: only what the file holds counts.
+  // and step counts are not trusted: only what the file holds counts. Only chunk headers are
+  // read: no frame is decoded and the sequence stays in the file.
   bool Read(LibraryBytes& bytes);
 
-  // The number of steps, from the first, whose frame exists and decodes; the animation is
-  // shown up to its first unreadable step.
-  int ReadableSteps(LibraryBytes& bytes);
-
-  // Decodes the frame of `step` (its large image, at 32 x 32). False for a step past the
-  // end or a frame that cannot be decoded.
-  bool LoadStep(LibraryBytes& bytes, int step, Surface& mask, Surface& color);
   // Where the frame of `step` lies in the file: an icon or cursor container. False for a step
-  // past the end or naming a frame that does not exist.
-  bool StepFrame(int step, ResourceSpan& frame) const;
+  // past the end, naming a frame that does not exist, or whose entry cannot be read.
+  bool StepFrame(LibraryBytes& bytes, std::uint64_t step, ResourceSpan& frame) const;
 
   std::size_t FrameCount() const { return frames_.size(); }
-  // Where each frame's container lies in the file, in the file's order.
-  const std::vector<ResourceSpan>& Frames() const { return frames_; }
-  std::size_t StepCount() const { return has_sequence_ ? sequence_.size() : frames_.size(); }
+  // Where frame `index` (below FrameCount) lies in the file: the frames count in the file's
+  // order, whatever the steps.
+  ResourceSpan Frame(std::size_t index) const;
+  std::uint64_t StepCount() const { return has_sequence_ ? sequence_steps_ : frames_.size(); }
 
  private:
+  // A frame's place, in 32 bits each: the walk stops at 4 GiB, and a file that large is
+  // never read as an animated cursor. Half the memory of a ResourceSpan, for a file of many
+  // tiny chunks.
+  struct FramePlace {
+    std::uint32_t offset, size;
+  };
   void WalkChunks(LibraryBytes& bytes, std::uint64_t begin, std::uint64_t end, bool in_frames);
-  bool FrameReadable(LibraryBytes& bytes, std::size_t frame);
 
-  std::vector<ResourceSpan> frames_;
-  std::vector<std::uint32_t> sequence_;
+  std::vector<FramePlace> frames_;
   bool has_sequence_ = false;
-  // Whether each frame decodes, found out once.
-  std::vector<std::optional<bool>> readable_;
+  std::uint64_t sequence_at_ = 0;
+  std::uint64_t sequence_steps_ = 0;
 };
 
 }  // namespace brindlex

@@ -1,9 +1,22 @@
 #include "extraction/icon_library.h"
 
+#include <algorithm>
+#include <climits>
+
 #include "files/file_bytes.h"
 #include "files/icon_format.h"
 
 namespace brindlex {
+namespace {
+
+// Decodes the large image of the icon or cursor container stored at `span`.
+bool LoadStoredContainer(LibraryBytes& bytes, ResourceSpan span, Surface& mask, Surface& color) {
+  std::vector<std::uint8_t> container;
+  return bytes.ReadVector(span.offset, span.size, container) &&
+         LoadContainerIcon(container, mask, color);
+}
+
+}  // namespace
 
 bool IconLibrary::Open(const std::string& path, std::string* error) {
   auto file = std::make_unique<FileLibraryBytes>();
@@ -47,7 +60,7 @@ void IconLibrary::Recognise() {
   }
   if (ani_.Read(bytes)) {
     kind_ = IconLibraryKind::kAnimatedCursor;
-    icon_count_ = ani_.ReadableSteps(bytes) > 0 ? 1 : 0;
+    icon_count_ = static_cast<int>(std::min<std::size_t>(ani_.FrameCount(), INT_MAX));
     return;
   }
   std::uint8_t header[kIconHeaderBytes];
@@ -58,53 +71,32 @@ void IconLibrary::Recognise() {
   }
 }
 
-int IconLibrary::StepCount(int icon) {
-  if (icon < 0 || icon >= icon_count_) return 0;
-  return kind_ == IconLibraryKind::kAnimatedCursor ? ani_.ReadableSteps(*bytes_) : 1;
-}
-
 GroupIconResources* IconLibrary::GroupResources() {
   if (kind_ == IconLibraryKind::kPe) return &pe_;
   if (kind_ == IconLibraryKind::kNe) return &ne_;
   return nullptr;
 }
 
-bool IconLibrary::LoadIcon(int icon, int step, Surface& mask, Surface& color) {
-  if (icon < 0 || icon >= icon_count_) return false;
-  if (kind_ == IconLibraryKind::kAnimatedCursor) return ani_.LoadStep(*bytes_, step, mask, color);
-  if (step != 0) return false;
+bool IconLibrary::LoadIcon(int index, Surface& mask, Surface& color) {
+  if (index < 0 || index >= icon_count_) return false;
   switch (kind_) {
     case IconLibraryKind::kPe:
-      return LoadGroupIcon(*bytes_, pe_, icon, mask, color);
+      return LoadGroupIcon(*bytes_, pe_, index, mask, color);
     case IconLibraryKind::kNe:
-      return LoadGroupIcon(*bytes_, ne_, icon, mask, color);
-    case IconLibraryKind::kIconFile: {
-      std::vector<std::uint8_t> file;
-      return bytes_->ReadVector(0, bytes_->Size(), file) && LoadContainerIcon(file, mask, color);
-    }
-    default:
-      return false;
-  }
-}
-
-int IconLibrary::GroupCount() const {
-  switch (kind_) {
-    case IconLibraryKind::kPe:
-    case IconLibraryKind::kNe:
-      return icon_count_;
+      return LoadGroupIcon(*bytes_, ne_, index, mask, color);
     case IconLibraryKind::kAnimatedCursor:
-      return static_cast<int>(ani_.FrameCount());
+      return LoadStoredContainer(*bytes_, ani_.Frame(static_cast<std::size_t>(index)), mask, color);
     case IconLibraryKind::kIconFile:
-      return 1;
+      return LoadStoredContainer(*bytes_, {0, bytes_->Size()}, mask, color);
     case IconLibraryKind::kNone:
       break;
   }
-  return 0;
+  return false;
 }
 
 bool IconLibrary::ReadGroupFile(int index, IconGroupFile& file) {
   file = IconGroupFile();
-  if (index < 0 || index >= GroupCount()) return false;
+  if (index < 0 || index >= icon_count_) return false;
   ResourceSpan container{0, bytes_->Size()};
   switch (kind_) {
     case IconLibraryKind::kPe:
@@ -112,7 +104,7 @@ bool IconLibrary::ReadGroupFile(int index, IconGroupFile& file) {
     case IconLibraryKind::kNe:
       return BuildIconGroupFile(*bytes_, ne_, index, file);
     case IconLibraryKind::kAnimatedCursor:
-      container = ani_.Frames()[static_cast<std::size_t>(index)];
+      container = ani_.Frame(static_cast<std::size_t>(index));
       break;
     case IconLibraryKind::kIconFile:
     case IconLibraryKind::kNone:

@@ -3,9 +3,10 @@
 // The icons of any file the extraction accepts, recognised by content, not by name:
 //  - a PE file (32- or 64-bit program, library, control, icon library): its group icons;
 //  - an NE file (16-bit program, library, most icon libraries): its group icons;
-//  - an animated cursor (RIFF "ACON"): one icon, whose steps are the animation's;
+//  - an animated cursor (RIFF "ACON"): its frames;
 //  - an icon or cursor file: one icon.
 // Anything else holds no icons. Icon n is drawn as its large image scaled to 32 x 32.
+// Recognising a file reads its headers and directories only, never an image.
 
 #include <cstddef>
 #include <memory>
@@ -46,24 +47,18 @@ class IconLibrary {
   // is longer than kMaxIconFileBytes, the most the animated-cursor and icon-file readers take.
   bool TooLarge() const { return too_large_; }
 
-  // The number of icons: the groups of a PE or NE file, 1 for an animated cursor with a
-  // readable first step and for an icon file, else 0.
+  // The number of icons, found from headers and directories alone: the groups of a PE or NE
+  // file, the frames of an animated cursor (in the file's order, whatever its steps), 1 for
+  // an icon or cursor file, else 0.
   int IconCount() const { return icon_count_; }
-  // The steps of icon `icon`: for an animated cursor the steps, from the first, whose frame
-  // decodes; 1 for any other icon that exists; 0 past the last icon.
-  int StepCount(int icon);
-  // Decodes icon `icon` at step `step` (0 for anything but an animated cursor) into 32 x 32
-  // planes: mask white transparent, black opaque; colour. False on any fault, planes
+  // Decodes icon `index` (of IconCount) into 32 x 32 planes: mask white transparent, black
+  // opaque; colour. Only that icon's chosen image is decoded. False on any fault, planes
   // untouched.
-  bool LoadIcon(int icon, int step, Surface& mask, Surface& color);
+  bool LoadIcon(int index, Surface& mask, Surface& color);
 
-  // The number of icons the file stores, each of which can be written out whole: the groups
-  // of a PE or NE file, the frames of an animated cursor (in the file's order, whatever the
-  // steps), 1 for an icon or cursor file.
-  int GroupCount() const;
-  // Writes out icon `index` of those as the file stores it: a group as BuildIconGroupFile
-  // makes it, a frame's own container, the whole icon or cursor file unchanged. False when
-  // there is no such icon or it cannot be read (a frame that is no icon or cursor container).
+  // Writes out icon `index` as the file stores it: a group as BuildIconGroupFile makes it, a
+  // frame's own container, the whole icon or cursor file unchanged. False when there is no
+  // such icon or it cannot be read (a frame that is no icon or cursor container).
   bool ReadGroupFile(int index, IconGroupFile& file);
 
   // What the readers of whole icons (rather than the 32 x 32 picture) need: the bytes of the

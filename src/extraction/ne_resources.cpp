@@ -68,17 +68,18 @@ bool NeResources::Read(LibraryBytes& bytes) {
       }
     }
   }
+  std::stable_sort(icons_.begin(), icons_.end(),
+                   [](const Icon& a, const Icon& b) { return a.id < b.id; });
   return true;
 }
 
 bool NeResources::FindIcon(LibraryBytes&, int, std::uint16_t id, ResourceSpan& span) {
-  for (const Icon& icon : icons_) {
-    if (icon.id == id) {
-      span = icon.span;
-      return true;
-    }
-  }
-  return false;
+  const auto icon =
+      std::lower_bound(icons_.begin(), icons_.end(), id,
+                       [](const Icon& i, std::uint16_t number) { return i.id < number; });
+  if (icon == icons_.end() || icon->id != id) return false;
+  span = icon->span;
+  return true;
 }
 
 }  // namespace brindlex

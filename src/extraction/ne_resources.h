@@ -23,7 +23,8 @@ class NeResources : public GroupIconResources {
   bool Read(LibraryBytes& bytes);
 
   const std::vector<ResourceSpan>& Groups() const override { return groups_; }
-  // 16-bit files have no languages: the image resource numbered `id`, whatever the group.
+  // 16-bit files have no languages: the image resource numbered `id`, whatever the group
+  // (the first listed of equal numbers), found in the index made by Read.
   bool FindIcon(LibraryBytes& bytes, int group, std::uint16_t id, ResourceSpan& span) override;
 
  private:
@@ -32,6 +33,7 @@ class NeResources : public GroupIconResources {
     ResourceSpan span;
   };
   std::vector<ResourceSpan> groups_;
+  // Sorted by number, the first listed of equal numbers first.
   std::vector<Icon> icons_;
 };
 

@@ -50,7 +50,13 @@ bool PeResources::ReadDirectory(LibraryBytes& bytes, std::uint32_t offset,
       !bytes.Read(at, kDirectoryHeaderBytes, header))
     return false;
   // Both counts are 16 bits wide: at most 131,070 entries of 8 bytes, all inside the file.
-  const std::uint64_t count = std::uint64_t{ReadU16(header + 12)} + ReadU16(header + 14);
+  return ReadEntries(bytes, offset, std::uint64_t{ReadU16(header + 12)} + ReadU16(header + 14),
+                     entries);
+}
+
+bool PeResources::ReadEntries(LibraryBytes& bytes, std::uint32_t offset, std::uint64_t count,
+                              std::vector<DirectoryEntry>& entries) const {
+  entries.clear();
   std::uint64_t first = 0;
   std::vector<std::uint8_t> raw;
   if (!MapRva(std::uint64_t{root_rva_} + offset + kDirectoryHeaderBytes,
@@ -82,7 +88,7 @@ bool PeResources::ResolveLanguage(LibraryBytes& bytes, const DirectoryEntry& ent
   // other entries cannot be read still gives its first.
   std::vector<DirectoryEntry> languages;
   if (preferred && chosen.name != *preferred && count > 1 &&
-      ReadDirectory(bytes, directory, languages)) {
+      ReadEntries(bytes, directory, count, languages)) {
     const auto match = std::find_if(languages.begin(), languages.end(),
                                     [&](const DirectoryEntry& e) { return e.name == *preferred; });
     if (match != languages.end()) chosen = *match;
@@ -167,21 +173,38 @@ bool PeResources::Read(LibraryBytes& bytes) {
   return true;
 }
 
+void PeResources::IndexIcons(LibraryBytes& bytes) {
+  icons_read_ = true;
+  if (!ReadDirectory(bytes, icon_directory_, icon_entries_)) icon_entries_.clear();
+  std::erase_if(icon_entries_, [](const DirectoryEntry& e) { return (e.name & kNameBit) != 0; });
+  std::stable_sort(
+      icon_entries_.begin(), icon_entries_.end(),
+      [](const DirectoryEntry& a, const DirectoryEntry& b) { return a.name < b.name; });
+}
+
 bool PeResources::FindIcon(LibraryBytes& bytes, int group, std::uint16_t id, ResourceSpan& span) {
   if (!has_resources_ || !has_icon_directory_) return false;
-  if (!icons_read_) {
-    icons_read_ = true;
-    if (!ReadDirectory(bytes, icon_directory_, icon_entries_)) icon_entries_.clear();
-  }
+  if (!icons_read_) IndexIcons(bytes);
   const bool known = group >= 0 && static_cast<std::size_t>(group) < group_languages_.size();
   const std::optional<std::uint32_t> language =
       known ? std::optional(group_languages_[group]) : std::nullopt;
-  for (const DirectoryEntry& entry : icon_entries_) {
-    std::uint32_t taken = 0;
-    if (!(entry.name & kNameBit) && entry.name == id)
-      return ResolveLanguage(bytes, entry, language, span, taken);
+  // The language (32 bits) above the number (16 bits); no language asked sets bit 48.
+  const std::uint64_t key = (known ? std::uint64_t{*language} << 16 : std::uint64_t{1} << 48) | id;
+  if (const auto found = found_.find(key); found != found_.end()) {
+    span = found->second;
+    return span.size > 0;
   }
-  return false;
+  const auto entry = std::lower_bound(
+      icon_entries_.begin(), icon_entries_.end(), id,
+      [](const DirectoryEntry& e, std::uint32_t number) { return e.name < number; });
+  ResourceSpan resolved;
+  std::uint32_t taken = 0;
+  if (entry == icon_entries_.end() || entry->name != id ||
+      !ResolveLanguage(bytes, *entry, language, resolved, taken))
+    resolved = ResourceSpan();
+  found_.emplace(key, resolved);
+  span = resolved;
+  return span.size > 0;
 }
 
 }  // namespace brindlex

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <unordered_map>
 #include <vector>
 
 #include "extraction/icon_library_group.h"
@@ -24,7 +25,9 @@ class PeResources : public GroupIconResources {
 
   const std::vector<ResourceSpan>& Groups() const override { return groups_; }
   // The image resource (type 3) numbered `id` in the language of group `group` (an image
-  // of the group's own language belongs to it), else in its first language.
+  // of the group's own language belongs to it), else in its first language. The image
+  // directory is read and indexed at the first lookup, and each image's languages once for
+  // each language asked, so that a group of n images costs in proportion to n.
   bool FindIcon(LibraryBytes& bytes, int group, std::uint16_t id, ResourceSpan& span) override;
 
  private:
@@ -40,6 +43,11 @@ class PeResources : public GroupIconResources {
   // The entries of the directory at `offset` from the resource root, named ones first.
   bool ReadDirectory(LibraryBytes& bytes, std::uint32_t offset,
                      std::vector<DirectoryEntry>& entries) const;
+  // The `count` entries of the directory at `offset`, without reading its header again.
+  bool ReadEntries(LibraryBytes& bytes, std::uint32_t offset, std::uint64_t count,
+                   std::vector<DirectoryEntry>& entries) const;
+  // Reads the image directory and sorts its numbered entries by number.
+  void IndexIcons(LibraryBytes& bytes);
   // Follows a name entry through one of its languages to the data's place in the file: the
   // language `preferred` when given and the entry has it, else its first. Sets `language` to
   // the language taken.
@@ -54,11 +62,15 @@ class PeResources : public GroupIconResources {
   bool has_resources_ = false;
   std::vector<ResourceSpan> groups_;
   std::vector<std::uint32_t> group_languages_;
-  // The image-resource (type 3) directory, read at the first lookup.
+  // The image-resource (type 3) directory, read at the first lookup: its numbered entries
+  // sorted by number, the first stored of equal numbers first.
   bool icons_read_ = false;
   std::uint32_t icon_directory_ = 0;
   bool has_icon_directory_ = false;
   std::vector<DirectoryEntry> icon_entries_;
+  // The lookups made, by language asked and image number; a span of size 0 where none was
+  // found.
+  std::unordered_map<std::uint64_t, ResourceSpan> found_;
 };
 
 }  // namespace brindlex

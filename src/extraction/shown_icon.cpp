@@ -1,6 +1,8 @@
 #include "extraction/shown_icon.h"
 
-#include <algorithm>
+#include "files/file_bytes.h"
+#include "files/icon_format.h"
+#include "files/icon_png.h"
 
 namespace brindlex {
 namespace {
@@ -10,18 +12,27 @@ bool FindFirstGroup(IconLibrary& library, GroupIconResources& resources, ShownIc
   return ReadGroupDirectory(library.Bytes(), resources, 0, directory, icon.group);
 }
 
+// A file that holds no icon but starts as a PNG stream, no longer than an icon file may be.
+bool IsPngPicture(IconLibrary& library) {
+  LibraryBytes& bytes = library.Bytes();
+  std::uint8_t signature[sizeof kPngSignature];
+  return library.Kind() == IconLibraryKind::kNone && bytes.Size() <= kMaxIconFileBytes &&
+         bytes.Read(0, sizeof signature, signature) && StartsWithPng(signature);
+}
+
 }  // namespace
 
 bool FindShownIcon(IconLibrary& library, ShownIcon& icon) {
   icon = ShownIcon();
+  LibraryBytes& bytes = library.Bytes();
+  if (IsPngPicture(library)) return bytes.ReadVector(0, bytes.Size(), icon.picture);
   if (library.IconCount() == 0) return false;
   if (GroupIconResources* resources = library.GroupResources())
     return FindFirstGroup(library, *resources, icon);
-  LibraryBytes& bytes = library.Bytes();
   switch (library.Kind()) {
     case IconLibraryKind::kAnimatedCursor: {
       ResourceSpan frame;
-      return library.Animation().StepFrame(0, frame) &&
+      return library.Animation().StepFrame(bytes, 0, frame) &&
              bytes.ReadVector(frame.offset, frame.size, icon.container);
     }
     case IconLibraryKind::kIconFile:

@@ -33,8 +33,8 @@ void FrmIcons::Form_Load() {
 }
 
 bool FrmIcons::CountIcons() {
-  IsAnimated = IsAnimatedName(IconFile);
   IconCount = CountExtractableIcons(IconFile, library_);
+  IsAnimated = library_.Kind() == IconLibraryKind::kAnimatedCursor;
   return IconCount != 0;
 }
 
@@ -77,7 +77,7 @@ const Surface& FrmIcons::DrawRow(int row) {
     const int n = row * kColumns + column;
     if (n >= IconCount) break;
     Surface mask, color;
-    if (!LoadExtractableIcon(IconFile, library_, n, mask, color))
+    if (!library_.LoadIcon(n, mask, color))
       continue;  // A cell whose icon cannot be read stays empty.
     const int x = kIconInset + kCell * column;
     picture.BitBlt(x, kIconInset, kLargeIconEdge, kLargeIconEdge, mask, 0, 0, RasterOp::kAnd);
@@ -161,7 +161,7 @@ void FrmIcons::CmdBrowse_Click() {
     IconFile = chosen.FileName;
     IconFileTitle = chosen.FileTitle;
     IconCount = count;
-    IsAnimated = IsAnimatedName(chosen.FileName);
+    IsAnimated = candidate.Kind() == IconLibraryKind::kAnimatedCursor;
     library_ = std::move(candidate);
     ShowIconsCaption();
     ShowSelectedMessage(1);

@@ -125,7 +125,7 @@ TEST_F(ExtractCommandTest, CancelUnsavedChangesAndUnreadableIconsLeaveTheDocumen
   EXPECT_EQ(form.Document.Edge(), 48);
 }
 
-TEST_F(ExtractCommandTest, AnAnimatedCursorGivesTheFrameOfTheChosenStep) {
+TEST_F(ExtractCommandTest, AnAnimatedCursorGivesTheChosenFrame) {
   std::vector<Bytes> frames;
   for (Color c : {0x111111u, 0x222222u, 0x333333u, 0x444444u, 0x555555u})
     frames.push_back(testing::IconFile({testing::SolidImage(32, c)}, 2));
@@ -134,8 +134,8 @@ TEST_F(ExtractCommandTest, AnAnimatedCursorGivesTheFrameOfTheChosenStep) {
   ui.file_answers = {ScriptedUi::Chosen(ani)};
   ui.extract_script = [](FrmIcons& dialog) {
     dialog.CmdBrowse_Click();
-    EXPECT_EQ(dialog.IconCount, 8);
-    dialog.PicIcons_MouseUp(1, 0, 38 * 6 + 5, 5);  // the seventh cell: step 6, frame 2
+    EXPECT_EQ(dialog.IconCount, 5);                // the frames, not the eight steps
+    dialog.PicIcons_MouseUp(1, 0, 38 * 2 + 5, 5);  // the third cell: frame 2
     dialog.CmdOk_Click();
   };
   form.MnuExtract_Click();

@@ -37,7 +37,11 @@ TEST_F(LibraryToolTest, CountPrintsWhatTheDialogShows) {
   EXPECT_EQ(Tool({"count", dll}).out, "12\n");
   const ToolRun several = Tool({"count", dll, ani, text, folder.Path()});
   EXPECT_EQ(several.status, 1);  // the folder cannot be read
-  EXPECT_EQ(several.out, dll + ": 12\n" + ani + ": 3\n" + text + ": 0\n");
+  EXPECT_EQ(several.out, dll + ": 12\n" + ani + ": 2\n" + text + ": 0\n");
+  // An animated cursor counts its frames (not its three steps), whatever its name.
+  const std::string bin = folder.File("walk.bin");
+  testing::WriteBytes(bin, testing::ReadBytes(ani));
+  EXPECT_EQ(Tool({"count", bin}).out, "2\n");
   EXPECT_EQ(several.err, FileLine(folder.Path(), "cannot read: Is a directory"));
   EXPECT_EQ(Tool({"count"}).status, 2);
 }
@@ -53,12 +57,17 @@ TEST_F(LibraryToolTest, ExtractSavesTheIconAsTheEditorWould) {
       BuildIconFileBytes(Surface(32, 32, kBlack), color, ChooseColorDepth(color, true), expected));
   EXPECT_EQ(testing::ReadBytes(out), expected);
 
-  // An animated cursor's index is a step: step 0 shows frame 1, blue and scaled from 16.
-  run = Tool({"extract", ani, "0", out});
-  ASSERT_EQ(run.status, 0) << run.err;
+  // An animated cursor's index is a frame, whatever the steps and the name: frame 1 is blue
+  // and scaled from 16.
   Bytes blue;  // blue is a colour of the 16-colour palette
   ASSERT_TRUE(BuildIconFileBytes(Surface(32, 32, kBlack), Surface(32, 32, 0xFF0000), 16, blue));
-  EXPECT_EQ(testing::ReadBytes(out), blue);
+  const std::string bin = folder.File("walk.bin");
+  testing::WriteBytes(bin, testing::ReadBytes(ani));
+  for (const std::string& input : {ani, bin}) {
+    run = Tool({"extract", input, "1", out});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(testing::ReadBytes(out), blue);
+  }
 }
 
 TEST_F(LibraryToolTest, ExtractRefusesMissingIconsClearly) {
@@ -66,9 +75,9 @@ TEST_F(LibraryToolTest, ExtractRefusesMissingIconsClearly) {
   ToolRun run = Tool({"extract", dll, "12", out});
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.err, FileLine(dll, "there is no icon 12 (the file holds 12 icons)"));
-  run = Tool({"extract", ani, "3", out});
+  run = Tool({"extract", ani, "2", out});
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err, FileLine(ani, "there is no icon 3 (the file holds 3 icons)"));
+  EXPECT_EQ(run.err, FileLine(ani, "there is no icon 2 (the file holds 2 icons)"));
   run = Tool({"extract", text, "0", out});
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.err, FileLine(text, "the file holds no icons"));

@@ -14,6 +14,7 @@
 #include "extraction/library_test_files.h"
 #include "files/entry_decoder.h"
 #include "files/file_bytes.h"
+#include "files/icon_format.h"
 #include "files/rgba_resample.h"
 
 namespace brindlex {
@@ -227,6 +228,42 @@ TEST_F(ThumbnailerFiles, AnImageThatDoesNotDecodeGivesWayToTheNextOneUpToSixteen
   many.push_back(testing::SolidImage(32, 0x00FF00));
   testing::WriteBytes(folder.File("b.exe"), testing::PeLibrary({{"", 1, many}}, false).bytes);
   ExpectNone(folder.File("b.exe"), "the icon cannot be decoded");
+}
+
+TEST_F(ThumbnailerFiles, ImagesAbove256AreReducedAndBarePngPicturesDrawn) {
+  // A 512-pixel PNG entry (its directory says 256) beside a 48-pixel image: the large one is
+  // reduced, never the small one enlarged.
+  const RgbaImage large = Gradient(512, 512);
+  const Bytes icon = testing::IconFile({PngImage(large), testing::SolidImage(48, 0x00FF00)});
+  EXPECT_EQ(Draw("a.ico", icon, 512), large);
+  EXPECT_EQ(Draw("a.ico", icon, 256), ResampleRgba(large, 256, 256));
+  EXPECT_EQ(Draw("a.ico", icon, 48), Solid(48, 0, 255, 0));
+
+  // A favicon that is a PNG picture, whatever its name.
+  const RgbaImage small = Gradient(16, 16);
+  const Bytes png = testing::PngRgba(16, 16, small.pixels);
+  EXPECT_EQ(Draw("favicon.ico", png, 16), small);
+  const RgbaImage doubled = Draw("favicon.ico", png, 32);
+  ASSERT_EQ(doubled.width, 32);
+  EXPECT_TRUE(std::equal(doubled.At(31, 31), doubled.At(31, 31) + 4, small.At(15, 15)));
+  Bytes cut = png;
+  cut.resize(40);  // the header, but no picture
+  testing::WriteBytes(folder.File("cut.png"), cut);
+  ExpectNone(folder.File("cut.png"), "the icon cannot be decoded");
+}
+
+TEST_F(ThumbnailerFiles, EntriesNamingOneStoredImageAreTriedOnce) {
+  // Sixteen directory entries point at one damaged image; the seventeenth is sound. The
+  // damaged image is tried once, so the sound one is still reached.
+  StoredImage broken = PngImage(Gradient(48, 48));
+  broken.resource.resize(60);  // cut inside the PNG stream
+  std::vector<StoredImage> images(16, broken);
+  images.push_back(testing::SolidImage(32, 0x00FF00));
+  Bytes icon = testing::IconFile(images);
+  const std::uint32_t first_offset = ReadU32(icon.data() + 6 + 12);
+  for (int entry = 1; entry < 16; ++entry)
+    testing::PutAt(icon, 6 + 16 * entry + 12, first_offset, 4);
+  EXPECT_EQ(Draw("a.ico", icon, 48), Solid(32, 0, 255, 0));
 }
 
 TEST_F(ThumbnailerFiles, FilesWithoutAnIconLeaveNoPictureAndAUriNamesAFile) {

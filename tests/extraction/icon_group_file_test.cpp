@@ -64,7 +64,7 @@ TEST(IconGroupFile, GroupsOfProgramsAndLibrariesAreIconFilesOfTheirImagesAsStore
         testing::NeLibrary(groups, 5).bytes}) {
     IconLibrary opened;
     opened.Open(library);
-    EXPECT_EQ(opened.GroupCount(), 2);
+    EXPECT_EQ(opened.IconCount(), 2);
     const IconGroupFile first = Group(library, 0);
     EXPECT_EQ(first.bytes, testing::IconFile({kSmall, kMiddle}));
     EXPECT_FALSE(first.cursor);
@@ -116,7 +116,7 @@ TEST(IconGroupFile, AnimatedCursorFramesAndIconFilesAreWrittenAsTheyAre) {
   const Bytes ani = testing::AniFile({cursor, icon, Bytes{1, 2, 3}}, {1, 1, 0}, 3);
   IconLibrary library;
   library.Open(ani);
-  EXPECT_EQ(library.GroupCount(), 3);  // the frames, whatever the steps
+  EXPECT_EQ(library.IconCount(), 3);  // the frames, whatever the steps
   const IconGroupFile frame = Group(ani, 0);
   EXPECT_EQ(frame.bytes, cursor);
   EXPECT_TRUE(frame.cursor);
@@ -126,12 +126,12 @@ TEST(IconGroupFile, AnimatedCursorFramesAndIconFilesAreWrittenAsTheyAre) {
 
   const Bytes several = testing::IconFile({kSmall, kMiddle, kLarge});
   library.Open(several);
-  EXPECT_EQ(library.GroupCount(), 1);
+  EXPECT_EQ(library.IconCount(), 1);
   EXPECT_EQ(Group(several, 0).bytes, several);
   EXPECT_TRUE(Group(cursor, 0).cursor);
   EXPECT_FALSE(Readable(several, 1));
   library.Open(Bytes{'M', 'Z'});
-  EXPECT_EQ(library.GroupCount(), 0);
+  EXPECT_EQ(library.IconCount(), 0);
 }
 
 }  // namespace

@@ -26,12 +26,12 @@ constexpr Color kRed = 0x0000FF, kGreen = 0x00FF00, kBlue = 0xFF0000;
 
 Surface Solid(Color c) { return Surface(32, 32, c); }
 
-// Loads icon `icon` at `step` of the bytes; fails the test when it cannot.
-void ExpectIcon(const Bytes& bytes, int icon, int step, const Surface& mask, const Surface& color) {
+// Loads icon `icon` of the bytes; fails the test when it cannot.
+void ExpectIcon(const Bytes& bytes, int icon, const Surface& mask, const Surface& color) {
   IconLibrary library;
   library.Open(bytes);
   Surface m, c;
-  ASSERT_TRUE(library.LoadIcon(icon, step, m, c)) << "icon " << icon << " step " << step;
+  ASSERT_TRUE(library.LoadIcon(icon, m, c)) << "icon " << icon;
   EXPECT_TRUE(testing::SamePixels(mask, m));
   EXPECT_TRUE(testing::SamePixels(color, c));
 }
@@ -71,14 +71,12 @@ TEST(IconLibrary, PeGroupsCountNamedFirstThenNumberedAsStoredInBothWidths) {
     library.Open(pe);
     EXPECT_EQ(library.Kind(), IconLibraryKind::kPe);
     EXPECT_EQ(library.IconCount(), 3);
-    EXPECT_EQ(library.StepCount(2), 1);
-    EXPECT_EQ(library.StepCount(3), 0);
-    ExpectIcon(pe, 0, 0, Solid(kBlack), Solid(kRed));
-    ExpectIcon(pe, 1, 0, Solid(kBlack), Solid(kGreen));
-    ExpectIcon(pe, 2, 0, Solid(kBlack), Solid(kBlue));
+    ExpectIcon(pe, 0, Solid(kBlack), Solid(kRed));
+    ExpectIcon(pe, 1, Solid(kBlack), Solid(kGreen));
+    ExpectIcon(pe, 2, Solid(kBlack), Solid(kBlue));
     Surface m, c;
-    EXPECT_FALSE(library.LoadIcon(3, 0, m, c));
-    EXPECT_FALSE(library.LoadIcon(0, 1, m, c));  // A still icon has one step only.
+    EXPECT_FALSE(library.LoadIcon(3, m, c));
+    EXPECT_FALSE(library.LoadIcon(-1, m, c));
   }
 }
 
@@ -93,11 +91,11 @@ TEST(IconLibrary, TheLargeImageIsChosenAndScaledByNearestNeighbour) {
   const Bytes pe = testing::PeLibrary({{"", 1, {SolidImage(16, kRed), big}}}, true).bytes;
   Surface mask = Solid(kBlack), color = Solid(kBlack);
   color.SetPixel(1, 0, 0xC8C8C8);
-  ExpectIcon(pe, 0, 0, mask, color);
+  ExpectIcon(pe, 0, mask, color);
   big.resource[top_mask] = 0x10;  // source (3, 0) transparent: target (2, 0) shows it
   const Bytes pe2 = testing::PeLibrary({{"", 1, {SolidImage(16, kRed), big}}}, false).bytes;
   mask.SetPixel(2, 0, kWhite);
-  ExpectIcon(pe2, 0, 0, mask, color);
+  ExpectIcon(pe2, 0, mask, color);
 
   // A 16 x 16 icon alone is doubled: each pixel becomes a 2 x 2 block.
   StoredImage small = SolidImage(16, kGreen);
@@ -106,7 +104,7 @@ TEST(IconLibrary, TheLargeImageIsChosenAndScaledByNearestNeighbour) {
   Surface doubled = Solid(kGreen);
   for (int y = 0; y < 2; ++y)
     for (int x = 0; x < 2; ++x) doubled.SetPixel(x, y, 0xFFFF00);
-  ExpectIcon(pe3, 0, 0, Solid(kBlack), doubled);
+  ExpectIcon(pe3, 0, Solid(kBlack), doubled);
 }
 
 TEST(IconLibrary, AnImageOfAnySizeOrShapeIsScaledTo32) {
@@ -126,7 +124,7 @@ TEST(IconLibrary, AnImageOfAnySizeOrShapeIsScaledTo32) {
   for (int y = 0; y < 32; ++y)
     for (int x = 0; x < 32; ++x) color.SetPixel(x, y, source(x * 194 / 32, y * 313 / 32));
   EXPECT_EQ(Count(pe), 1);
-  ExpectIcon(pe, 0, 0, Solid(kBlack), color);
+  ExpectIcon(pe, 0, Solid(kBlack), color);
 }
 
 TEST(IconLibrary, PngAnd32BitImagesFollowTheAlphaRule) {
@@ -143,7 +141,7 @@ TEST(IconLibrary, PngAnd32BitImagesFollowTheAlphaRule) {
   Surface mask = Solid(kWhite), color = Solid(kBlack);
   for (int y = 0; y < 32; ++y)
     for (int x = 0; x < 16; ++x) mask.SetPixel(x, y, kBlack), color.SetPixel(x, y, kRed);
-  ExpectIcon(pe, 0, 0, mask, color);  // the 32-bit PNG is deeper than the 24-bit image
+  ExpectIcon(pe, 0, mask, color);  // the 32-bit PNG is deeper than the 24-bit image
 }
 
 TEST(IconLibrary, NeGroupsInTableOrderWithTheAlignmentShift) {
@@ -156,8 +154,8 @@ TEST(IconLibrary, NeGroupsInTableOrderWithTheAlignmentShift) {
     library.Open(ne.bytes);
     EXPECT_EQ(library.Kind(), IconLibraryKind::kNe);
     EXPECT_EQ(library.IconCount(), 2);
-    ExpectIcon(ne.bytes, 0, 0, Solid(kBlack), Solid(kGreen));
-    ExpectIcon(ne.bytes, 1, 0, Solid(kBlack), Solid(kBlue));
+    ExpectIcon(ne.bytes, 0, Solid(kBlack), Solid(kGreen));
+    ExpectIcon(ne.bytes, 1, Solid(kBlack), Solid(kBlue));
   }
 }
 
@@ -199,39 +197,36 @@ Bytes OneImageIcon(const StoredImage& image, std::uint16_t type = 1) {
   return testing::IconFile({image}, type);
 }
 
-TEST(IconLibrary, AnimatedCursorStepsFollowTheSequenceAndStopAtTheFirstUnreadableFrame) {
+TEST(IconLibrary, AnimatedCursorsHoldTheirFramesWhateverTheSequence) {
   const std::vector<Bytes> frames = {OneImageIcon(SolidImage(32, kRed), 2),
                                      OneImageIcon(SolidImage(32, kGreen), 1),
                                      OneImageIcon(SolidImage(16, kBlue), 2)};
-  // With a sequence: steps 0..4 show frames 2, 0, 0, 1, 2.
-  const Bytes ani = testing::AniFile(frames, {2, 0, 0, 1, 2}, 3);
-  IconLibrary library;
-  library.Open(ani);
-  EXPECT_EQ(library.Kind(), IconLibraryKind::kAnimatedCursor);
-  EXPECT_EQ(library.IconCount(), 1);
-  EXPECT_EQ(library.StepCount(0), 5);
-  ExpectIcon(ani, 0, 0, Solid(kBlack), Solid(kBlue));
-  ExpectIcon(ani, 0, 1, Solid(kBlack), Solid(kRed));
-  ExpectIcon(ani, 0, 3, Solid(kBlack), Solid(kGreen));
-
-  // Without a sequence, step n is frame n; a header claiming 40 frames changes nothing.
-  const Bytes plain = testing::AniFile(frames, {}, 40);
-  library.Open(plain);
-  EXPECT_EQ(library.StepCount(0), 3);
-  ExpectIcon(plain, 0, 2, Solid(kBlack), Solid(kBlue));
-
-  // A sequence naming a missing frame ends the steps there; so does a damaged frame.
-  library.Open(testing::AniFile(frames, {0, 1, 7, 2}, 3));
-  EXPECT_EQ(library.StepCount(0), 2);
+  // The sequence (steps 0..4 showing frames 2, 0, 0, 1, 2, or naming a missing frame) and
+  // the header's claim of 40 frames change nothing: icon n is frame n.
+  for (const Bytes& ani :
+       {testing::AniFile(frames, {2, 0, 0, 1, 2}, 3), testing::AniFile(frames, {}, 40),
+        testing::AniFile(frames, {0, 1, 7, 2}, 3)}) {
+    IconLibrary library;
+    library.Open(ani);
+    EXPECT_EQ(library.Kind(), IconLibraryKind::kAnimatedCursor);
+    EXPECT_EQ(library.IconCount(), 3);
+    ExpectIcon(ani, 0, Solid(kBlack), Solid(kRed));
+    ExpectIcon(ani, 1, Solid(kBlack), Solid(kGreen));
+    ExpectIcon(ani, 2, Solid(kBlack), Solid(kBlue));
+  }
+  // Counting reads no frame: a damaged frame still counts, and fails only when loaded.
   std::vector<Bytes> damaged = frames;
   damaged[1].resize(60);  // the image is cut short
   const Bytes broken = testing::AniFile(damaged, {}, 3);
+  IconLibrary library;
   library.Open(broken);
-  EXPECT_EQ(library.StepCount(0), 1);
+  EXPECT_EQ(library.IconCount(), 3);
   Surface m, c;
-  EXPECT_FALSE(library.LoadIcon(0, 1, m, c));
-  // No readable first step: no icon at all.
-  library.Open(testing::AniFile(damaged, {1, 0}, 3));
+  EXPECT_FALSE(library.LoadIcon(1, m, c));
+  ExpectIcon(broken, 2, Solid(kBlack), Solid(kBlue));
+  // No frame at all: no icon.
+  library.Open(testing::AniFile({}, {0}, 3));
+  EXPECT_EQ(library.Kind(), IconLibraryKind::kAnimatedCursor);
   EXPECT_EQ(library.IconCount(), 0);
 }
 
@@ -241,10 +236,10 @@ TEST(IconLibrary, IconFilesCountAsOneIconAndOtherBytesAsNone) {
   library.Open(ico);
   EXPECT_EQ(library.Kind(), IconLibraryKind::kIconFile);
   EXPECT_EQ(library.IconCount(), 1);
-  ExpectIcon(ico, 0, 0, Solid(kBlack), Solid(kGreen));
+  ExpectIcon(ico, 0, Solid(kBlack), Solid(kGreen));
   // A cursor file: its entries hold the hot spot, the depth comes from the image.
   const Bytes cur = testing::IconFile({SolidImage(48, kBlue)}, 2);
-  ExpectIcon(cur, 0, 0, Solid(kBlack), Solid(kBlue));
+  ExpectIcon(cur, 0, Solid(kBlack), Solid(kBlue));
   for (const Bytes& other : {Bytes{}, Bytes{'M', 'Z'}, Bytes(200, 0x41), Bytes{0, 0, 3, 0, 1, 0}}) {
     library.Open(other);
     EXPECT_EQ(library.Kind(), IconLibraryKind::kNone);
@@ -261,7 +256,7 @@ TEST(IconLibrary, FilesOnDiskReadThroughPagesAndFoldersHoldNone) {
   ASSERT_TRUE(library.Open(folder.File("lib.dll")));
   EXPECT_EQ(library.IconCount(), 70);
   Surface m, c;
-  ASSERT_TRUE(library.LoadIcon(69, 0, m, c));
+  ASSERT_TRUE(library.LoadIcon(69, m, c));
   EXPECT_TRUE(testing::SamePixels(Solid(0x010203u * 69), c));
   std::string error;
   EXPECT_FALSE(library.Open(folder.Path(), &error));
@@ -296,7 +291,7 @@ TEST(IconLibrary, DamagedPeFilesHaveFewerIconsNeverACrash) {
   const Bytes loop =
       damaged([&](Bytes& b) { PutAt(b, build.group_type + 16 + 4, 0x80000000u, 4); });
   EXPECT_EQ(Count(loop), 1);
-  ExpectIcon(loop, 0, 0, Solid(kBlack), ScaleNearest(Surface(16, 16, kGreen), 32));
+  ExpectIcon(loop, 0, Solid(kBlack), ScaleNearest(Surface(16, 16, kGreen), 32));
   // The group directory claims 65535 + 65535 entries: they do not fit, no groups.
   EXPECT_EQ(Count(damaged([&](Bytes& b) { PutAt(b, build.group_type + 12, 0xFFFFFFFFu, 4); })), 0);
   // A group naming a missing image: counted, but it cannot be drawn.
@@ -305,8 +300,8 @@ TEST(IconLibrary, DamagedPeFilesHaveFewerIconsNeverACrash) {
   IconLibrary library;
   library.Open(missing);
   Surface m, c;
-  EXPECT_FALSE(library.LoadIcon(0, 0, m, c));
-  EXPECT_TRUE(library.LoadIcon(1, 0, m, c));
+  EXPECT_FALSE(library.LoadIcon(0, m, c));
+  EXPECT_TRUE(library.LoadIcon(1, m, c));
   // The section claims more raw data than the file has: reads past the end are refused.
   EXPECT_EQ(Count(damaged([&](Bytes& b) { PutAt(b, build.section_table + 20, 0x7FFF0000, 4); })),
             0);
@@ -317,7 +312,7 @@ TEST(IconLibrary, DamagedPeFilesHaveFewerIconsNeverACrash) {
     IconLibrary cut_library;
     cut_library.Open(cut);
     EXPECT_LE(cut_library.IconCount(), 2);
-    for (int i = 0; i < cut_library.IconCount(); ++i) cut_library.LoadIcon(i, 0, m, c);
+    for (int i = 0; i < cut_library.IconCount(); ++i) cut_library.LoadIcon(i, m, c);
   }
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20));
 }
@@ -337,11 +332,8 @@ TEST(IconLibrary, DamagedNeAndAnimatedCursorsEndTheirListsWhereTheyBreak) {
     EXPECT_LE(Count(cut), 2);
   }
   const Bytes ani = testing::AniFile({OneImageIcon(SolidImage(32, kRed))}, {0, 0}, 1);
-  for (std::size_t n = 0; n <= ani.size(); ++n) {
-    IconLibrary library;
-    library.Open(Bytes(ani.begin(), ani.begin() + n));
-    EXPECT_LE(library.StepCount(0), 2);
-  }
+  for (std::size_t n = 0; n <= ani.size(); ++n)
+    EXPECT_LE(Count(Bytes(ani.begin(), ani.begin() + n)), 1);
   // A chunk size that lies (far past the end) ends the walk without reading it.
   Bytes lying = ani;
   testing::PutAt(lying, 16, 0xFFFFFFF0u, 4);
@@ -356,7 +348,7 @@ TEST(IconLibrary, AThirtyTwoBitImageWithoutMaskRowsIsWhollyOpaque) {
   IconLibrary library;
   library.Open(file);
   Surface mask, color;
-  ASSERT_TRUE(library.LoadIcon(0, 0, mask, color));
+  ASSERT_TRUE(library.LoadIcon(0, mask, color));
   EXPECT_TRUE(testing::SamePixels(Surface(32, 32, kBlack), mask));
   EXPECT_TRUE(testing::SamePixels(Surface(32, 32, 0x302010), color));
 }

@@ -171,7 +171,7 @@ class LibraryToolsTest : public ::testing::Test {
       ASSERT_TRUE(ReadFileBytes(png, 1 << 20, png_bytes));
       ASSERT_TRUE(DecodePngRgba(png_bytes, width, height, rgba));
       Surface mask, color;
-      ASSERT_TRUE(library.LoadIcon(i, 0, mask, color));
+      ASSERT_TRUE(library.LoadIcon(i, mask, color));
       for (int y = 0; y < 32; ++y)
         for (int x = 0; x < 32; ++x) {
           const std::uint8_t* p = rgba.data() + 4 * ((y * height / 32) * width + x * width / 32);
@@ -245,10 +245,10 @@ TEST_F(LibraryToolsTest, ProgramsAndLibrariesBuiltWithMingwMatchIcoutils) {
     ASSERT_TRUE(library.Open(out));
     EXPECT_EQ(library.Kind(), IconLibraryKind::kPe);
     Surface mask, color;
-    ASSERT_TRUE(library.LoadIcon(0, 0, mask, color));
+    ASSERT_TRUE(library.LoadIcon(0, mask, color));
     EXPECT_EQ(mask.GetPixel(0, 0), kWhite);      // LOGO's diagonal is transparent
     EXPECT_EQ(color.GetPixel(2, 0), 0x00FF00u);  // LOGO doubled: (2, 0) is source (1, 0)
-    ASSERT_TRUE(library.LoadIcon(2, 0, mask, color));
+    ASSERT_TRUE(library.LoadIcon(2, mask, color));
     EXPECT_EQ(color.GetPixel(31, 31), 0xF8F8F8u);  // the pattern's 32 x 32, not the 16
   }
 }
@@ -272,7 +272,7 @@ TEST_F(LibraryToolsTest, AGroupTakesTheImagesOfItsOwnLanguage) {
   ASSERT_TRUE(library.ReadGroupFile(0, group));
   EXPECT_EQ(group.bytes, testing::IconFile({red}));
   Surface mask, color;
-  ASSERT_TRUE(library.LoadIcon(0, 0, mask, color));
+  ASSERT_TRUE(library.LoadIcon(0, mask, color));
   EXPECT_EQ(color.GetPixel(0, 0), 0x0000FFu);
   // wrestool takes the same image.
   RunTool(wrestool_ + " -x --type=14 -o " + Quote(folder_.File("group.ico")) + " " + Quote(out));

@@ -247,34 +247,36 @@ TEST_F(FrmIconsTest, OkTakesTheSelectionCancelAndEmptyLibrariesDoNot) {
   EXPECT_TRUE(empty.DialogCancelled);
 }
 
-TEST_F(FrmIconsTest, AnimatedCursorsShowTheirStepsByName) {
+TEST_F(FrmIconsTest, AnimatedCursorsShowTheirFramesWhateverTheirName) {
   std::vector<Bytes> frames;
   for (int k = 0; k < 8; ++k)
     frames.push_back(testing::IconFile({testing::SolidImage(32, ColorOf(k))}, 2));
-  const Bytes ani = testing::AniFile(frames, {}, 8);
+  // Ten steps through the eight frames, backwards: the cells are the frames, in file order.
+  const Bytes ani = testing::AniFile(frames, {7, 6, 5, 4, 3, 2, 1, 0, 7, 6}, 8);
   testing::WriteBytes(folder.File("walk.ANI"), ani);
   testing::WriteBytes(folder.File("walk.cur"), ani);
-  EXPECT_TRUE(IsAnimatedName("a.ani"));
-  EXPECT_TRUE(IsAnimatedName("B.AnI"));
-  EXPECT_FALSE(IsAnimatedName("ani"));
-  EXPECT_FALSE(IsAnimatedName("x.anim"));
+  testing::WriteBytes(folder.File("still.ani"), frames[3]);
 
-  form = std::make_unique<FrmIcons>(ui, folder.File("walk.ANI"), filter_index);
-  form->Form_Load();
-  EXPECT_TRUE(form->IsAnimated);
-  EXPECT_EQ(form->IconCount, 8);
-  for (int n = 0; n < 8; ++n) EXPECT_EQ(CellColor(n), ColorOf(n)) << n;
-  // The same bytes under another name are one icon: the first step.
-  form = std::make_unique<FrmIcons>(ui, folder.File("walk.cur"), filter_index);
+  for (const char* name : {"walk.ANI", "walk.cur"}) {
+    form = std::make_unique<FrmIcons>(ui, folder.File(name), filter_index);
+    form->Form_Load();
+    EXPECT_TRUE(form->IsAnimated) << name;
+    EXPECT_EQ(form->IconCount, 8) << name;
+    for (int n = 0; n < 8; ++n) EXPECT_EQ(CellColor(n), ColorOf(n)) << name << " " << n;
+  }
+  // A cursor file named .ani is one cursor.
+  form = std::make_unique<FrmIcons>(ui, folder.File("still.ani"), filter_index);
   form->Form_Load();
   EXPECT_FALSE(form->IsAnimated);
   EXPECT_EQ(form->IconCount, 1);
-  EXPECT_EQ(CellColor(0), ColorOf(0));
+  EXPECT_EQ(CellColor(0), ColorOf(3));
 
   Surface mask, color;
-  ASSERT_TRUE(ExtractIcon(folder.File("walk.ANI"), 4, mask, color));
-  EXPECT_EQ(color.GetPixel(0, 0), ColorOf(4));
-  EXPECT_FALSE(ExtractIcon(folder.File("walk.cur"), 4, mask, color));
+  for (const char* name : {"walk.ANI", "walk.cur"}) {
+    ASSERT_TRUE(ExtractIcon(folder.File(name), 4, mask, color)) << name;
+    EXPECT_EQ(color.GetPixel(0, 0), ColorOf(4));
+    EXPECT_FALSE(ExtractIcon(folder.File(name), 8, mask, color)) << name;
+  }
   EXPECT_FALSE(ExtractIcon(folder.File("none.dll"), 0, mask, color));
 }
 
