@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <chrono>
 
+#include "extraction/icon_group_file.h"
 #include "extraction/icon_library_group.h"
 #include "extraction/library_test_files.h"
 #include "files/icon_test_files.h"
@@ -159,16 +160,62 @@ TEST(IconLibrary, NeGroupsInTableOrderWithTheAlignmentShift) {
   }
 }
 
-// Bytes in memory that remember the furthest byte any read reached.
+// Bytes in memory that remember the furthest byte any read reached, and count the reads.
 class RecordingBytes : public MemoryLibraryBytes {
  public:
   using MemoryLibraryBytes::MemoryLibraryBytes;
   bool Read(std::uint64_t offset, std::size_t length, std::uint8_t* out) override {
     if (length > 0) read_end = std::max(read_end, offset + length);
+    ++reads;
     return MemoryLibraryBytes::Read(offset, length, out);
   }
   std::uint64_t read_end = 0;
+  int reads = 0;
 };
+
+TEST(IconLibrary, ImagesAreFoundByNumberWhateverTheirOrderAndLookedUpOnce) {
+  const std::vector<LibraryGroup> groups = {{"", 1, {SolidImage(32, kRed)}},
+                                            {"", 2, {SolidImage(32, kGreen)}},
+                                            {"", 3, {SolidImage(32, kBlue)}}};
+  // The image directory stored in reverse: images 3, 2, 1.
+  const testing::PeBuild pe = testing::PeLibrary(groups, false);
+  Bytes reversed = pe.bytes;
+  for (int i = 0; i < 3; ++i)
+    std::copy_n(pe.bytes.begin() + pe.icon_type + 16 + 8 * (2 - i), 8,
+                reversed.begin() + pe.icon_type + 16 + 8 * i);
+  ExpectIcon(reversed, 0, Solid(kBlack), Solid(kRed));
+  ExpectIcon(reversed, 2, Solid(kBlack), Solid(kBlue));
+  // Two entries numbered 1: the first stored is taken, and image 2 is gone.
+  Bytes twice = pe.bytes;
+  testing::PutAt(twice, pe.icon_type + 16 + 8, 1, 4);
+  ExpectIcon(twice, 0, Solid(kBlack), Solid(kRed));
+  Surface m, c;
+  IconLibrary library;
+  library.Open(twice);
+  EXPECT_FALSE(library.LoadIcon(1, m, c));
+  // A 16-bit table numbering its images 3, 2, 1 in table order.
+  const testing::NeBuild ne = testing::NeLibrary(groups);
+  Bytes renumbered = ne.bytes;
+  for (int i = 0; i < 3; ++i)
+    testing::PutAt(renumbered, ne.table + 2 + 8 + 12 * i + 6, 0x8003 - i, 2);
+  ExpectIcon(renumbered, 0, Solid(kBlack), Solid(kBlue));
+  ExpectIcon(renumbered, 2, Solid(kBlack), Solid(kRed));
+
+  // A group of 50 images made into an icon file twice (as by groups sharing one directory):
+  // the second time, each image costs the one read of its bytes, and no directory is read
+  // again but the group's own.
+  const std::vector<StoredImage> images(50, SolidImage(16, kGreen));
+  const Bytes library_bytes = testing::PeLibrary({{"", 1, images}}, true).bytes;
+  RecordingBytes bytes(library_bytes);
+  PeResources resources;
+  ASSERT_TRUE(resources.Read(bytes));
+  IconGroupFile first, second;
+  ASSERT_TRUE(BuildIconGroupFile(bytes, resources, 0, first));
+  bytes.reads = 0;
+  ASSERT_TRUE(BuildIconGroupFile(bytes, resources, 0, second));
+  EXPECT_EQ(second.bytes, first.bytes);
+  EXPECT_EQ(bytes.reads, 1 + 50);
+}
 
 TEST(IconLibrary, TheNeResourceTableEndsWhereTheResidentNameTableBegins) {
   // One group; the data is aligned to 512 bytes, so the table is followed by free space.
