@@ -6,6 +6,9 @@
 //                             sharing that one directory
 //   ico_16_entries_one_png.ico  an icon file whose 16 directory entries all point at one
 //                             60 MB PNG entry (2048 x 2048, a large private chunk before it)
+//   ico_16_damaged_pngs.ico   16 PNG entries of 2048 x 2048, each failing only at the end of
+//                             its compressed data (~260 KB)
+//   ani_empty_frames.ani      64 MiB of empty "icon" chunks: 8,388,605 frames
 //
 // Usage: make_hostile_files FOLDER
 #include <libdeflate.h>
@@ -53,9 +56,10 @@ Bytes Deflate(const Bytes& raw, int level) {
 }
 
 // A PNG stream of the given size: bit depth and colour type as given, the filtered rows
-// `raw` (a filter byte before each row), and an ancillary private chunk of `padding` bytes.
+// `raw` (a filter byte before each row) compressed without their last `cut` bytes, and an
+// ancillary private chunk of `padding` bytes.
 Bytes Png(std::uint32_t width, std::uint32_t height, std::uint8_t depth, std::uint8_t color_type,
-          const Bytes& raw, int level, std::size_t padding = 0) {
+          const Bytes& raw, int level, std::size_t padding = 0, std::size_t cut = 0) {
   Bytes png{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
   Bytes header;
   PutU32BigEndian(header, width);
@@ -63,7 +67,9 @@ Bytes Png(std::uint32_t width, std::uint32_t height, std::uint8_t depth, std::ui
   header.insert(header.end(), {depth, color_type, 0, 0, 0});
   PngChunk(png, "IHDR", header);
   if (padding > 0) PngChunk(png, "prIv", Bytes(padding, 0x5A));
-  PngChunk(png, "IDAT", Deflate(raw, level));
+  Bytes compressed = Deflate(raw, level);
+  compressed.resize(compressed.size() - cut);
+  PngChunk(png, "IDAT", compressed);
   PngChunk(png, "IEND", {});
   return png;
 }
@@ -72,6 +78,51 @@ Bytes Png(std::uint32_t width, std::uint32_t height, std::uint8_t depth, std::ui
 Bytes BlackPng(std::uint32_t width, std::uint32_t height) {
   const std::size_t row = 1 + (width + 7) / 8;
   return Png(width, height, 1, 0, Bytes(row * height, 0), 12);
+}
+
+// An icon container of the images, one directory entry each.
+Bytes IconFileOf(const std::vector<Bytes>& images) {
+  Bytes file;
+  PutU16(file, 0);
+  PutU16(file, 1);
+  PutU16(file, static_cast<std::uint32_t>(images.size()));
+  std::uint32_t offset = 6 + 16 * static_cast<std::uint32_t>(images.size());
+  for (const Bytes& image : images) {
+    file.insert(file.end(), {0, 0, 0, 0});
+    PutU16(file, 1);
+    PutU16(file, 32);
+    PutU32(file, static_cast<std::uint32_t>(image.size()));
+    PutU32(file, offset);
+    offset += static_cast<std::uint32_t>(image.size());
+  }
+  for (const Bytes& image : images) Append(file, image);
+  return file;
+}
+
+// Sixteen 2048 x 2048 transparent PNG streams, told apart by a private chunk, whose
+// compressed data lack their last 8 bytes.
+Bytes DamagedPngs() {
+  constexpr std::uint32_t kEdge = 2048;
+  const Bytes raw(std::size_t{kEdge} * (1 + 4 * kEdge), 0);
+  std::vector<Bytes> images;
+  for (std::size_t i = 1; i <= 16; ++i) images.push_back(Png(kEdge, kEdge, 8, 6, raw, 9, i, 8));
+  return IconFileOf(images);
+}
+
+// An animated cursor of empty "icon" chunks filling 64 MiB.
+Bytes EmptyFrames() {
+  const std::uint32_t frames = ((64u << 20) - 24) / 8;
+  Bytes file{'R', 'I', 'F', 'F'};
+  PutU32(file, (64u << 20) - 8);
+  file.insert(file.end(), {'A', 'C', 'O', 'N', 'L', 'I', 'S', 'T'});
+  PutU32(file, 4 + 8 * frames);
+  file.insert(file.end(), {'f', 'r', 'a', 'm'});
+  file.reserve(64u << 20);
+  for (std::uint32_t i = 0; i < frames; ++i) {
+    file.insert(file.end(), {'i', 'c', 'o', 'n'});
+    PutU32(file, 0);
+  }
+  return file;
 }
 
 // An icon container whose `entries` directory entries all point at the one image.
@@ -259,6 +310,8 @@ int main(int argc, char** argv) {
                        Write(folder + "/ani_500_tall_steps.ani",
                              AnimatedCursor(IconFile(BlackPng(1, 4194304), 1), 500)) &&
                        Write(folder + "/pe_65535_icons.dll", PeLibrary()) &&
-                       Write(folder + "/ico_16_entries_one_png.ico", IconFile(LargePng(), 16));
+                       Write(folder + "/ico_16_entries_one_png.ico", IconFile(LargePng(), 16)) &&
+                       Write(folder + "/ico_16_damaged_pngs.ico", DamagedPngs()) &&
+                       Write(folder + "/ani_empty_frames.ani", EmptyFrames());
   return written ? 0 : 1;
 }

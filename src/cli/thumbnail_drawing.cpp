@@ -16,6 +16,9 @@ namespace {
 // The most images tried: real icons hold a dozen or so, and each failed image of a damaged
 // file costs a lookup among its resources and a decoding.
 constexpr std::size_t kMaxImagesTried = 16;
+// The most pixels decoded in all, as the images' own headers count them: four of the largest
+// images drawn. A damaged file of many large images that fail late costs no more.
+constexpr std::int64_t kMaxPixelsTried = 4LL * kMaxThumbnailSourceEdge * kMaxThumbnailSourceEdge;
 
 // The images of the shown icon and how to read each one's entry bytes. Images that name the
 // same stored bytes share a key, so that each is decoded once at most.
@@ -92,13 +95,19 @@ ThumbnailResult DrawThumbnail(IconLibrary& library, int size, RgbaImage& thumbna
   if (!FindShownIcon(library, icon) || !SourceOf(library, icon, source))
     return ThumbnailResult::kNoIcon;
   std::set<std::uint64_t> tried;
+  std::int64_t pixels_tried = 0;
   for (const int index : ThumbnailPreference(source.images, size)) {
     if (tried.size() == kMaxImagesTried) break;
     if (!tried.insert(source.keys[index]).second) continue;  // the same bytes failed before
     std::vector<std::uint8_t> buffer;
-    EntryDecodeResult decoded;
     const std::span<const std::uint8_t> bytes = source.read(index, buffer);
-    if (bytes.empty() || !DecodeEntryImage(bytes, decoded, kMaxThumbnailSourceEdge)) continue;
+    EntryHeader header;
+    if (bytes.empty() || !ReadEntryHeader(bytes, header)) continue;
+    const std::int64_t pixels = std::int64_t{header.width} * header.height;
+    if (pixels_tried + pixels > kMaxPixelsTried) continue;
+    pixels_tried += pixels;
+    EntryDecodeResult decoded;
+    if (!DecodeEntryImage(bytes, decoded, kMaxThumbnailSourceEdge)) continue;
     RgbaImage scaled = ScaleForThumbnail(decoded.image, size);
     if (scaled.width == 0) continue;
     thumbnail = std::move(scaled);

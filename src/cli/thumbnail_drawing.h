@@ -22,8 +22,9 @@ constexpr int kMaxThumbnailSourceEdge = 2048;
 // kMaxThumbnailSize): the images of its shown icon, of any size up to
 // kMaxThumbnailSourceEdge, are tried in the order of ThumbnailPreference, the first that
 // decodes is scaled by ScaleForThumbnail. Each stored image is decoded once at most, however
-// many entries name it, and 16 of them at most are tried. `thumbnail` is set only when the
-// result is kDrawn.
+// many entries name it; 16 of them at most are tried, and an image is passed over when,
+// with those tried before it, it would come to more than four 2048 x 2048 pictures.
+// `thumbnail` is set only when the result is kDrawn.
 ThumbnailResult DrawThumbnail(IconLibrary& library, int size, RgbaImage& thumbnail);
 
 }  // namespace brindlex

@@ -17,8 +17,12 @@ bool IdIs(const std::uint8_t* id, const char (&name)[5]) { return std::memcmp(id
 
 void AniFrames::WalkChunks(LibraryBytes& bytes, std::uint64_t begin, std::uint64_t end,
                            bool in_frames) {
-  // Each chunk moves the walk at least 8 bytes on, and lists nest one level only.
+  // Each chunk moves the walk at least 8 bytes on, and lists nest one level only. A list of
+  // frames holds at most one per 8 bytes: room for them all is made at once, so that a file
+  // of many tiny frames is not copied as the list grows (the room no frame takes is never
+  // touched, and costs no memory).
   std::uint64_t at = begin;
+  if (in_frames) frames_.reserve(frames_.size() + (end - begin) / kChunkHeaderBytes);
   while (at + kChunkHeaderBytes <= end) {
     std::uint8_t header[kChunkHeaderBytes];
     if (!bytes.Read(at, kChunkHeaderBytes, header)) return;
