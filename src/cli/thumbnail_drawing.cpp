@@ -50,10 +50,10 @@ void GroupSource(IconLibrary& library, const ShownIcon& icon, ThumbnailSource& s
 bool ContainerSource(const ShownIcon& icon, ThumbnailSource& source) {
   // An icon file's or a frame's directory may be wrong about sizes and depths: the images'
   // own headers are believed, and an image too large to draw is left out before it is read.
-  auto container = std::make_shared<IconContainer>();
-  if (!ReadIconContainer(icon.container, *container)) return false;
+  IconContainer container;
+  if (!ReadIconContainer(icon.container, container)) return false;
   auto usable = std::make_shared<std::vector<ContainerEntry>>();
-  for (const ContainerEntry& entry : container->entries) {
+  for (const ContainerEntry& entry : container.entries) {
     if (!UsableSize(entry.image.width, entry.image.height)) continue;
     usable->push_back(entry);
     source.images.push_back({entry.image.width, entry.image.height, entry.image.bit_count});
