@@ -26,11 +26,13 @@ class LibraryToolTest : public ::testing::Test {
     std::vector<Bytes> frames = {testing::IconFile({testing::SolidImage(32, 0x00FF00)}, 2),
                                  testing::IconFile({testing::SolidImage(16, 0xFF0000)}, 2)};
     testing::WriteBytes(ani, testing::AniFile(frames, {1, 1, 0}, 2));
+    testing::WriteBytes(ani_named_bin, testing::ReadBytes(ani));
     testing::WriteBytes(text, Bytes{'h', 'i'});
   }
   testing::TempFolder folder;
+  // The same animated cursor under another name.
   const std::string dll = folder.File("lib.dll"), ani = folder.File("walk.ani"),
-                    text = folder.File("text.txt");
+                    ani_named_bin = folder.File("walk.bin"), text = folder.File("text.txt");
 };
 
 TEST_F(LibraryToolTest, CountPrintsWhatTheDialogShows) {
@@ -39,9 +41,7 @@ TEST_F(LibraryToolTest, CountPrintsWhatTheDialogShows) {
   EXPECT_EQ(several.status, 1);  // the folder cannot be read
   EXPECT_EQ(several.out, dll + ": 12\n" + ani + ": 2\n" + text + ": 0\n");
   // An animated cursor counts its frames (not its three steps), whatever its name.
-  const std::string bin = folder.File("walk.bin");
-  testing::WriteBytes(bin, testing::ReadBytes(ani));
-  EXPECT_EQ(Tool({"count", bin}).out, "2\n");
+  EXPECT_EQ(Tool({"count", ani_named_bin}).out, "2\n");
   EXPECT_EQ(several.err, FileLine(folder.Path(), "cannot read: Is a directory"));
   EXPECT_EQ(Tool({"count"}).status, 2);
 }
@@ -61,9 +61,7 @@ TEST_F(LibraryToolTest, ExtractSavesTheIconAsTheEditorWould) {
   // and scaled from 16.
   Bytes blue;  // blue is a colour of the 16-colour palette
   ASSERT_TRUE(BuildIconFileBytes(Surface(32, 32, kBlack), Surface(32, 32, 0xFF0000), 16, blue));
-  const std::string bin = folder.File("walk.bin");
-  testing::WriteBytes(bin, testing::ReadBytes(ani));
-  for (const std::string& input : {ani, bin}) {
+  for (const std::string& input : {ani, ani_named_bin}) {
     run = Tool({"extract", input, "1", out});
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(testing::ReadBytes(out), blue);
@@ -91,7 +89,8 @@ TEST_F(LibraryToolTest, ExtractRefusesMissingIconsClearly) {
   EXPECT_EQ(Tool({"extract", dll, "0", folder.File("out.png")}).status, 2);
   EXPECT_EQ(Tool({"extract", dll, "0"}).status, 2);
   // Nothing was written by any failure.
-  EXPECT_EQ(folder.Entries(), (std::vector<std::string>{"lib.dll", "text.txt", "walk.ani"}));
+  EXPECT_EQ(folder.Entries(),
+            (std::vector<std::string>{"lib.dll", "text.txt", "walk.ani", "walk.bin"}));
   const std::string help = Tool({"--help"}).out;
   EXPECT_NE(help.find("  count FILE..."), std::string::npos);
   EXPECT_NE(help.find("  extract FILE INDEX OUT.ico"), std::string::npos);
