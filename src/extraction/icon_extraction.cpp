@@ -26,9 +26,20 @@ bool LoadExtractableIcon(const std::string& path, IconLibrary& library, int inde
                               : library.LoadIcon(index, 0, mask, color);
 }
 
-bool ExtractIcon(const std::string& path, int index, Surface& mask, Surface& color) {
+bool LoadExtractableHotSpot(const std::string& path, IconLibrary& library, int index,
+                            CursorHotSpot& hot_spot) {
+  return IsAnimatedName(path) ? library.LoadHotSpot(0, index, hot_spot)
+                              : library.LoadHotSpot(index, 0, hot_spot);
+}
+
+bool ExtractIcon(const std::string& path, int index, Surface& mask, Surface& color,
+                 std::optional<CursorHotSpot>& hot_spot) {
   IconLibrary library;
-  return library.Open(path) && LoadExtractableIcon(path, library, index, mask, color);
+  if (!library.Open(path) || !LoadExtractableIcon(path, library, index, mask, color)) return false;
+  CursorHotSpot found;
+  hot_spot.reset();
+  if (LoadExtractableHotSpot(path, library, index, found)) hot_spot = found;
+  return true;
 }
 
 }  // namespace brindlex

@@ -3,6 +3,7 @@
 // What the icon extraction takes from a file: how many icons it offers and the icon chosen,
 // by the rule that a name ending in ".ani" is shown as the steps of its animation.
 
+#include <optional>
 #include <string>
 
 #include "extraction/icon_library.h"
@@ -27,8 +28,15 @@ int CountExtractableIcons(const std::string& path, IconLibrary& library);
 bool LoadExtractableIcon(const std::string& path, IconLibrary& library, int index, Surface& mask,
                          Surface& color);
 
-// Opens the file and loads cell `index` as LoadExtractableIcon does. False when the file or
-// the icon cannot be read.
-bool ExtractIcon(const std::string& path, int index, Surface& mask, Surface& color);
+// The hot spot of cell `index` of an opened library when it is a cursor, on the picture
+// LoadExtractableIcon draws. False for an icon.
+bool LoadExtractableHotSpot(const std::string& path, IconLibrary& library, int index,
+                            CursorHotSpot& hot_spot);
+
+// Opens the file and loads cell `index` as LoadExtractableIcon does, and when the cell is a
+// cursor, its hot spot (`hot_spot` is emptied otherwise). False when the file or the icon
+// cannot be read.
+bool ExtractIcon(const std::string& path, int index, Surface& mask, Surface& color,
+                 std::optional<CursorHotSpot>& hot_spot);
 
 }  // namespace brindlex

@@ -87,6 +87,19 @@ bool IconLibrary::LoadIcon(int icon, int step, Surface& mask, Surface& color) {
   }
 }
 
+bool IconLibrary::LoadHotSpot(int icon, int step, CursorHotSpot& hot_spot) {
+  if (icon < 0 || icon >= icon_count_) return false;
+  ResourceSpan container{0, bytes_->Size()};
+  if (kind_ == IconLibraryKind::kAnimatedCursor) {
+    if (!ani_.StepFrame(step, container)) return false;
+  } else if (kind_ != IconLibraryKind::kIconFile || step != 0) {
+    return false;  // programs and libraries hold group icons only
+  }
+  std::vector<std::uint8_t> bytes;
+  return bytes_->ReadVector(container.offset, container.size, bytes) &&
+         ContainerHotSpot(bytes, hot_spot);
+}
+
 int IconLibrary::GroupCount() const {
   switch (kind_) {
     case IconLibraryKind::kPe:

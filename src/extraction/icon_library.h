@@ -53,9 +53,12 @@ class IconLibrary {
   // decodes; 1 for any other icon that exists; 0 past the last icon.
   int StepCount(int icon);
   // Decodes icon `icon` at step `step` (0 for anything but an animated cursor) into 32 x 32
-  // planes: mask white transparent, black opaque; colour. False on any fault, planes
-  // untouched.
+  // planes: mask white transparent, black opaque; colour, a partly transparent pixel with its
+  // alpha kept (pixels/pixel_alpha.h). False on any fault, planes untouched.
   bool LoadIcon(int icon, int step, Surface& mask, Surface& color);
+  // The hot spot of what LoadIcon draws for the same icon and step, when that is a cursor (an
+  // animated cursor's step or a cursor file; see ContainerHotSpot). False for an icon.
+  bool LoadHotSpot(int icon, int step, CursorHotSpot& hot_spot);
 
   // The number of icons the file stores, each of which can be written out whole: the groups
   // of a PE or NE file, the frames of an animated cursor (in the file's order, whatever the
