@@ -145,7 +145,7 @@ TEST(IconLibrary, PngAnd32BitImagesKeepTheirPartlyTransparentPixels) {
   Surface mask = Solid(kWhite), color = Solid(kBlack);
   for (int y = 0; y < 32; ++y)
     for (int x = 0; x < 24; ++x)
-      mask.SetPixel(x, y, kBlack), color.SetPixel(x, y, x < 16 ? kRed : WithAlpha(kRed, 100));
+      mask.SetPixel(x, y, kBlack), color.Row(y)[x] = x < 16 ? kRed : WithAlpha(kRed, 100);
   ExpectIcon(pe, 0, 0, mask, color);  // the 32-bit PNG is deeper than the 24-bit image
 }
 
