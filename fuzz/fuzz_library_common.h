@@ -27,7 +27,8 @@ inline void CheckIcon(const Surface& mask, const Surface& color) {
   for (const Color c : mask.Pixels()) Check(c == kBlack || c == kWhite);
 }
 
-// Runs the whole library over the bytes: count, steps and the first icons. Returns the count.
+// Runs the whole library over the bytes: count, steps, the first icons and their hot spots.
+// Returns the count.
 inline int ExerciseLibrary(IconLibrary& library, int max_icons) {
   const int count = library.IconCount();
   for (int i = 0; i < count && i < max_icons; ++i) {
@@ -36,6 +37,10 @@ inline int ExerciseLibrary(IconLibrary& library, int max_icons) {
     for (int s = 0; s < steps && s < max_icons; ++s) {
       Surface mask, color;
       if (library.LoadIcon(i, s, mask, color)) CheckIcon(mask, color);
+      // A cursor's hot spot lies on the 32 x 32 picture.
+      CursorHotSpot spot;
+      if (library.LoadHotSpot(i, s, spot))
+        Check(spot.x >= 0 && spot.x < kLargeIconEdge && spot.y >= 0 && spot.y < kLargeIconEdge);
     }
   }
   return count;
