@@ -27,13 +27,17 @@ inline void CheckIcon(const Surface& mask, const Surface& color) {
   for (const Color c : mask.Pixels()) Check(c == kBlack || c == kWhite);
 }
 
-// Runs the whole library over the bytes: count, the first icons and an animated cursor's
-// first steps, each of which names a frame inside the file. Returns the count.
+// Runs the whole library over the bytes: count, the first icons with their hot spots, and an
+// animated cursor's first steps, each of which names a frame inside the file. Returns the count.
 inline int ExerciseLibrary(IconLibrary& library, int max_icons) {
   const int count = library.IconCount();
   for (int i = 0; i < count && i < max_icons; ++i) {
     Surface mask, color;
     if (library.LoadIcon(i, mask, color)) CheckIcon(mask, color);
+    // A cursor's hot spot lies on the 32 x 32 picture.
+    CursorHotSpot spot;
+    if (library.LoadHotSpot(i, spot))
+      Check(spot.x >= 0 && spot.x < kLargeIconEdge && spot.y >= 0 && spot.y < kLargeIconEdge);
   }
   const AniFrames& animation = library.Animation();
   for (std::uint64_t step = 0; step < animation.StepCount() && step < 64; ++step) {

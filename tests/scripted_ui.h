@@ -7,6 +7,7 @@
 #include "forms/form_ui.h"
 #include "forms/frm_col_adj.h"
 #include "forms/frm_grad.h"
+#include "forms/frm_hot_spot.h"
 #include "forms/frm_multi_icon_dialog.h"
 #include "forms/frm_paste.h"
 #include "scripted_ui_on.h"
@@ -52,6 +53,16 @@ class ScriptedUi : public ScriptedUiOn<FormUi> {
   }
   std::function<void(FrmIcons&)> extract_script;
   int extract_dialogs = 0;
+  // The hot spot dialog: keeps the canvas copy it shows, then runs the scripted user's
+  // actions; without a script it reads as cancelled.
+  void ShowHotSpotDialog(FrmHotSpot& dialog) override {
+    ++hot_spot_dialogs;
+    hot_spot_canvas = dialog.PicCursor;
+    if (hot_spot_script) hot_spot_script(dialog);
+  }
+  std::function<void(FrmHotSpot&)> hot_spot_script;
+  int hot_spot_dialogs = 0;
+  Surface hot_spot_canvas;
 
   std::deque<int> pick_rows;
   std::vector<IconListRow> shown_rows;

@@ -42,5 +42,15 @@ inline constexpr char kSourceGoneTitle[] = "Quorvane 2001 - Aviso";
 inline constexpr char kSourceGoneStart[] = "no se enkuentra el archivo ";
 inline constexpr char kSourceGoneEnd[] =
     " kon las otras imagenes del ikono: se salva solo esta imagen";
+// Saving an image whose multi-image file is damaged, so that its other images cannot be
+// copied: a save as writes the image alone and says so (under kSourceGoneTitle); a save over
+// that file asks first (Yes saves the image alone there).
+inline constexpr char kSourceDamagedStart[] = "el archivo ";
+inline constexpr char kSourceDamagedAloneEnd[] =
+    " esta dañado y las otras imagenes del ikono no se pueden konservar: se salva solo esta "
+    "imagen";
+inline constexpr char kSourceDamagedAskEnd[] =
+    " esta dañado y las otras imagenes del ikono no se pueden konservar.\r\n\r\n"
+    "¿Salvar solo esta imagen en su lugar?";
 
 }  // namespace brindlex::app_text

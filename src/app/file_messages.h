@@ -33,7 +33,8 @@ inline constexpr char kSoftAlphaText[] =
 
 // Saving back into a multi-image file when the source cannot be copied faithfully (these
 // stand beside the system's own error descriptions shown for failed file operations); each
-// is shown under kIconErrorTitle.
+// is shown under kIconErrorTitle. The editor does not show kSourceDamagedText: it offers to
+// save the image alone instead (app_messages.h); the tool prints it.
 inline constexpr char kSourceDamagedText[] =
     "The icon file to save into is damaged: its directory or an image lies outside the file.";
 inline constexpr char kSourceImageMissingText[] =

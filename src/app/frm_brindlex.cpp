@@ -73,7 +73,8 @@ bool FrmBrindlex::AskSaveChanges() {
     case MessageAnswer::kYes:
       return CurrentFilePath.empty() ? MnuSaveAs_Click() : MnuSave_Click();
     case MessageAnswer::kNo:
-      Document.IconChanged = false;
+      // The changes stay unsaved until another icon has replaced them: a caller that stops
+      // later (a cancelled dialog, a refused file) leaves them to be asked about again.
       return true;
     default:
       return false;
@@ -93,6 +94,7 @@ void FrmBrindlex::StartDocument(int size_index, bool loading) {
   CurrentFilePath.clear();
   CurrentFileTitle.clear();
   MultiImage.FromMultiIconFile = false;
+  source_hot_spot_.reset();
   CurrentTool = kToolPencil;
   LastPaintTool = kToolPencil;
   CanvasPointerShown = FactsOf(kToolPencil).pointer;

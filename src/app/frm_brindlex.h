@@ -16,8 +16,10 @@
 #include "document/tools.h"
 #include "edit/selection_commands.h"
 #include "edit/undo_history.h"
+#include "extraction/icon_library_group.h"
 #include "files/icon_format.h"
 #include "files/icon_image_list.h"
+#include "files/icon_writer.h"
 #include "files/multi_image_state.h"
 #include "forms/form_ui.h"
 #include "platform/clipboard.h"
@@ -67,7 +69,8 @@ class FrmBrindlex {
   // Runs the exit sequence; returns True when the unload must be cancelled.
   bool Form_QueryUnload();
   void TmrEnable_Timer();
-  // The save-changes prompt: False when the caller must stop.
+  // The save-changes prompt: False when the caller must stop. Yes saves; No goes on with the
+  // changes still unsaved, for the caller to replace.
   bool AskSaveChanges();
 
   // Menus: refresh the enabled states of a top-level menu as it opens, and run an entry.
@@ -230,14 +233,28 @@ class FrmBrindlex {
   // The planes just loaded: the preview shows them as loaded, the canvas and a new history
   // as normalised (a pixel white in both planes becomes opaque black).
   void ShowLoadedIcon();
-  // Steps of the open command for the file at path, named title: whether it was taken. The
-  // file is read once; the later steps take its bytes.
-  bool OpenIconFile(const std::string& path, const std::string& title);
-  bool OpenSingleImage(IconFileBytes bytes);
+
+  // An image of an icon file, read and decoded for opening but not yet shown.
+  struct DecodedIcon {
+    Surface mask, color;
+    // Picked from a multi-image file (the pick is in MultiImage's Chosen fields).
+    bool from_multi_image_file = false;
+  };
+  enum class DecodeOutcome { kRefused, kPickCancelled, kDecoded };
+  // Opens the icon file at path, named title: reads it once, checks it, lets the user pick
+  // an image of a multi-image file and decodes that, reporting a refusal; then, unless
+  // ask_first is set and the user stops at the save prompt, makes the image the document.
+  // Returns whether the file was taken (a cancelled pick counts as taken). The document and
+  // its unsaved state stay as they were unless the image is shown.
+  bool OpenIconFile(const std::string& path, const std::string& title, bool ask_first = false);
+  DecodeOutcome DecodeIconFile(const std::string& path, const std::string& title,
+                               DecodedIcon& icon);
+  bool DecodeSingleImage(IconFileBytes bytes, DecodedIcon& icon);
   // Shows the image list; false when the user cancelled it.
   bool ChooseImage(const IconImageList& rows);
-  bool OpenChosenImage(IconFileBytes bytes);
-  void FinishOpen(const std::string& path, const std::string& title);
+  bool DecodeChosenImage(IconFileBytes bytes, DecodedIcon& icon);
+  // Makes the decoded image the document of the file at path, named title.
+  void ShowOpenedIcon(const DecodedIcon& icon, const std::string& path, const std::string& title);
   // Writes the icon to target, named target_title ("" for the open file, as a save does, else
   // as a save as does), and reports a failure; returns whether it was written.
   bool WriteIcon(const std::string& target, const std::string& target_title);
@@ -246,8 +263,12 @@ class FrmBrindlex {
   // once that the other images were not found.
   bool SavesIntoSourceFile();
   // Writes the icon back into its multi-image file, to `destination` or in place when that
-  // is empty; shows why when it fails.
-  bool ReplaceInSourceFile(int depth, const std::string& destination);
+  // is empty. A source too damaged to copy is reported by kSourceDamaged without a message;
+  // any other failure is shown.
+  ReplaceError ReplaceInSourceFile(int depth, const std::string& destination);
+  // The multi-image file the icon came from is damaged: whether to save the image alone.
+  // A save as (to a new file) does so and tells the user; a save over that file asks first.
+  bool AgreeToSaveAlone(bool save_as);
   // Starts the canvas re-enable timer.
   void ReenableCanvas();
   // Drops a selection and asks about unsaved changes: False when the caller must stop.
@@ -270,6 +291,9 @@ class FrmBrindlex {
   ScreenGrab* screen_grab_ = &no_screen_grab_;
   MemoryClipboard own_clipboard_;
   Clipboard* clipboard_ = &own_clipboard_;
+  // The hot spot of the cursor the icon was extracted from, where the hot spot dialog starts;
+  // empty for any other icon, whose dialog starts at (0, 0).
+  std::optional<CursorHotSpot> source_hot_spot_;
   // The paste-options answer the dialog starts with next time (−1 cancelled, 0 shrink to the
   // icon, 1 keep the aspect).
   int paste_option_ = -1;

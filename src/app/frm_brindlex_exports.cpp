@@ -31,8 +31,9 @@ void FrmBrindlex::MnuSaveAsBitmap_Click() {
 }
 
 void FrmBrindlex::MnuSaveAsCursor_Click() {
+  const CursorHotSpot start = source_hot_spot_.value_or(CursorHotSpot{});
   FrmHotSpot dialog(Document.PicMain, Document.ZoomFactor, Document.IconLastIndex, ImgXY, HotSpotX,
-                    HotSpotY);
+                    HotSpotY, start.x, start.y);
   dialog.Form_Load();
   ui_.ShowHotSpotDialog(dialog);
   if (dialog.DialogCancelled) return;

@@ -43,50 +43,50 @@ bool FrmBrindlex::MnuOpen_Click() {
   return OpenIconFile(chosen.FileName, chosen.FileTitle);
 }
 
-bool FrmBrindlex::OpenIconFile(const std::string& path, const std::string& title) {
-  if (!ReadyToReplaceDocument()) return false;
+bool FrmBrindlex::OpenIconFile(const std::string& path, const std::string& title, bool ask_first) {
   PicMainEnabled = false;
-  auto stop = [&](bool taken) {
-    ReenableCanvas();
-    return taken;
-  };
-  auto fail = [&](const std::string& text) {
+  DecodedIcon icon;
+  const DecodeOutcome outcome = DecodeIconFile(path, title, icon);
+  if (outcome == DecodeOutcome::kDecoded && (!ask_first || ReadyToReplaceDocument())) {
+    ShowOpenedIcon(icon, path, title);
+    return true;
+  }
+  ReenableCanvas();
+  // A cancelled pick leaves the document as it was, yet the file was taken.
+  return outcome == DecodeOutcome::kPickCancelled;
+}
+
+FrmBrindlex::DecodeOutcome FrmBrindlex::DecodeIconFile(const std::string& path,
+                                                       const std::string& title,
+                                                       DecodedIcon& icon) {
+  auto refuse = [&](const std::string& text) {
     ui_.ShowMessage(text, app_text::kFileErrorTitle, MessageIcon::kExclamation,
                     MessageButtons::kOk);
-    return stop(false);
+    return DecodeOutcome::kRefused;
   };
   // The file is read once; the check, the count, the list and the decoding all take these
   // bytes. A file that cannot be read is no icon file.
   std::vector<std::uint8_t> file;
   const bool read = ReadFileBytes(path, kMaxIconFileBytes, file);
   const IconFileBytes bytes(file);
-  if (!read || !IsValidIconFile(bytes)) return fail(title + app_text::kNotAnIconEnd);
+  if (!read || !IsValidIconFile(bytes)) return refuse(title + app_text::kNotAnIconEnd);
   const int count = GetIconImageCount(bytes);
-  if (count == 0) return fail(app_text::kNoImagesStart + title);
-  if (count == 1) {
-    if (!OpenSingleImage(bytes)) return stop(false);
-  } else {
-    IconImageList rows;
-    if (!ListIconImages(bytes, count, rows)) return fail(app_text::kListFailedStart + title);
-    // A cancelled pick leaves the document as it was, yet the file was taken.
-    if (!ChooseImage(rows)) return stop(true);
-    if (!OpenChosenImage(bytes)) return stop(false);
-  }
-  FinishOpen(path, title);
-  return true;
+  if (count == 0) return refuse(app_text::kNoImagesStart + title);
+  if (count == 1)
+    return DecodeSingleImage(bytes, icon) ? DecodeOutcome::kDecoded : DecodeOutcome::kRefused;
+  IconImageList rows;
+  if (!ListIconImages(bytes, count, rows)) return refuse(app_text::kListFailedStart + title);
+  if (!ChooseImage(rows)) return DecodeOutcome::kPickCancelled;
+  return DecodeChosenImage(bytes, icon) ? DecodeOutcome::kDecoded : DecodeOutcome::kRefused;
 }
 
-bool FrmBrindlex::OpenSingleImage(IconFileBytes bytes) {
-  Surface mask, color;
-  const IconLoadResult loaded = LoadSingleIcon(bytes, mask, color, AlphaRule::kKeep);
+bool FrmBrindlex::DecodeSingleImage(IconFileBytes bytes, DecodedIcon& icon) {
+  const IconLoadResult loaded = LoadSingleIcon(bytes, icon.mask, icon.color, AlphaRule::kKeep);
   if (!loaded.Loaded()) {
     ReportSingleIconFailure(ui_, loaded);
     return false;
   }
   ReportSoftAlpha(ui_, loaded);
-  StartDocument(IconSizeIndexOf(mask.Width()), true);
-  Document.PicMask.BitBlt(0, 0, mask.Width(), mask.Height(), mask, 0, 0);
-  Document.PicImage.BitBlt(0, 0, color.Width(), color.Height(), color, 0, 0);
   return true;
 }
 
@@ -102,7 +102,7 @@ bool FrmBrindlex::ChooseImage(const IconImageList& rows) {
   return true;
 }
 
-bool FrmBrindlex::OpenChosenImage(IconFileBytes bytes) {
+bool FrmBrindlex::DecodeChosenImage(IconFileBytes bytes, DecodedIcon& icon) {
   DecodeSurfaces decoded;
   const IconLoadResult result =
       DecodeIconImage(bytes, MultiImage.ChosenIndex, decoded, AlphaRule::kKeep);
@@ -111,16 +111,20 @@ bool FrmBrindlex::OpenChosenImage(IconFileBytes bytes) {
     return false;
   }
   ReportSoftAlpha(ui_, result);
-  KeepPickAsSource(MultiImage);
-  StartDocument(IconSizeIndexOf(MultiImage.SourceWidth), true);
-  const int edge = Document.Edge();
-  Document.PicMask.BitBlt(0, 0, edge, edge, decoded.MaskSurface, 0, 0);
-  Document.PicImage.BitBlt(0, 0, edge, edge, decoded.ColorSurface, 0, 0);
-  MultiImage.FromMultiIconFile = true;
+  icon.mask = std::move(decoded.MaskSurface);
+  icon.color = std::move(decoded.ColorSurface);
+  icon.from_multi_image_file = true;
   return true;
 }
 
-void FrmBrindlex::FinishOpen(const std::string& path, const std::string& title) {
+void FrmBrindlex::ShowOpenedIcon(const DecodedIcon& icon, const std::string& path,
+                                 const std::string& title) {
+  if (icon.from_multi_image_file) KeepPickAsSource(MultiImage);
+  StartDocument(IconSizeIndexOf(icon.mask.Width()), true);
+  const int edge = Document.Edge();
+  Document.PicMask.BitBlt(0, 0, edge, edge, icon.mask, 0, 0);
+  Document.PicImage.BitBlt(0, 0, edge, edge, icon.color, 0, 0);
+  MultiImage.FromMultiIconFile = icon.from_multi_image_file;
   ShowLoadedIcon();
   Caption = app_text::kOpenedCaptionStart + title;
   CurrentFilePath = path;
@@ -151,8 +155,9 @@ void FrmBrindlex::MnuRecent_Click(int index) {
 }
 
 void FrmBrindlex::OpenDroppedFile(const std::vector<std::string>& files) {
-  if (files.empty() || !ReadyToReplaceDocument()) return;
-  OpenIconFile(files.front(), FileTitleOf(files.front()));
+  if (files.empty()) return;
+  // The file is checked before the save prompt: a file that is refused asks nothing.
+  OpenIconFile(files.front(), FileTitleOf(files.front()), true);
 }
 
 void FrmBrindlex::OpenCommandLineFile() {
@@ -184,11 +189,25 @@ bool FrmBrindlex::SavesIntoSourceFile() {
   return false;
 }
 
-bool FrmBrindlex::ReplaceInSourceFile(int depth, const std::string& destination) {
+ReplaceError FrmBrindlex::ReplaceInSourceFile(int depth, const std::string& destination) {
+  ui_.SetBusyPointer(BusyPointer::kHourglass);
   const ReplaceResult result = ReplaceIconInFile(Document.PicMask, Document.PicImage, depth,
                                                  CurrentFilePath, destination, MultiImage);
-  if (!result.Saved()) ReportReplaceFailure(ui_, result);
-  return result.Saved();
+  ui_.SetBusyPointer(BusyPointer::kNormal);
+  if (!result.Saved() && result.error != ReplaceError::kSourceDamaged)
+    ReportReplaceFailure(ui_, result);
+  return result.error;
+}
+
+bool FrmBrindlex::AgreeToSaveAlone(bool save_as) {
+  const std::string start = app_text::kSourceDamagedStart + CurrentFileTitle;
+  if (save_as) {
+    ui_.ShowMessage(start + app_text::kSourceDamagedAloneEnd, app_text::kSourceGoneTitle,
+                    MessageIcon::kExclamation, MessageButtons::kOk);
+    return true;
+  }
+  return ui_.ShowMessage(start + app_text::kSourceDamagedAskEnd, app_text::kSourceGoneTitle,
+                         MessageIcon::kExclamation, MessageButtons::kYesNo) == MessageAnswer::kYes;
 }
 
 bool FrmBrindlex::MnuSave_Click() {
@@ -215,13 +234,27 @@ bool FrmBrindlex::MnuSaveAs_Click() {
 
 bool FrmBrindlex::WriteIcon(const std::string& target, const std::string& target_title) {
   const bool save_as = !target.empty();
-  const bool multi = SavesIntoSourceFile();
-  ui_.SetBusyPointer(BusyPointer::kHourglass);
   const int depth = ChooseColorDepth(Document.PicImage, true);
-  const std::string& file = save_as ? target : CurrentFilePath;
-  const bool saved = multi ? ReplaceInSourceFile(depth, target)
-                           : WriteIconFile(Document.PicMask, Document.PicImage, depth, file);
-  ui_.SetBusyPointer(BusyPointer::kNormal);
+  bool multi = SavesIntoSourceFile();
+  bool saved = false;
+  if (multi) {
+    const ReplaceError error = ReplaceInSourceFile(depth, target);
+    saved = error == ReplaceError::kNone;
+    // A damaged source cannot give its other images; the image alone is saved, if the user
+    // agrees where the source itself would be replaced.
+    if (error == ReplaceError::kSourceDamaged) {
+      if (!AgreeToSaveAlone(save_as)) return false;
+      multi = false;
+    }
+  }
+  if (!multi) {
+    ui_.SetBusyPointer(BusyPointer::kHourglass);
+    saved = WriteIconFile(Document.PicMask, Document.PicImage, depth,
+                          save_as ? target : CurrentFilePath);
+    ui_.SetBusyPointer(BusyPointer::kNormal);
+    // Saved alone, the image is a one-image document from now on.
+    if (saved) MultiImage.FromMultiIconFile = false;
+  }
   if (!saved) {
     const std::string start =
         save_as ? (multi ? app_text::kSaveAsMultiFailedStart : app_text::kSaveAsSingleFailedStart)

@@ -60,23 +60,30 @@ MenuEntry FileMenu() {
   return Menu("MnuFile", "&Archivo", std::move(entries));
 }
 
+MenuEntry EditMenu() {
+  std::vector<MenuEntry> entries = Array("MnuEditAction", {{"&Desacer", "Ctrl+Z"},
+                                                           {"&Reducir", ""},
+                                                           {"-", ""},
+                                                           {"Cort&ar", "Ctrl+X"},
+                                                           {"&Copiar", "Ctrl+C"},
+                                                           {"&Pegar", "Ctrl+V"},
+                                                           {"Pegado &especial", ""},
+                                                           {"&Borrar", "Del"},
+                                                           {"-", ""},
+                                                           {"D&eseleccionar", ""},
+                                                           {"&Selecionar todo", ""}});
+  // The keys other editors use for redo and for dropping a selection; the entries show none.
+  entries[1].unshown_shortcuts = {"Ctrl+Y", "Ctrl+Shift+Z"};
+  entries[9].unshown_shortcuts = {"Esc"};
+  return Menu("MnuEdit", "&Editar", std::move(entries));
+}
+
 }  // namespace
 
 std::vector<MenuEntry> BuildMenuTree() {
   return {
       FileMenu(),
-      Menu("MnuEdit", "&Editar",
-           Array("MnuEditAction", {{"&Desacer", "Ctrl+Z"},
-                                   {"&Reducir", ""},
-                                   {"-", ""},
-                                   {"Cort&ar", "Ctrl+X"},
-                                   {"&Copiar", "Ctrl+C"},
-                                   {"&Pegar", "Ctrl+V"},
-                                   {"Pegado &especial", ""},
-                                   {"&Borrar", "Del"},
-                                   {"-", ""},
-                                   {"D&eseleccionar", ""},
-                                   {"&Selecionar todo", ""}})),
+      EditMenu(),
       Menu("MnuImage", "&Imagen",
            Array("MnuImageAction", {{"&Horizontal", ""},
                                     {"&Vertical", ""},

@@ -94,6 +94,18 @@ bool IconLibrary::LoadIcon(int index, Surface& mask, Surface& color) {
   return false;
 }
 
+bool IconLibrary::LoadHotSpot(int index, CursorHotSpot& hot_spot) {
+  if (index < 0 || index >= icon_count_) return false;
+  ResourceSpan container{0, bytes_->Size()};
+  if (kind_ == IconLibraryKind::kAnimatedCursor)
+    container = ani_.Frame(static_cast<std::size_t>(index));
+  else if (kind_ != IconLibraryKind::kIconFile)
+    return false;  // programs and libraries hold group icons only
+  std::vector<std::uint8_t> bytes;
+  return bytes_->ReadVector(container.offset, container.size, bytes) &&
+         ContainerHotSpot(bytes, hot_spot);
+}
+
 bool IconLibrary::ReadGroupFile(int index, IconGroupFile& file) {
   file = IconGroupFile();
   if (index < 0 || index >= icon_count_) return false;

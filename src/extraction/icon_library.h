@@ -52,9 +52,12 @@ class IconLibrary {
   // an icon or cursor file, else 0.
   int IconCount() const { return icon_count_; }
   // Decodes icon `index` (of IconCount) into 32 x 32 planes: mask white transparent, black
-  // opaque; colour. Only that icon's chosen image is decoded. False on any fault, planes
-  // untouched.
+  // opaque; colour, a partly transparent pixel with its alpha kept (pixels/pixel_alpha.h). Only
+  // that icon's chosen image is decoded. False on any fault, planes untouched.
   bool LoadIcon(int index, Surface& mask, Surface& color);
+  // The hot spot of what LoadIcon draws for the same icon, when that is a cursor (an animated
+  // cursor's frame or a cursor file; see ContainerHotSpot). False for an icon.
+  bool LoadHotSpot(int index, CursorHotSpot& hot_spot);
 
   // Writes out icon `index` as the file stores it: a group as BuildIconGroupFile makes it, a
   // frame's own container, the whole icon or cursor file unchanged. False when there is no

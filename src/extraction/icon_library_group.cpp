@@ -5,6 +5,7 @@
 
 #include "files/icon_decoder.h"
 #include "files/icon_format.h"
+#include "files/icon_reader.h"
 
 namespace brindlex {
 namespace {
@@ -58,8 +59,9 @@ bool DecodeScaled(std::span<const std::uint8_t> container, int index, Surface& m
   if (!ReadIconImageInfo(container, index, info)) return false;
   if (!DecodableSize(info.width, info.height)) return false;
   Surface mask, color;
-  if (!DecodeIconEntry(container, index, static_cast<int>(info.width),
-                       static_cast<int>(info.height), mask, color))
+  // Partly transparent pixels stay so, as in an icon file the editor opens.
+  if (!DecodeIconEntryByRule(container, index, static_cast<int>(info.width),
+                             static_cast<int>(info.height), mask, color, AlphaRule::kKeep))
     return false;
   mask_out = ScaleNearest(mask, kLargeIconEdge);
   color_out = ScaleNearest(color, kLargeIconEdge);
@@ -130,9 +132,13 @@ bool IsIconContainer(std::span<const std::uint8_t> container, int& type) {
   return true;
 }
 
-bool LoadContainerIcon(std::span<const std::uint8_t> container, Surface& mask, Surface& color) {
+namespace {
+
+// The index of the large image of an icon or cursor container, or −1 when it has none that
+// can be read.
+int ChooseContainerImage(std::span<const std::uint8_t> container) {
   int type = 0;
-  if (!IsIconContainer(container, type)) return false;
+  if (!IsIconContainer(container, type)) return -1;
   const std::uint8_t* header = container.data();
   const int count = ReadI16(header + kHeaderCount);
   // A cursor's entry holds the hot spot where an icon's holds planes and depth: the depth
@@ -148,15 +154,39 @@ bool LoadContainerIcon(std::span<const std::uint8_t> container, Surface& mask, S
     indices.push_back(i);
   }
   const int chosen = ChooseLargeIcon(candidates);
-  return chosen >= 0 && DecodeScaled(container, indices[chosen], mask, color);
+  return chosen < 0 ? -1 : indices[chosen];
+}
+
+}  // namespace
+
+bool LoadContainerIcon(std::span<const std::uint8_t> container, Surface& mask, Surface& color) {
+  const int chosen = ChooseContainerImage(container);
+  return chosen >= 0 && DecodeScaled(container, chosen, mask, color);
+}
+
+bool ContainerHotSpot(std::span<const std::uint8_t> container, CursorHotSpot& hot_spot) {
+  int type = 0;
+  const int chosen = ChooseContainerImage(container);
+  IconImageInfo info;
+  if (chosen < 0 || !IsIconContainer(container, type) || type != kCursorType ||
+      !ReadIconImageInfo(container, chosen, info) || !DecodableSize(info.width, info.height))
+    return false;
+  const std::uint8_t* entry = container.data() + EntryOffset(chosen);
+  auto scaled = [](std::int64_t stored, std::int64_t side) {
+    return static_cast<int>(
+        std::min<std::int64_t>((stored * kLargeIconEdge + side - 1) / side, kLargeIconEdge - 1));
+  };
+  hot_spot = {scaled(ReadU16(entry + kEntryPlanes), info.width),
+              scaled(ReadU16(entry + kEntryBitCount), info.height)};
+  return true;
 }
 
 bool ReadGroupDirectory(LibraryBytes& bytes, const GroupIconResources& resources, int index,
                         std::vector<std::uint8_t>& group, std::vector<GroupIconEntry>& entries) {
   const std::vector<ResourceSpan>& groups = resources.Groups();
   if (index < 0 || index >= static_cast<int>(groups.size())) return false;
-  return bytes.ReadVector(groups[index].offset, std::min(groups[index].size, kMaxGroupDirectoryBytes),
-                          group) &&
+  return bytes.ReadVector(groups[index].offset,
+                          std::min(groups[index].size, kMaxGroupDirectoryBytes), group) &&
          ParseGroupIconDirectory(group, entries);
 }
 

@@ -92,6 +92,18 @@ bool DecodeLargeImage(std::span<const std::uint8_t> image, Surface& mask, Surfac
 // frame) into 32 x 32 planes.
 bool LoadContainerIcon(std::span<const std::uint8_t> container, Surface& mask, Surface& color);
 
+// A cursor's hot spot on the 32 x 32 picture the extraction draws, in its pixels from the
+// top-left corner.
+struct CursorHotSpot {
+  int x = 0, y = 0;
+  bool operator==(const CursorHotSpot&) const = default;
+};
+
+// The hot spot of the image LoadContainerIcon draws from a cursor container: the stored one,
+// moved to the first pixel of the 32 x 32 picture that shows the stored pixel (x · 32 / width
+// rounded up, at most 31). False for an icon container or one without a readable image.
+bool ContainerHotSpot(std::span<const std::uint8_t> container, CursorHotSpot& hot_spot);
+
 // Nearest-neighbour scaling of a plane to edge x edge: target (x, y) takes source
 // (x · w / edge, y · h / edge).
 Surface ScaleNearest(const Surface& source, int edge);

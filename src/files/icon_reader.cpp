@@ -38,16 +38,29 @@ bool ReadShownImageInfo(IconFileBytes bytes, int index, IconImageInfo& info) {
 
 IconLoadResult Status(IconLoadStatus status) { return {status, 0, 0, false}; }
 
-// Decodes the entry `info` describes with every alpha kept, into planes of edge x edge.
+// Decodes the entry `info` describes with every alpha kept, into planes of width x height.
 // False when the entry's own bytes do not decode to that size.
-bool DecodeKeepingAlpha(IconFileBytes bytes, const IconImageInfo& info, int edge, Surface& mask,
-                        Surface& color) {
+bool DecodeKeepingAlpha(IconFileBytes bytes, const IconImageInfo& info, int width, int height,
+                        Surface& mask, Surface& color) {
   if (!RangeInside(info.image_offset, info.bytes_in_resource, bytes.size())) return false;
   EntryDecodeResult decoded;
   if (!DecodeEntryImage(bytes.subspan(info.image_offset, info.bytes_in_resource), decoded) ||
-      decoded.image.width != edge || decoded.image.height != edge)
+      decoded.image.width != width || decoded.image.height != height)
     return false;
   PlanesFromRgbaKeepingAlpha(decoded.image, mask, color);
+  return true;
+}
+
+// Decodes the image `info` describes, at width x height, by the alpha rule.
+bool DecodeImage(IconFileBytes bytes, int index, const IconImageInfo& info, int width, int height,
+                 Surface& mask, Surface& color, AlphaRule alpha_rule, bool& soft_alpha) {
+  if (!DecodeIconEntry(bytes, index, width, height, mask, color, &soft_alpha)) return false;
+  // Only an image with partly transparent pixels reads differently when its alpha is kept;
+  // every other image keeps the planes above. Should its entry not decode on its own (a
+  // length that cuts its rows short), the threshold stands and says so.
+  if (soft_alpha && alpha_rule == AlphaRule::kKeep &&
+      DecodeKeepingAlpha(bytes, info, width, height, mask, color))
+    soft_alpha = false;
   return true;
 }
 
@@ -60,14 +73,8 @@ IconLoadResult LoadImage(IconFileBytes bytes, int index, Surface& mask, Surface&
     return {IconLoadStatus::kWrongSize, info.width, info.height, false};
   const int edge = static_cast<int>(info.width);
   IconLoadResult result = Status(IconLoadStatus::kLoaded);
-  if (!DecodeIconEntry(bytes, index, edge, edge, mask, color, &result.soft_alpha))
+  if (!DecodeImage(bytes, index, info, edge, edge, mask, color, alpha_rule, result.soft_alpha))
     return Status(IconLoadStatus::kDamaged);
-  // Only an image with partly transparent pixels reads differently when its alpha is kept;
-  // every other image keeps the planes above. Should its entry not decode on its own (a
-  // length that cuts its rows short), the threshold stands and says so.
-  if (result.soft_alpha && alpha_rule == AlphaRule::kKeep &&
-      DecodeKeepingAlpha(bytes, info, edge, mask, color))
-    result.soft_alpha = false;
   return result;
 }
 
@@ -119,6 +126,14 @@ bool ListIconImages(IconFileBytes bytes, int image_count, IconImageList& list) {
   }
   list.selected = 0;
   return true;
+}
+
+bool DecodeIconEntryByRule(IconFileBytes bytes, int index, int width, int height, Surface& mask,
+                           Surface& color, AlphaRule alpha_rule) {
+  IconImageInfo info;
+  bool soft_alpha = false;
+  return ReadIconImageInfo(bytes, index, info) &&
+         DecodeImage(bytes, index, info, width, height, mask, color, alpha_rule, soft_alpha);
 }
 
 IconLoadResult DecodeIconImage(IconFileBytes bytes, int index, DecodeSurfaces& surfaces,

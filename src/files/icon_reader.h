@@ -79,4 +79,10 @@ std::string IconListRowText(long long width, long long height, int bit_count);
 IconLoadResult DecodeIconImage(IconFileBytes bytes, int index, DecodeSurfaces& surfaces,
                                AlphaRule alpha_rule = AlphaRule::kThreshold);
 
+// Decodes image `index` at width x height, any size DecodeIconEntry takes, as it does, with
+// its partly transparent pixels by `alpha_rule` (an entry that cannot be decoded on its own
+// keeps the threshold). False on any fault; the planes are then left unchanged.
+bool DecodeIconEntryByRule(IconFileBytes bytes, int index, int width, int height, Surface& mask,
+                           Surface& color, AlphaRule alpha_rule);
+
 }  // namespace brindlex

@@ -12,11 +12,14 @@ std::string TwoDigits(int value) {
 }
 
 FrmHotSpot::FrmHotSpot(const Surface& canvas, int zoom, int last_index, const Surface& img_xy,
-                       std::uint16_t& hot_spot_x, std::uint16_t& hot_spot_y)
+                       std::uint16_t& hot_spot_x, std::uint16_t& hot_spot_y, int start_x,
+                       int start_y)
     : canvas_(canvas),
       img_xy_(img_xy),
       zoom_(std::max(zoom, 1)),
       last_index_(std::max(last_index, 0)),
+      start_x_(std::clamp(start_x, 0, last_index_)),
+      start_y_(std::clamp(start_y, 0, last_index_)),
       hot_spot_x_(hot_spot_x),
       hot_spot_y_(hot_spot_y) {}
 
@@ -25,8 +28,10 @@ void FrmHotSpot::Form_Load() {
   PicCursor.Resize(kPicCursorPlace.width, kPicCursorPlace.height);
   PicCursor.BitBlt(0, 0, kPicCursorPlace.width, kPicCursorPlace.height, canvas_, 0, 0);
   ImgXY = img_xy_;
-  HotX = HotY = 0;
-  LblHotX = LblHotY = "00";
+  HotX = start_x_;
+  HotY = start_y_;
+  LblHotX = TwoDigits(HotX);
+  LblHotY = TwoDigits(HotY);
   Readout.clear();
   DialogCancelled = true;
   Closed = false;

@@ -42,11 +42,14 @@ class FrmHotSpot {
   // `canvas` is the main window's canvas (its top-left 385 x 385 pixels are copied), `zoom`
   // its canvas pixels per icon pixel, `last_index` the icon's largest coordinate, `img_xy`
   // the main window's picture beside its position readout; Ok writes the pick into
-  // `hot_spot_x` and `hot_spot_y`.
+  // `hot_spot_x` and `hot_spot_y`. The pick starts at (start_x, start_y), each kept within
+  // 0 .. last index: the hot spot the icon already has.
   FrmHotSpot(const Surface& canvas, int zoom, int last_index, const Surface& img_xy,
-             std::uint16_t& hot_spot_x, std::uint16_t& hot_spot_y);
+             std::uint16_t& hot_spot_x, std::uint16_t& hot_spot_y, int start_x = 0,
+             int start_y = 0);
 
-  // Copies the canvas, paints the background, clears the pick and sets DialogCancelled.
+  // Copies the canvas, paints the background, sets the pick to its start and sets
+  // DialogCancelled.
   void Form_Load();
   // The left button picks the pixel under (x, y) (pointer position on PicCursor); other
   // buttons do nothing.
@@ -88,6 +91,7 @@ class FrmHotSpot {
   const Surface& img_xy_;
   int zoom_;
   int last_index_;
+  int start_x_, start_y_;
   std::uint16_t& hot_spot_x_;
   std::uint16_t& hot_spot_y_;
 };

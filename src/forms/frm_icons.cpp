@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "extraction/icon_library_group.h"
+#include "files/bitmap_writer.h"
 #include "forms/file_dialog.h"
 
 namespace brindlex {
@@ -80,8 +81,9 @@ const Surface& FrmIcons::DrawRow(int row) {
     if (!library_.LoadIcon(n, mask, color))
       continue;  // A cell whose icon cannot be read stays empty.
     const int x = kIconInset + kCell * column;
-    picture.BitBlt(x, kIconInset, kLargeIconEdge, kLargeIconEdge, mask, 0, 0, RasterOp::kAnd);
-    picture.BitBlt(x, kIconInset, kLargeIconEdge, kLargeIconEdge, color, 0, 0, RasterOp::kInvert);
+    // Drawn over the grid's white, partly transparent pixels blended.
+    picture.BitBlt(x, kIconInset, kLargeIconEdge, kLargeIconEdge, ComposeOverWhite(mask, color), 0,
+                   0);
   }
   return picture;
 }

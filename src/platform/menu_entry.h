@@ -12,6 +12,8 @@ struct MenuEntry {
   int index = -1;  // −1 for entries that are not part of an array
   std::string caption;
   std::string shortcut;  // in the portable form "Ctrl+O", "Del", "F1"; empty for none
+  // Further keys that run the entry, in the same form; the menu does not show them.
+  std::vector<std::string> unshown_shortcuts;
   bool enabled = true;
   bool visible = true;
   std::string tag;      // the path of a recent-file entry

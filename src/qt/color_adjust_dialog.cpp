@@ -68,6 +68,10 @@ ColorAdjustDialog::ColorAdjustDialog(QWidget* parent, FrmColAdj& form)
   QPushButton* reset = Button(this, FrmColAdj::kResetCaption, FrmColAdj::kResetPlace);
   QPushButton* cancel = Button(this, FrmColAdj::kCancelCaption, FrmColAdj::kCancelPlace);
   QPushButton* ok = Button(this, FrmColAdj::kOkCaption, FrmColAdj::kOkPlace);
+  // Enter accepts the adjustment wherever the focus is; Reset and Cancel take a click or
+  // the space bar.
+  for (QPushButton* other : {reset, cancel}) other->setAutoDefault(false);
+  ok->setDefault(true);
   connect(reset, &QPushButton::clicked, this, [this] {
     form_.CmdReset_Click();
     Sync();

@@ -142,8 +142,10 @@ void MainWindow::BuildMenus() {
               connect(action, &QAction::triggered, this,
                       [this, top_control = top.control, control = entry.control,
                        index = entry.index] { RunMenuEntry(top_control, control, index); });
-              if (!entry.shortcut.empty()) {
-                auto* shortcut = new QShortcut(ShortcutOf(entry.shortcut), this);
+              std::vector<std::string> keys = entry.unshown_shortcuts;
+              if (!entry.shortcut.empty()) keys.push_back(entry.shortcut);
+              for (const std::string& key : keys) {
+                auto* shortcut = new QShortcut(ShortcutOf(key), this);
                 shortcut->setContext(Qt::WindowShortcut);
                 connect(shortcut, &QShortcut::activated, this,
                         [this, top_control = top.control, control = entry.control,

@@ -19,23 +19,15 @@ using testing::FixedScreen;
 using testing::ScriptedUi;
 using testing::TempFolder;
 
-// A scripted Ui that also plays the hot spot dialog and the builder window.
+// A scripted Ui that also plays the builder window.
 class ExportsUi : public ScriptedUi {
  public:
-  void ShowHotSpotDialog(FrmHotSpot& dialog) override {
-    ++hot_spot_shown;
-    shown_canvas = dialog.PicCursor;
-    if (on_hot_spot) on_hot_spot(dialog);
-  }
   void ShowMultiIconBuilder(FrmMir& dialog) override {
     ++builders_shown;
     builder_used_on_show = dialog.UsedCount();
     builder_background_width = dialog.Background.Width();
   }
 
-  std::function<void(FrmHotSpot&)> on_hot_spot;
-  int hot_spot_shown = 0;
-  Surface shown_canvas;
   int builders_shown = 0;
   int builder_used_on_show = -1;
   int builder_background_width = 0;
@@ -121,15 +113,15 @@ TEST_F(ExportsTest, ABitmapThatCannotBeWrittenIsReported) {
 }
 
 TEST_F(ExportsTest, SaveAsCursorAsksForTheHotSpotThenTheFile) {
-  ui.on_hot_spot = [](FrmHotSpot& dialog) {
+  ui.hot_spot_script = [](FrmHotSpot& dialog) {
     dialog.PicCursor_MouseDown(1, 0, 5 * 24 + 3, 12 * 24 + 20);
     dialog.CmdOk_Click();
   };
   const std::string path = folder.File("punta.cur");
   ui.file_answers = {ScriptedUi::Chosen(path)};
   form.MenuClick("MnuSaveAsCursor", -1);
-  EXPECT_EQ(ui.hot_spot_shown, 1);
-  EXPECT_TRUE(ui.shown_canvas.SamePixels(form.Document.PicMain));  // the canvas copy
+  EXPECT_EQ(ui.hot_spot_dialogs, 1);
+  EXPECT_TRUE(ui.hot_spot_canvas.SamePixels(form.Document.PicMain));  // the canvas copy
   ASSERT_EQ(ui.dialogs.size(), 1u);
   EXPECT_EQ(ui.dialogs[0].title, "Quorvane 2001 editor - Salvar komo Cursor");
   EXPECT_EQ(ui.dialogs[0].filters[0].first, "Windows Cursor (*.cur)");
@@ -152,7 +144,7 @@ TEST_F(ExportsTest, SaveAsCursorAsksForTheHotSpotThenTheFile) {
 TEST_F(ExportsTest, ACancelledHotSpotShowsNoFileDialogAndKeepsTheOldHotSpot) {
   form.HotSpotX = 7;
   form.HotSpotY = 3;
-  ui.on_hot_spot = [](FrmHotSpot& dialog) {
+  ui.hot_spot_script = [](FrmHotSpot& dialog) {
     dialog.PicCursor_MouseDown(1, 0, 100, 100);
     dialog.CmdCancel_Click();
   };
@@ -162,12 +154,12 @@ TEST_F(ExportsTest, ACancelledHotSpotShowsNoFileDialogAndKeepsTheOldHotSpot) {
   EXPECT_EQ(form.HotSpotX, 7);
   EXPECT_EQ(form.HotSpotY, 3);
   // A dialog that ends without any handler (closed) is a cancel too.
-  ui.on_hot_spot = nullptr;
+  ui.hot_spot_script = nullptr;
   form.MenuClick("MnuSaveAsCursor", -1);
   EXPECT_TRUE(ui.dialogs.empty());
   EXPECT_TRUE(folder.Entries().empty());
   // Ok and then a cancelled file dialog: the hot spot is taken, nothing written.
-  ui.on_hot_spot = [](FrmHotSpot& dialog) { dialog.CmdOk_Click(); };
+  ui.hot_spot_script = [](FrmHotSpot& dialog) { dialog.CmdOk_Click(); };
   ui.file_answers.clear();
   form.MenuClick("MnuSaveAsCursor", -1);
   EXPECT_EQ(ui.dialogs.size(), 1u);
@@ -177,7 +169,7 @@ TEST_F(ExportsTest, ACancelledHotSpotShowsNoFileDialogAndKeepsTheOldHotSpot) {
 }
 
 TEST_F(ExportsTest, ACursorThatCannotBeWrittenIsReported) {
-  ui.on_hot_spot = [](FrmHotSpot& dialog) { dialog.CmdOk_Click(); };
+  ui.hot_spot_script = [](FrmHotSpot& dialog) { dialog.CmdOk_Click(); };
   const std::string path = folder.File("solo.cur");
   testing::WriteBytes(path, {1, 2, 3});
   std::filesystem::permissions(path, std::filesystem::perms::owner_read);

@@ -6,6 +6,7 @@
 #include "extraction/library_test_files.h"
 #include "forms/frm_icons.h"
 #include "picture.h"
+#include "pixels/pixel_alpha.h"
 #include "scripted_ui.h"
 #include "shell/settings_file.h"
 
@@ -103,25 +104,35 @@ TEST_F(ExtractCommandTest, CancelUnsavedChangesAndUnreadableIconsLeaveTheDocumen
   ASSERT_EQ(ui.messages.size(), 1u);
   EXPECT_EQ(ui.messages[0].text, "salvar kambios??");
   EXPECT_EQ(form.Document.Edge(), 48);
-  form.Document.IconChanged = false;
 
-  // The library is damaged after the window counted it: read first, so nothing changes.
+  // No, then a closed window: the changes are still unsaved.
+  ui.answers = {MessageAnswer::kNo};
+  ui.extract_script = nullptr;
+  form.MnuExtract_Click();
+  EXPECT_EQ(ui.extract_dialogs, 2);
+  EXPECT_TRUE(form.Document.IconChanged);
+
+  // No, then an icon that cannot be read: the library is damaged after the window counted
+  // it. It is read first, so nothing changes, and the changes stay unsaved.
+  ui.answers = {MessageAnswer::kNo};
   ui.extract_script = [&](FrmIcons& dialog) {
     testing::WriteBytes(shell, Bytes{'M', 'Z'});
     dialog.CmdOk_Click();
   };
   form.MnuExtract_Click();
-  ASSERT_EQ(ui.messages.size(), 2u);
-  EXPECT_EQ(ui.messages[1].text, "error inesperado al kargar ikono");
-  EXPECT_EQ(ui.messages[1].title, "Quorvane 2001  - Error");
-  EXPECT_EQ(ui.messages[1].icon, MessageIcon::kExclamation);
+  ASSERT_EQ(ui.messages.size(), 4u);
+  EXPECT_EQ(ui.messages[3].text, "error inesperado al kargar ikono");
+  EXPECT_EQ(ui.messages[3].title, "Quorvane 2001  - Error");
+  EXPECT_EQ(ui.messages[3].icon, MessageIcon::kExclamation);
   EXPECT_EQ(form.Document.Edge(), 48);
   EXPECT_TRUE(testing::SamePixels(before, form.Document.PicImage));
+  EXPECT_TRUE(form.Document.IconChanged);
 
   // Now the library holds no icons: Ok acts as Cancel.
+  form.Document.IconChanged = false;
   PickAndConfirm(5, 5);
   form.MnuExtract_Click();
-  EXPECT_EQ(ui.messages.size(), 2u);
+  EXPECT_EQ(ui.messages.size(), 4u);
   EXPECT_EQ(form.Document.Edge(), 48);
 }
 
@@ -142,6 +153,69 @@ TEST_F(ExtractCommandTest, AnAnimatedCursorGivesTheChosenFrame) {
   ASSERT_EQ(form.Document.Edge(), 32);
   EXPECT_TRUE(testing::SamePixels(Surface(32, 32, 0x333333u), form.Document.PicImage));
   EXPECT_EQ(form.ExtractFilterIndex, 1);  // the scripted dialog ends on the first filter
+}
+
+// A cursor container of one 32 x 32 image at 32 bits with every pixel (0x30, 0x20, 0x10,
+// alpha) (blue, green, red, alpha), its hot spot at (x, y).
+Bytes SoftCursor(std::uint8_t alpha, int x, int y) {
+  Bytes colors;
+  for (int i = 0; i < 32 * 32; ++i) colors.insert(colors.end(), {0x30, 0x20, 0x10, alpha});
+  Bytes file = testing::IconFile({testing::BitmapImage(32, 32, {}, colors, {})}, 2);
+  testing::PutAt(file, 6 + 4, x, 2);
+  testing::PutAt(file, 6 + 6, y, 2);
+  return file;
+}
+
+TEST_F(ExtractCommandTest, ACursorKeepsItsPartlyTransparentPixelsAndItsHotSpot) {
+  // The second frame of an animated cursor: alpha 128 everywhere, hot spot (5, 9).
+  const std::string ani = folder.File("reloj.ani");
+  testing::WriteBytes(
+      ani, testing::AniFile({SoftCursor(255, 0, 0), SoftCursor(128, 5, 9)}, {0, 0, 1}, 2));
+  ui.file_answers = {ScriptedUi::Chosen(ani)};
+  ui.extract_script = [](FrmIcons& dialog) {
+    dialog.CmdBrowse_Click();
+    dialog.PicIcons_MouseUp(1, 0, 38 * 1 + 5, 5);
+    dialog.CmdOk_Click();
+  };
+  form.MnuExtract_Click();
+  EXPECT_TRUE(ui.messages.empty());
+  EXPECT_TRUE(testing::SamePixels(Surface(32, 32, kBlack), form.Document.PicMask));
+  for (int y = 0; y < 32; ++y)
+    for (int x = 0; x < 32; ++x)
+      ASSERT_EQ(form.Document.PicImage.GetPixel(x, y), WithAlpha(0x302010, 128)) << x << ", " << y;
+  // Saved as it came: 32 bits, the pixels' four bytes as stored.
+  const std::string saved = folder.File("reloj.ico");
+  ui.file_answers = {ScriptedUi::Chosen(saved)};
+  ASSERT_TRUE(form.MnuSaveAs_Click());
+  const Bytes file = testing::ReadBytes(saved);
+  ASSERT_EQ(file.size(), 22u + 40u + 32u * 32u * 4u + 32u * 4u);
+  EXPECT_EQ(file[6 + 6], 32);
+  EXPECT_EQ(Bytes(file.begin() + 62, file.begin() + 66), (Bytes{0x30, 0x20, 0x10, 128}));
+  EXPECT_TRUE(ui.messages.empty());
+
+  // The cursor export starts at the cursor's own hot spot, and Ok keeps it.
+  ui.hot_spot_script = [](FrmHotSpot& dialog) {
+    EXPECT_EQ(dialog.LblHotX, "05");
+    EXPECT_EQ(dialog.LblHotY, "09");
+    dialog.CmdOk_Click();
+  };
+  const std::string cursor = folder.File("reloj.cur");
+  ui.file_answers = {ScriptedUi::Chosen(cursor)};
+  form.MenuClick("MnuSaveAsCursor", -1);
+  EXPECT_EQ(ui.hot_spot_dialogs, 1);
+  const Bytes cursor_file = testing::ReadBytes(cursor);
+  ASSERT_GE(cursor_file.size(), 14u);
+  EXPECT_EQ(Bytes(cursor_file.begin() + 6, cursor_file.begin() + 14),
+            (Bytes{32, 32, 0, 0, 5, 0, 9, 0}));
+
+  // An icon of its own, a new one here, starts at the corner.
+  form.MenuClick("MnuIconSize", 1);
+  ui.hot_spot_script = [](FrmHotSpot& dialog) {
+    EXPECT_EQ(dialog.LblHotX, "00");
+    EXPECT_EQ(dialog.LblHotY, "00");
+  };
+  form.MenuClick("MnuSaveAsCursor", -1);
+  EXPECT_EQ(ui.hot_spot_dialogs, 2);
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 #include <sys/inotify.h>
 #include <unistd.h>
 
+#include <algorithm>
+
 #include "app/frm_brindlex.h"
 #include "app/start_program.h"
 #include "files/icon_reader.h"
@@ -41,6 +43,30 @@ class FileCommandsTest : public ::testing::Test {
     const std::string path = folder.File(name);
     testing::WriteBytes(path, testing::IconFile({testing::UniformImage(edge, 4, 0x9C, mask_fill)}));
     return path;
+  }
+  // Opens image 1 (32 x 32, grey 9) of a new three-image file; returns the file's path.
+  std::string OpenSecondImageOfThree() {
+    const std::string path = ThreeImageFile();
+    ui.file_answers = {ScriptedUi::Chosen(path)};
+    ui.pick_rows = {1};
+    form.MenuClick("MnuOpen", -1);
+    EXPECT_TRUE(form.MultiImage.FromMultiIconFile);
+    return path;
+  }
+  // The file holds that image alone, its pixel (0, 0) edited to first_pixel: an 8-bit icon.
+  static void ExpectSecondImageAlone(const std::string& path, Color first_pixel) {
+    const Bytes saved = testing::ReadBytes(path);
+    EXPECT_EQ(saved.size(), 22u + 2216u);
+    ASSERT_EQ(GetIconImageCount(saved), 1);
+    Surface mask, color;
+    ASSERT_TRUE(LoadSingleIcon(saved, mask, color).Loaded());
+    EXPECT_EQ(color.GetPixel(0, 0), first_pixel);
+    EXPECT_EQ(color.GetPixel(5, 5), 0x090909u);
+  }
+  int SavePrompts() const {
+    return static_cast<int>(
+        std::count_if(ui.messages.begin(), ui.messages.end(),
+                      [](const auto& m) { return m.text == "salvar kambios??"; }));
   }
   void Edit(Color c) {
     form.Document.PicMask.SetPixel(0, 0, kBlack);
@@ -160,6 +186,74 @@ TEST_F(FileCommandsTest, FailedOpensReportAndLeaveTheDocument) {
   EXPECT_EQ(form.Document.Edge(), 32);
 }
 
+TEST_F(FileCommandsTest, ChangesStayUnsavedUntilAnotherIconHasReplacedThem) {
+  const std::string cursor = folder.File("flecha.cur");
+  testing::WriteBytes(cursor, testing::IconFile({testing::UniformImage(32, 4)}, 2));
+  const std::string multi = ThreeImageFile();
+  Edit(0x0000FF);
+  // No at the prompt, then a cancelled dialog, a refused file, a cancelled pick, a recent
+  // entry whose file has gone: the edit is on screen and still unsaved each time.
+  ui.file_answers = {{}, ScriptedUi::Chosen(cursor), ScriptedUi::Chosen(multi)};
+  ui.pick_rows = {-1};
+  for (int open = 0; open < 3; ++open) {
+    ui.answers = {MessageAnswer::kNo};
+    form.MenuClick("MnuOpen", -1);
+    EXPECT_TRUE(form.Document.IconChanged) << open;
+  }
+  const std::string gone = SingleImageFile("ido.ico", 16);
+  RecentMenu recent = RecentMenu::Of(form.Menus);
+  AddRecentFile(gone, recent);
+  std::filesystem::remove(gone);
+  ui.answers = {MessageAnswer::kNo};
+  form.MenuClick("MnuRecent", 1);
+  EXPECT_TRUE(form.Document.IconChanged);
+  EXPECT_EQ(SavePrompts(), 4);
+  EXPECT_EQ(form.Document.PicImage.GetPixel(0, 0), 0x0000FFu);
+  EXPECT_EQ(form.Caption, "Quorvane 2001 - Untitled");
+  // So closing the window asks again.
+  ui.answers = {MessageAnswer::kCancel};
+  EXPECT_TRUE(form.Form_QueryUnload());
+  EXPECT_EQ(SavePrompts(), 5);
+  // A file that opens replaces them: nothing is left to ask about.
+  ui.answers = {MessageAnswer::kNo};
+  ui.file_answers = {ScriptedUi::Chosen(multi)};
+  ui.pick_rows = {0};
+  form.MenuClick("MnuOpen", -1);
+  EXPECT_EQ(form.Document.Edge(), 16);
+  EXPECT_FALSE(form.Document.IconChanged);
+  EXPECT_FALSE(form.Form_QueryUnload());
+  EXPECT_EQ(SavePrompts(), 6);
+}
+
+TEST_F(FileCommandsTest, ADroppedFileIsCheckedBeforeTheSavePrompt) {
+  Edit(0x0000FF);
+  const std::string text = folder.File("notas.txt");
+  testing::WriteBytes(text, Bytes{'h', 'o', 'l', 'a'});
+  form.OpenDroppedFile({text});
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].text, "notas.txt inono no valido");
+  // A multi-image file: the image is picked first; a cancelled pick asks nothing either.
+  ui.pick_rows = {-1};
+  form.OpenDroppedFile({ThreeImageFile()});
+  EXPECT_EQ(ui.shown_rows.size(), 3u);
+  EXPECT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(form.Document.PicImage.GetPixel(0, 0), 0x0000FFu);
+  EXPECT_TRUE(form.Document.IconChanged);
+  // A file that can be opened: the prompt; Cancel keeps the edit, No opens the file.
+  const std::string good = SingleImageFile("bueno.ico", 16);
+  ui.answers = {MessageAnswer::kCancel};
+  form.OpenDroppedFile({good});
+  EXPECT_EQ(SavePrompts(), 1);
+  EXPECT_EQ(form.Document.Edge(), 32);
+  EXPECT_TRUE(form.Document.IconChanged);
+  ui.answers = {MessageAnswer::kNo};
+  form.OpenDroppedFile({good});
+  EXPECT_EQ(SavePrompts(), 2);
+  EXPECT_EQ(form.Document.Edge(), 16);
+  EXPECT_EQ(form.CurrentFileTitle, "bueno.ico");
+  EXPECT_FALSE(form.Document.IconChanged);
+}
+
 TEST_F(FileCommandsTest, WhiteOnWhitePixelsOpenAsOpaqueBlack) {
   // Palette entries 9 and 12 are greys; make a 1-bit file whose colour is white (entry 1
   // = white) under a transparent mask: white on white.
@@ -214,34 +308,18 @@ TEST_F(FileCommandsTest, MultiImageFilesAskWhichImageAndSaveBackWithoutLosingAny
 }
 
 TEST_F(FileCommandsTest, AnImageWhoseMultiImageFileHasGoneIsSavedAlone) {
-  auto open_second_image = [&] {
-    const std::string path = ThreeImageFile();
-    ui.file_answers = {ScriptedUi::Chosen(path)};
-    ui.pick_rows = {1};
-    form.MenuClick("MnuOpen", -1);
-    EXPECT_TRUE(form.MultiImage.FromMultiIconFile);
-    return path;
-  };
-  auto expect_one_image = [&](const std::string& path, Color first_pixel) {
-    const Bytes saved = testing::ReadBytes(path);
-    ASSERT_EQ(GetIconImageCount(saved), 1);
-    Surface mask, color;
-    ASSERT_TRUE(LoadSingleIcon(saved, mask, color).Loaded());
-    EXPECT_EQ(color.GetPixel(0, 0), first_pixel);
-    EXPECT_EQ(color.GetPixel(5, 5), 0x090909u);
-  };
   const std::string notice =
       "no se enkuentra el archivo tres.ico kon las otras imagenes del "
       "ikono: se salva solo esta imagen";
   // Save: nothing is left to lose at the old path, so the image is written there alone; the
   // user is told once.
-  const std::string path = open_second_image();
+  const std::string path = OpenSecondImageOfThree();
   std::filesystem::remove(path);
   for (Color c : {0x0000FFu, 0x00FF00u}) {
     Edit(c);
     EXPECT_TRUE(form.MnuSave_Click());
     EXPECT_FALSE(form.Document.IconChanged);
-    expect_one_image(path, c);
+    ExpectSecondImageAlone(path, c);
   }
   ASSERT_EQ(ui.messages.size(), 1u);
   EXPECT_EQ(ui.messages[0].text, notice);
@@ -250,20 +328,20 @@ TEST_F(FileCommandsTest, AnImageWhoseMultiImageFileHasGoneIsSavedAlone) {
 
   // Save As: the new file holds the image alone, and the caption is a one-image file's.
   ui.messages.clear();
-  open_second_image();
+  OpenSecondImageOfThree();
   std::filesystem::remove(path);
   Edit(0x0000FF);
   const std::string other = folder.File("otro.ico");
   ui.file_answers = {ScriptedUi::Chosen(other)};
   EXPECT_TRUE(form.MnuSaveAs_Click());
-  expect_one_image(other, 0x0000FF);
+  ExpectSecondImageAlone(other, 0x0000FF);
   EXPECT_EQ(form.Caption, "Quorvane 2001  - otro.ico");
   ASSERT_EQ(ui.messages.size(), 1u);
   EXPECT_EQ(ui.messages[0].text, notice);
 
   // A file that is there but no longer holds the image: both messages, titled, in Spanish.
   ui.messages.clear();
-  open_second_image();
+  OpenSecondImageOfThree();
   testing::WriteBytes(path, testing::IconFile({testing::UniformImage(16, 1, 0xFF, 0)}));
   EXPECT_FALSE(form.MnuSave_Click());
   ASSERT_EQ(ui.messages.size(), 2u);
@@ -271,6 +349,67 @@ TEST_F(FileCommandsTest, AnImageWhoseMultiImageFileHasGoneIsSavedAlone) {
   EXPECT_EQ(ui.messages[0].title, "Quorvane 2001 - Error");
   EXPECT_EQ(ui.messages[1].text, "chin no se puede salvar lo sentimos Quorvane tres.ico");
   EXPECT_EQ(ui.messages[1].title, "Quorvane - Error");
+}
+
+TEST_F(FileCommandsTest, AnImageWhoseMultiImageFileIsDamagedIsSavedAloneOnlyWhereNothingIsLost) {
+  const std::string ask =
+      "el archivo tres.ico esta dañado y las otras imagenes del ikono no se pueden "
+      "konservar.\r\n\r\n¿Salvar solo esta imagen en su lugar?";
+  const std::string notice =
+      "el archivo tres.ico esta dañado y las otras imagenes del ikono no se pueden konservar: "
+      "se salva solo esta imagen";
+  // The directory is whole, the images behind it cut off.
+  auto damage = [](const std::string& path) {
+    Bytes bytes = testing::ReadBytes(path);
+    bytes.resize(200);
+    testing::WriteBytes(path, bytes);
+    return bytes;
+  };
+  const std::string path = OpenSecondImageOfThree();
+  const Bytes damaged = damage(path);
+  Edit(0x0000FF);
+  // Save over that file asks first; No writes nothing and shows nothing more.
+  ui.answers = {MessageAnswer::kNo};
+  EXPECT_FALSE(form.MnuSave_Click());
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].text, ask);
+  EXPECT_EQ(ui.messages[0].title, "Quorvane 2001 - Aviso");
+  EXPECT_EQ(ui.messages[0].icon, MessageIcon::kExclamation);
+  EXPECT_EQ(ui.messages[0].buttons, MessageButtons::kYesNo);
+  EXPECT_EQ(testing::ReadBytes(path), damaged);
+  EXPECT_TRUE(form.Document.IconChanged);
+  EXPECT_TRUE(form.MultiImage.FromMultiIconFile);
+
+  // Save As writes the image alone into the new file, says so once, and leaves the damaged
+  // one as it is; later saves go to the new file without a word.
+  const std::string other = folder.File("otro.ico");
+  ui.file_answers = {ScriptedUi::Chosen(other)};
+  EXPECT_TRUE(form.MnuSaveAs_Click());
+  ExpectSecondImageAlone(other, 0x0000FF);
+  ASSERT_EQ(ui.messages.size(), 2u);
+  EXPECT_EQ(ui.messages[1].text, notice);
+  EXPECT_EQ(ui.messages[1].title, "Quorvane 2001 - Aviso");
+  EXPECT_EQ(ui.messages[1].buttons, MessageButtons::kOk);
+  EXPECT_EQ(form.Caption, "Quorvane 2001  - otro.ico");
+  EXPECT_FALSE(form.MultiImage.FromMultiIconFile);
+  EXPECT_EQ(testing::ReadBytes(path), damaged);
+  Edit(0x00FF00);
+  EXPECT_TRUE(form.MnuSave_Click());
+  ExpectSecondImageAlone(other, 0x00FF00);
+  EXPECT_EQ(ui.messages.size(), 2u);
+
+  // Yes to the question: the image alone replaces the damaged file.
+  ui.messages.clear();
+  OpenSecondImageOfThree();
+  damage(path);
+  Edit(0x0000FF);
+  ui.answers = {MessageAnswer::kYes};
+  EXPECT_TRUE(form.MnuSave_Click());
+  ExpectSecondImageAlone(path, 0x0000FF);
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].text, ask);
+  EXPECT_FALSE(form.Document.IconChanged);
+  EXPECT_FALSE(form.MultiImage.FromMultiIconFile);
 }
 
 TEST_F(FileCommandsTest, SaveAsWritesASingleImageAndRecordsTheFile) {

@@ -14,6 +14,7 @@
 #include "extraction/library_test_files.h"
 #include "files/icon_test_files.h"
 #include "picture.h"
+#include "pixels/pixel_alpha.h"
 
 namespace brindlex {
 namespace {
@@ -128,11 +129,12 @@ TEST(IconLibrary, AnImageOfAnySizeOrShapeIsScaledTo32) {
   ExpectIcon(pe, 0, Solid(kBlack), color);
 }
 
-TEST(IconLibrary, PngAnd32BitImagesFollowTheAlphaRule) {
+TEST(IconLibrary, PngAnd32BitImagesKeepTheirPartlyTransparentPixels) {
   Bytes rgba;
   for (int i = 0; i < 32 * 32; ++i) {
-    const bool opaque = i % 32 < 16;  // left half opaque red, right half almost transparent
-    rgba.insert(rgba.end(), {0xFF, 0x00, 0x00, std::uint8_t(opaque ? 200 : 100)});
+    // Left half opaque red, then partly transparent red, then wholly transparent columns.
+    const int x = i % 32;
+    rgba.insert(rgba.end(), {0xFF, 0x00, 0x00, std::uint8_t(x < 16 ? 255 : x < 24 ? 100 : 0)});
   }
   StoredImage png;
   png.resource = testing::PngRgba(32, 32, rgba);
@@ -141,8 +143,44 @@ TEST(IconLibrary, PngAnd32BitImagesFollowTheAlphaRule) {
   const Bytes pe = testing::PeLibrary({{"", 1, {SolidImage(32, kBlue), png}}}, true).bytes;
   Surface mask = Solid(kWhite), color = Solid(kBlack);
   for (int y = 0; y < 32; ++y)
-    for (int x = 0; x < 16; ++x) mask.SetPixel(x, y, kBlack), color.SetPixel(x, y, kRed);
+    for (int x = 0; x < 24; ++x)
+      mask.SetPixel(x, y, kBlack), color.Row(y)[x] = x < 16 ? kRed : WithAlpha(kRed, 100);
   ExpectIcon(pe, 0, mask, color);  // the 32-bit PNG is deeper than the 24-bit image
+}
+
+TEST(IconLibrary, ACursorGivesTheHotSpotOfItsLargeImageOnThe32PixelPicture) {
+  // A cursor container: the entry's planes and bit count fields hold the hot spot.
+  auto cursor = [](std::vector<StoredImage> images, std::vector<std::pair<int, int>> spots) {
+    Bytes file = testing::IconFile(images, 2);
+    for (std::size_t i = 0; i < spots.size(); ++i) {
+      testing::PutAt(file, 6 + 16 * i + 4, spots[i].first, 2);
+      testing::PutAt(file, 6 + 16 * i + 6, spots[i].second, 2);
+    }
+    return file;
+  };
+  auto hot_spot = [](const Bytes& bytes, int index) {
+    IconLibrary library;
+    library.Open(bytes);
+    CursorHotSpot spot{-1, -1};
+    return library.LoadHotSpot(index, spot) ? spot : CursorHotSpot{-1, -1};
+  };
+  // The 32-pixel image is the one drawn; its hot spot stands as stored.
+  const Bytes two = cursor({SolidImage(16, kRed), SolidImage(32, kGreen)}, {{3, 4}, {5, 9}});
+  EXPECT_EQ(hot_spot(two, 0), (CursorHotSpot{5, 9}));
+  // A 48-pixel image is drawn smaller: the first picture pixel showing the stored one.
+  const Bytes large = cursor({SolidImage(48, kRed)}, {{47, 24}});
+  EXPECT_EQ(hot_spot(large, 0), (CursorHotSpot{31, 16}));
+  // An animated cursor's frames (in the file's order, whatever the steps) each take their own.
+  const Bytes ani = testing::AniFile(
+      {cursor({SolidImage(32, kRed)}, {{1, 2}}), cursor({SolidImage(32, kBlue)}, {{30, 31}})},
+      {1, 0}, 2);
+  EXPECT_EQ(hot_spot(ani, 0), (CursorHotSpot{1, 2}));
+  EXPECT_EQ(hot_spot(ani, 1), (CursorHotSpot{30, 31}));
+  EXPECT_EQ(hot_spot(ani, 2), (CursorHotSpot{-1, -1}));
+  // Icons have none.
+  EXPECT_EQ(hot_spot(testing::IconFile({SolidImage(32, kRed)}), 0), (CursorHotSpot{-1, -1}));
+  const Bytes pe = testing::PeLibrary({{"", 1, {SolidImage(32, kBlue)}}}, true).bytes;
+  EXPECT_EQ(hot_spot(pe, 0), (CursorHotSpot{-1, -1}));
 }
 
 TEST(IconLibrary, NeGroupsInTableOrderWithTheAlignmentShift) {

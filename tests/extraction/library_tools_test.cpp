@@ -13,6 +13,7 @@
 #include "extraction/library_test_files.h"
 #include "files/file_bytes.h"
 #include "files/icon_png.h"
+#include "pixels/pixel_alpha.h"
 
 namespace brindlex {
 namespace {
@@ -175,9 +176,11 @@ class LibraryToolsTest : public ::testing::Test {
       for (int y = 0; y < 32; ++y)
         for (int x = 0; x < 32; ++x) {
           const std::uint8_t* p = rgba.data() + 4 * ((y * height / 32) * width + x * width / 32);
-          const bool opaque = p[3] >= 128;
-          ASSERT_EQ(mask.GetPixel(x, y), opaque ? kBlack : kWhite) << x << ", " << y;
-          const Color expected = opaque ? p[0] | (p[1] << 8) | (p[2] << 16) : kBlack;
+          // Partly transparent pixels keep their alpha.
+          const bool shown = p[3] != 0;
+          ASSERT_EQ(mask.GetPixel(x, y), shown ? kBlack : kWhite) << x << ", " << y;
+          const Color expected =
+              shown ? WithAlpha(p[0] | (p[1] << 8) | (p[2] << 16), p[3]) : kBlack;
           ASSERT_EQ(color.GetPixel(x, y), expected) << x << ", " << y;
         }
     }

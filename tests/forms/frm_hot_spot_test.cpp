@@ -13,8 +13,8 @@ class FrmHotSpotTest : public ::testing::Test {
     canvas.SetPixel(384, 384, 0x00FF00);
     img_xy.SetPixel(3, 3, kBlack);
   }
-  FrmHotSpot Open(int zoom, int last_index) {
-    FrmHotSpot form(canvas, zoom, last_index, img_xy, hot_x, hot_y);
+  FrmHotSpot Open(int zoom, int last_index, int start_x = 0, int start_y = 0) {
+    FrmHotSpot form(canvas, zoom, last_index, img_xy, hot_x, hot_y, start_x, start_y);
     form.Form_Load();
     return form;
   }
@@ -111,7 +111,16 @@ TEST_F(FrmHotSpotTest, OkHandsThePickOverAndCancelKeepsTheOldHotSpot) {
   EXPECT_EQ(hot_x, 0);
   EXPECT_EQ(hot_y, 0);
 
-  FrmHotSpot picked = Open(12, 31);
+  // The pick may start at the hot spot the icon has, kept within the icon; Ok without a
+  // click hands that over.
+  FrmHotSpot started = Open(12, 31, 7, 40);
+  EXPECT_EQ(started.LblHotX, "07");
+  EXPECT_EQ(started.LblHotY, "31");
+  started.CmdOk_Click();
+  EXPECT_EQ(hot_x, 7);
+  EXPECT_EQ(hot_y, 31);
+
+  FrmHotSpot picked = Open(12, 31, 7, 4);
   picked.PicCursor_MouseDown(1, 0, 61, 145);
   picked.CmdOk_Click();
   EXPECT_EQ(hot_x, 5);

@@ -272,12 +272,30 @@ TEST_F(FrmIconsTest, AnimatedCursorsShowTheirFramesWhateverTheirName) {
   EXPECT_EQ(CellColor(0), ColorOf(3));
 
   Surface mask, color;
+  std::optional<CursorHotSpot> hot_spot;
   for (const char* name : {"walk.ANI", "walk.cur"}) {
-    ASSERT_TRUE(ExtractIcon(folder.File(name), 4, mask, color)) << name;
+    ASSERT_TRUE(ExtractIcon(folder.File(name), 4, mask, color, hot_spot)) << name;
     EXPECT_EQ(color.GetPixel(0, 0), ColorOf(4));
-    EXPECT_FALSE(ExtractIcon(folder.File(name), 8, mask, color)) << name;
+    // The frames are cursors whose hot spot fields hold 1 and 24 (IconFile's planes and depth).
+    EXPECT_EQ(hot_spot, (CursorHotSpot{1, 24}));
+    EXPECT_FALSE(ExtractIcon(folder.File(name), 8, mask, color, hot_spot)) << name;
   }
-  EXPECT_FALSE(ExtractIcon(folder.File("none.dll"), 0, mask, color));
+  EXPECT_FALSE(ExtractIcon(folder.File("none.dll"), 0, mask, color, hot_spot));
+  ASSERT_TRUE(ExtractIcon(Library("icons.dll", 2), 1, mask, color, hot_spot));
+  EXPECT_EQ(hot_spot, std::nullopt);
+}
+
+TEST_F(FrmIconsTest, PartlyTransparentPixelsAreDrawnBlendedOverTheGrid) {
+  Bytes colors;
+  for (int i = 0; i < 32 * 32; ++i) colors.insert(colors.end(), {0x00, 0x00, 0xFF, 64});
+  const testing::StoredImage soft = testing::BitmapImage(32, 32, {}, colors, {});
+  testing::WriteBytes(folder.File("shell32.dll"),
+                      testing::PeLibrary({{"", 1, {soft}}}, true).bytes);
+  form = std::make_unique<FrmIcons>(ui, folder.File("shell32.dll"), filter_index);
+  form->Form_Load();
+  // Red at alpha 64 over white: (255 · 64 + 255 · 191 + 127) / 255 = 255 red,
+  // (0 · 64 + 255 · 191 + 127) / 255 = 191 green and blue.
+  EXPECT_EQ(CellColor(0), 0xBFBFFFu);
 }
 
 }  // namespace

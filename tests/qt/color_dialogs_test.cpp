@@ -155,6 +155,28 @@ TEST(ColorAdjustDialog, OkAcceptsThroughTheUi) {
   EXPECT_TRUE(c.form.ColAdjAccepted);
 }
 
+TEST(ColorAdjustDialog, EnterIsOkWhereverTheFocusIs) {
+  for (const char* focused : {"slider", "&Reset", "&Cancelar", "&Ok"}) {
+    SCOPED_TRACE(focused);
+    ColorAdjust c;
+    ColorAdjustDialog dialog(nullptr, c.form);
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    StepScrollBar* red = dialog.Slider(FrmColAdj::kRed);
+    QTest::mouseClick(red, Qt::LeftButton, {}, ArrowCentre(red, true));
+    QWidget* target = red;
+    for (QPushButton* button : dialog.findChildren<QPushButton*>())
+      if (button->text() == focused) target = button;
+    target->setFocus();
+    QTest::keyClick(target, Qt::Key_Return);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_TRUE(c.form.ColAdjAccepted);
+    // The step is kept, not reset.
+    EXPECT_EQ(c.tables[kAdjColors][0].red, 105);
+  }
+}
+
 TEST(GradientDialog, LayoutCaptionsAndTheAngleBar) {
   testing::ScriptedUi ui;
   Surface pic_load;

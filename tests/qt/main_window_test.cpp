@@ -36,7 +36,10 @@ TEST(MainWindow, MenusCarryTheirCaptionsAndShortcuts) {
   EXPECT_EQ(file[6], "Salvar &Como...\tCtrl+A");
   EXPECT_EQ(file[9], "Salvar COMO  &Cursor\tCtrl+R");
   EXPECT_EQ(file.last(), "sAlIR\tAlt+F4");
-  EXPECT_EQ(Captions(window.TopMenu("MnuEdit"))[0], "&Desacer\tCtrl+Z");
+  const QStringList edit = Captions(window.TopMenu("MnuEdit"));
+  EXPECT_EQ(edit[0], "&Desacer\tCtrl+Z");
+  EXPECT_EQ(edit[1], "&Reducir");  // redo's keys are not shown
+  EXPECT_EQ(edit[9], "D&eseleccionar");
   EXPECT_EQ(Captions(window.TopMenu("MnuImage"))[3],
             QString::fromUtf8("&Rotar 90°  a la &Izkierda"));
   EXPECT_EQ(Captions(window.TopMenu("MnuHelp"))[0], "&Acerka de ..\tF1");
@@ -94,6 +97,33 @@ TEST(MainWindow, UndoShortcutRefreshesItsEnablingBeforeActing) {
   EXPECT_EQ(form.History.UndoList.size(), 1u);
   EXPECT_FALSE(window.ActionOf("MnuEditAction", 0)->isEnabled());
   EXPECT_TRUE(window.ActionOf("MnuEditAction", 1)->isEnabled());
+}
+
+TEST(MainWindow, RedoAnswersCtrlYAndCtrlShiftZAndEscDropsTheSelection) {
+  QtUi ui;
+  testing::FixedScreen screen;
+  MainWindow window(ui, screen, StartupPaths{});
+  window.Start();
+  QApplication::setActiveWindow(&window);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  FrmBrindlex& form = window.Form();
+  form.Document.PicMask.SetPixel(0, 0, kBlack);
+  form.Document.PicImage.SetPixel(0, 0, 0x0000FF);
+  form.Document.DisplayResults();
+  form.History.RecordSnapshot(form.Document);
+  for (const QKeySequence& redo :
+       {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}) {
+    QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(form.Document.PicImage.GetPixel(0, 0), kBlack);
+    QTest::keySequence(&window, redo);
+    EXPECT_EQ(form.Document.PicImage.GetPixel(0, 0), 0x0000FFu) << redo.toString().toStdString();
+    EXPECT_TRUE(form.History.RedoList.empty());
+  }
+  // Esc drops a marked selection, as the Edit menu's entry does.
+  form.MenuClick("MnuEditAction", 10);  // select all
+  ASSERT_TRUE(form.Selection.SelectionMarked);
+  QTest::keyClick(&window, Qt::Key_Escape);
+  EXPECT_FALSE(form.Selection.Exists());
 }
 
 }  // namespace
