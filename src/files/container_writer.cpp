@@ -36,9 +36,10 @@ bool BuildContainerFileBytes(std::uint16_t type, const std::vector<ContainerPict
   std::uint64_t total = EntryOffset(order.size());
   for (const std::size_t i : order) {
     const ContainerPicture& picture = pictures[i];
-    entries.push_back(picture.encoded.bytes.empty()
-                          ? EncodeSmallestEntry(picture.image, png, picture.png_source)
-                          : picture.encoded);
+    entries.push_back(
+        picture.encoded.bytes.empty()
+            ? EncodeSmallestEntry(picture.image, png, picture.png_source, picture.inverting)
+            : picture.encoded);
     if (entries.back().bytes.empty()) return false;
     total += entries.back().bytes.size();
     if (total > UINT32_MAX) return false;  // offsets are 32-bit

@@ -88,7 +88,7 @@ bool DecodeBitmap(std::span<const std::uint8_t> entry, const EntryHeader& header
   const bool alpha_stored = bits == 32 && AnyAlpha(entry, layout, width, height);
   const bool masked = layout.has_mask && !alpha_stored;
   RgbaImage image(width, height);
-  int inverting = 0;
+  std::vector<InvertingPixel> inverting;
   for (int r = 0; r < height; ++r) {
     const int y = height - 1 - r;
     const std::uint8_t* crow = entry.data() + layout.color_at + layout.color_row * r;
@@ -116,7 +116,7 @@ bool DecodeBitmap(std::span<const std::uint8_t> entry, const EntryHeader& header
           break;
       }
       if (masked && RowBit(mrow, x)) {
-        if (p[0] != 0 || p[1] != 0 || p[2] != 0) ++inverting;
+        if (p[0] != 0 || p[1] != 0 || p[2] != 0) inverting.push_back({x, y, p[0], p[1], p[2]});
         PutPixel(p, 0, 0, 0, 0);
       }
     }
@@ -124,7 +124,10 @@ bool DecodeBitmap(std::span<const std::uint8_t> entry, const EntryHeader& header
   result.image = std::move(image);
   result.is_png = false;
   result.bit_count = bits;
-  result.inverting_pixels = inverting;
+  // Rows are read bottom first; the list runs from the top.
+  std::stable_sort(inverting.begin(), inverting.end(),
+                   [](const InvertingPixel& a, const InvertingPixel& b) { return a.y < b.y; });
+  result.inverting = std::move(inverting);
   return true;
 }
 
@@ -149,7 +152,7 @@ bool DecodePng(std::span<const std::uint8_t> entry, const EntryHeader& header,
   result.image = std::move(image);
   result.is_png = true;
   result.bit_count = 32;
-  result.inverting_pixels = 0;
+  result.inverting.clear();
   return true;
 }
 

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <span>
+#include <vector>
 
 #include "files/rgba_image.h"
 
@@ -30,9 +31,10 @@ struct EntryDecodeResult {
   RgbaImage image;
   bool is_png = false;
   int bit_count = 0;  // 1, 4, 8, 24 or 32; 32 for PNG streams
-  // Pixels whose mask bit is set over a colour other than black: on screen they invert what
-  // lies behind them, which an RGBA picture cannot hold; they are decoded transparent.
-  int inverting_pixels = 0;
+  // Pixels whose mask bit is set over a colour other than black, rows from the top: on screen
+  // they invert what lies behind them, which an RGBA picture cannot hold; they are decoded
+  // transparent, their colours kept here.
+  std::vector<InvertingPixel> inverting;
 };
 
 // Decodes the entry. Bitmaps:
