@@ -73,7 +73,7 @@ int ConvertPicture(const ImageInput& input, std::span<const std::uint8_t> bytes,
   if (HasExtension(output, ".png")) {
     const int status = WritePngFile(output, picture, err);
     if (status == kToolSuccess)
-      InvertingWarning(err, output, picture.inverting.size(), InvertingLoss::kPng);
+      InvertingWarning(err, output, picture.inverting_pixels, InvertingLoss::kPng);
     return status;
   }
   if (const int refused = CheckEntrySize(input.path, image, err)) return refused;

@@ -154,7 +154,7 @@ int CreateCommand(const std::string& output, const std::vector<std::string>& inp
   const int status = WriteContainerFile(output, cursor, pictures, options.png, err);
   if (status != kToolSuccess) return status;
   if (options.sizes)
-    InvertingWarning(err, output, read.front().inverting.size(), InvertingLoss::kScaled);
+    InvertingWarning(err, output, read.front().inverting_pixels, InvertingLoss::kScaled);
   for (const ContainerPicture& picture : pictures)
     EntryInvertingWarning(err, output, picture, options.png);
   return status;

@@ -92,9 +92,9 @@ int WritePngFile(const std::string& output, const FilePicture& picture, std::ost
   return WriteOutputFile(output, bytes, err);
 }
 
-void InvertingWarning(std::ostream& err, const std::string& output, std::size_t inverting,
+void InvertingWarning(std::ostream& err, const std::string& output, int inverting,
                       InvertingLoss loss) {
-  if (inverting == 0) return;
+  if (inverting <= 0) return;
   const std::string pixels =
       std::to_string(inverting) + (inverting == 1 ? " inverting pixel" : " inverting pixels");
   Warning(err, output,
@@ -107,7 +107,7 @@ void InvertingWarning(std::ostream& err, const std::string& output, std::size_t 
 void EntryInvertingWarning(std::ostream& err, const std::string& output,
                            const ContainerPicture& picture, bool png) {
   if (StoresAsPng(picture.image, png))
-    InvertingWarning(err, output, picture.inverting.size(), InvertingLoss::kPng);
+    InvertingWarning(err, output, static_cast<int>(picture.inverting.size()), InvertingLoss::kPng);
 }
 
 }  // namespace brindlex

@@ -52,7 +52,7 @@ int WritePngFile(const std::string& output, const FilePicture& picture, std::ost
 enum class InvertingLoss { kPng, kScaled };
 // The warning for `inverting` pixels of a source written transparent to `output`; nothing
 // when there are none.
-void InvertingWarning(std::ostream& err, const std::string& output, std::size_t inverting,
+void InvertingWarning(std::ostream& err, const std::string& output, int inverting,
                       InvertingLoss loss);
 // The same for a picture written into an icon or cursor entry: a warning when the entry is
 // stored as PNG (StoresAsPng), which loses them; other entries keep them.

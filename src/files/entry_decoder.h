@@ -31,9 +31,11 @@ struct EntryDecodeResult {
   RgbaImage image;
   bool is_png = false;
   int bit_count = 0;  // 1, 4, 8, 24 or 32; 32 for PNG streams
-  // Pixels whose mask bit is set over a colour other than black, rows from the top: on screen
-  // they invert what lies behind them, which an RGBA picture cannot hold; they are decoded
-  // transparent, their colours kept here.
+  // Pixels whose mask bit is set over a colour other than black: on screen they invert what
+  // lies behind them, which an RGBA picture cannot hold; they are decoded transparent.
+  int inverting_pixels = 0;
+  // Their places and colours, rows from the top, for a picture that an entry can store again
+  // (at most kMaxEntryEdge a side); empty for a larger one, which only scaling takes.
   std::vector<InvertingPixel> inverting;
 };
 

@@ -80,7 +80,7 @@ EncodedEntry EncodeSmallestEntry(const RgbaImage& image, bool png,
   if (HasPartialAlpha(image)) return {EncodeBgra32Entry(image), false, 32};
   Surface mask, color;
   PlanesFromRgba(image.width, image.height, image.pixels, mask, color);
-  for (const InvertingPixel& p : inverting) {
+  for (const InvertingPixel& p : inverting) {  // SetPixel leaves out places outside
     mask.SetPixel(p.x, p.y, kWhite);
     color.SetPixel(p.x, p.y, Color{p.red} | Color{p.green} << 8 | Color{p.blue} << 16);
   }

@@ -40,7 +40,7 @@ struct RgbaImage {
 // of what lies behind it. An RGBA picture holds it as 0, 0, 0, 0; the colour is kept here, for
 // the icon and cursor entries that can store it again.
 struct InvertingPixel {
-  int x = 0, y = 0;
+  std::uint16_t x = 0, y = 0;
   std::uint8_t red = 0, green = 0, blue = 0;
 
   bool operator==(const InvertingPixel&) const = default;

@@ -51,6 +51,7 @@ TEST(RgbaEntryDecoder, PalettedEntriesHonourColorsUsedMaskAndPadding) {
   const EntryDecodeResult result = Decoded(BitmapEntry(3, 2, 4, palette, colors, masks, 2));
   EXPECT_EQ(result.bit_count, 4);
   EXPECT_FALSE(result.is_png);
+  EXPECT_EQ(result.inverting_pixels, 1);
   EXPECT_EQ(result.inverting, (std::vector<InvertingPixel>{{0, 1, 255, 0, 0}}));
   EXPECT_EQ(result.image,
             Picture(3, 2, {0, 0, 255, 255, 0, 0, 0,   0,   255, 0, 0, 255,     // top
