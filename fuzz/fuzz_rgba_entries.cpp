@@ -41,6 +41,17 @@ void CheckRoundTrip(const RgbaImage& image) {
   }
 }
 
+// Inverting pixels written again into a bitmap entry read back at their places, in their
+// colours, the other pixels as before.
+void CheckInvertingKept(const EntryDecodeResult& decoded) {
+  constexpr std::size_t kMaxRewrittenPixels = 64 * 64;
+  if (decoded.inverting.empty() || decoded.image.PixelCount() > kMaxRewrittenPixels) return;
+  const EncodedEntry entry = EncodeSmallestEntry(decoded.image, false, {}, decoded.inverting);
+  EntryDecodeResult again;
+  Check(DecodeEntryImage(entry.bytes, again));
+  Check(again.image == AsStored(decoded.image) && again.inverting == decoded.inverting);
+}
+
 void CheckDecoded(std::span<const std::uint8_t> entry) {
   EntryHeader header;
   EntryDecodeResult decoded;
@@ -48,7 +59,12 @@ void CheckDecoded(std::span<const std::uint8_t> entry) {
   Check(ReadEntryHeader(entry, header));
   Check(decoded.image.width == header.width && decoded.image.height == header.height);
   Check(IsWellFormed(decoded.image));
+  Check(decoded.inverting.size() ==
+        (decoded.image.width <= kMaxEntryEdge && decoded.image.height <= kMaxEntryEdge
+             ? static_cast<std::size_t>(decoded.inverting_pixels)
+             : 0));
   CheckRoundTrip(decoded.image);
+  CheckInvertingKept(decoded);
 }
 
 }  // namespace
