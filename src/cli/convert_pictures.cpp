@@ -28,6 +28,17 @@ int ImageCount(std::span<const std::uint8_t> bytes) {
   return SniffImageKind(bytes) == ImageKind::kPng ? 1 : GetIconImageCount(bytes);
 }
 
+// Writes the picture back into the icon or cursor file `bytes` it came from, as its image
+// `index` moved first, every other image kept as stored.
+int WriteIntoSource(std::span<const std::uint8_t> bytes, int index, const ContainerPicture& entry,
+                    bool png, const std::string& output, std::ostream& err) {
+  std::vector<std::uint8_t> written;
+  if (!BuildContainerWithPictureFirst(bytes, static_cast<std::size_t>(index), entry, png, written))
+    return Failure(err, output,
+                   "the file to write the image back into is damaged: an image lies outside it");
+  return WriteOutputFile(output, written, err);
+}
+
 }  // namespace
 
 bool ConvertsAsPicture(ImageKind kind, const ImageInput& input, std::span<const std::uint8_t> bytes,
@@ -64,29 +75,31 @@ int ConvertPicture(const ImageInput& input, std::span<const std::uint8_t> bytes,
 
   FilePicture picture;
   if (const int status = ReadPictureInput(input, bytes, picture, err)) return status;
-  // One image written over the file it comes from would throw away the file's other images.
-  if (const int count = ImageCount(bytes); count > 1 && IsSameFile(input.path, output))
-    return Failure(err, output,
-                   "is the file the image comes from, which holds " + std::to_string(count) +
-                       " images; convert writes one image: name another output file");
+  // The file the image comes from, holding others: the image is written back into it.
+  const int count = ImageCount(bytes);
+  const bool into_source = count > 1 && IsSameFile(input.path, output);
   const RgbaImage& image = picture.image;
   if (HasExtension(output, ".png")) {
+    // One PNG picture over the file would throw away the file's other images.
+    if (into_source)
+      return Failure(err, output,
+                     "is the file the image comes from, which holds " + std::to_string(count) +
+                         " images; name another output file");
     const int status = WritePngFile(output, picture, err);
     if (status == kToolSuccess)
       InvertingWarning(err, output, picture.inverting_pixels, InvertingLoss::kPng);
     return status;
   }
   if (const int refused = CheckEntrySize(input.path, image, err)) return refused;
-  ContainerPicture entry{image, 0, 0, picture.png_source};
+  // A cursor's hot spot stays with its image; an icon output takes none.
+  ContainerPicture entry{image, hot_spot ? hot_x : picture.hot_spot_x,
+                         hot_spot ? hot_y : picture.hot_spot_y, picture.png_source};
   entry.inverting = picture.inverting;
-  if (cursor) {
-    entry.hot_spot_x = hot_spot ? hot_x : picture.hot_spot_x;
-    entry.hot_spot_y = hot_spot ? hot_y : picture.hot_spot_y;
-    if (hot_spot)
-      if (const int refused = CheckHotSpot(*hot_spot, hot_x, hot_y, image.width, image.height, err))
-        return refused;
-  }
-  const int status = WriteContainerFile(output, cursor, {entry}, png, err);
+  if (hot_spot)
+    if (const int refused = CheckHotSpot(*hot_spot, hot_x, hot_y, image.width, image.height, err))
+      return refused;
+  const int status = into_source ? WriteIntoSource(bytes, input.index, entry, png, output, err)
+                                 : WriteContainerFile(output, cursor, {entry}, png, err);
   if (status == kToolSuccess) EntryInvertingWarning(err, output, entry, png);
   return status;
 }

@@ -24,7 +24,8 @@ bool ConvertsAsPicture(ImageKind kind, const ImageInput& input, std::span<const 
 // picture (OUT.png) or as a one-image icon or cursor (OUT.ico, OUT.cur) at its smallest
 // lossless entry (a PNG entry at 256 pixels, or at every size with `png`). A cursor keeps
 // the source cursor's hot spot unless `hot_spot` ("X,Y") gives one. An output that is the
-// input file itself is refused when that file holds more than one image.
+// input file itself, holding other images, is rewritten with the picture's entry first and
+// every other entry kept as stored (a PNG output over it is refused).
 int ConvertPicture(const ImageInput& input, std::span<const std::uint8_t> bytes,
                    const std::string& output, const std::optional<std::string>& hot_spot, bool png,
                    std::ostream& err);

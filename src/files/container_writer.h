@@ -38,4 +38,15 @@ struct ContainerPicture {
 bool BuildContainerFileBytes(std::uint16_t type, const std::vector<ContainerPicture>& pictures,
                              bool png, std::vector<std::uint8_t>& out);
 
+// The bytes of the icon or cursor container `source` with its entry `index` replaced by the
+// picture's entry (as BuildContainerFileBytes makes it) and moved first: the source's header,
+// the picture's directory entry, the other directory entries in their order, each as stored
+// but for where its data lies, then the data in the same order without gaps, every other
+// entry's bytes as stored. False, with `out` empty, when the source's directory cannot be
+// read, `index` names no entry, another entry's data runs past the end of the source, or the
+// picture cannot be encoded.
+bool BuildContainerWithPictureFirst(IconFileBytes source, std::size_t index,
+                                    const ContainerPicture& picture, bool png,
+                                    std::vector<std::uint8_t>& out);
+
 }  // namespace brindlex

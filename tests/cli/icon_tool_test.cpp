@@ -10,6 +10,7 @@
 #include "cli/tool_run.h"
 #include "cli/tool_support.h"
 #include "files/color_depth.h"
+#include "files/icon_container.h"
 #include "files/icon_test_files.h"
 #include "files/icon_writer.h"
 #include "files/picture_file.h"
@@ -148,14 +149,43 @@ TEST_F(IconToolTest, ConvertTakesImagesOfEverySizeAndReportsThoseThatAreNotThere
   ASSERT_EQ(ReadFilePicture(testing::ReadBytes(out), 0, written).status, PictureReadStatus::kOk);
   EXPECT_EQ(written.image, source.image);
   EXPECT_EQ(Tool({"list", out}).out, "64 x 64 ... Monochrome, 1-bit, colour count 0, 1072 bytes\n");
-  // Not over the file it comes from, whose other images one image would replace.
+  // Back into the file it comes from: the image first at its smallest entry, the others
+  // behind it byte for byte. A PNG picture over that file is refused.
   const Bytes before = testing::ReadBytes(multi);
+  run = Tool({"convert", multi + ":2", multi + ".png"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  std::filesystem::rename(multi + ".png", folder_.File("picture.ico"));
+  run = Tool({"convert", folder_.File("picture.ico"), folder_.File("picture.ico")});
+  EXPECT_EQ(run.status, 0) << "one image over itself";
   run = Tool({"convert", multi + ":2", multi});
-  EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err, FileLine(multi,
-                              "is the file the image comes from, which holds 3 images; convert "
-                              "writes one image: name another output file"));
-  EXPECT_EQ(testing::ReadBytes(multi), before);
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(Tool({"list", multi}).out,
+            "64 x 64 ... Monochrome, 1-bit, colour count 0, 1072 bytes\n"
+            "16 x 16 ... Monochrome, 1-bit, colour count 0, 176 bytes\n"
+            "32 x 32 ... 16 Color, 4-bit, colour count 0, 744 bytes\n");
+  const Bytes after = testing::ReadBytes(multi);
+  IconContainer old_images, new_images;
+  ASSERT_TRUE(ReadIconContainer(before, old_images));
+  ASSERT_TRUE(ReadIconContainer(after, new_images));
+  for (int i = 0; i < 2; ++i) {
+    const auto kept = ContainerEntryBytes(before, old_images.entries[i]);
+    const auto moved = ContainerEntryBytes(after, new_images.entries[i + 1]);
+    EXPECT_TRUE(std::equal(kept.begin(), kept.end(), moved.begin(), moved.end())) << i;
+  }
+  ASSERT_EQ(ReadFilePicture(after, 0, written).status, PictureReadStatus::kOk);
+  EXPECT_EQ(written.image, source.image);
+  testing::WriteBytes(multi, before);
+  run = Tool({"convert", multi + ":2", multi, "--png"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  const std::string copy = folder_.File("copy.png");
+  std::filesystem::copy_file(multi, copy);
+  EXPECT_EQ(Tool({"convert", copy + ":1", copy}).err,
+            FileLine(copy,
+                     "is the file the image comes from, which holds 3 images; name another "
+                     "output file"));
+  testing::WriteBytes(multi, before);
+  std::filesystem::remove(copy);
+  std::filesystem::remove(folder_.File("picture.ico"));
 
   // One line: the program, the file, the reason; no window title, no line breaks.
   run = Tool({"convert", folder_.File("multi.ico") + ":3", out});

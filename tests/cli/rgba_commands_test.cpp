@@ -128,6 +128,18 @@ TEST_F(RgbaCommandsTest, InvertingPixelsAreKeptInEveryBitmapEntryAndReportedWher
   EXPECT_TRUE(Read("d.ico").inverting.empty());
 }
 
+TEST_F(RgbaCommandsTest, ACursorImageWrittenBackIntoItsFileGoesFirst) {
+  Bytes cursor;
+  ASSERT_TRUE(BuildContainerFileBytes(kCursorType, {{Ramp(32, 32), 9, 8}, {Ramp(16, 16), 1, 2}},
+                                      false, cursor));
+  testing::WriteBytes(File("two.cur"), cursor);
+  Run({"convert", File("two.cur") + ":1", File("two.cur"), "--hotspot", "3,4"});
+  EXPECT_EQ(Tool({"list", File("two.cur")}).out,
+            "16 x 16 ... True Color, 32-bit, colour count 0, 1128 bytes, hot spot 3,4\n"
+            "32 x 32 ... True Color, 32-bit, colour count 0, 4264 bytes, hot spot 9,8\n");
+  EXPECT_EQ(Read("two.cur", 1).image, Ramp(32, 32));
+}
+
 TEST_F(RgbaCommandsTest, CreateSortsEntriesAndScalesSizesAndHotSpots) {
   // Three inputs: a 48-pixel PNG, image 1 of an icon (16 x 16) and a 32-pixel cursor.
   const RgbaImage p48 = Ramp(48, 48), p16 = Ramp(16, 16), p32 = Ramp(32, 32);

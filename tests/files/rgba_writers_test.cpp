@@ -224,6 +224,32 @@ TEST(ContainerWriter, LargestFirstWithHotSpotsAndReadBack) {
   EXPECT_TRUE(file.empty());
 }
 
+TEST(ContainerWriter, APictureWrittenBackGoesFirstAndTheOthersStayAsStored) {
+  const RgbaImage big = Pattern(20, 20, {0x7F00FF00}), small = Pattern(8, 8, {0xFF0000FF, 0});
+  Bytes source;
+  ASSERT_TRUE(BuildContainerFileBytes(kCursorType, {{big, 3, 4}, {small, 5, 6}}, false, source));
+  const RgbaImage edited = Pattern(8, 8, {0xFFFF0000});
+  Bytes file;
+  ASSERT_TRUE(BuildContainerWithPictureFirst(source, 1, {edited, 7, 1}, false, file));
+  Bytes alone;
+  ASSERT_TRUE(BuildContainerFileBytes(kCursorType, {{edited, 7, 1}}, false, alone));
+  const Bytes edited_entry(alone.begin() + 22, alone.end());
+  const Bytes big_entry(source.begin() + 38, source.begin() + 38 + 20 * 20 * 4 + 40 + 4 * 20);
+  Bytes expected(source.begin(), source.begin() + 6);
+  expected.insert(expected.end(), alone.begin() + 6, alone.begin() + 18);  // the new entry
+  testing::PutU32(expected, 38);
+  expected.insert(expected.end(), source.begin() + 6, source.begin() + 18);  // the big one's
+  testing::PutU32(expected, static_cast<std::uint32_t>(38 + edited_entry.size()));
+  expected.insert(expected.end(), edited_entry.begin(), edited_entry.end());
+  expected.insert(expected.end(), big_entry.begin(), big_entry.end());
+  EXPECT_EQ(file, expected);
+  // An entry that runs past the end of the source, and an entry that is not there.
+  EXPECT_FALSE(BuildContainerWithPictureFirst(Bytes(source.begin(), source.end() - 1), 0, {edited},
+                                              false, file));
+  EXPECT_TRUE(file.empty());
+  EXPECT_FALSE(BuildContainerWithPictureFirst(source, 2, {edited}, false, file));
+}
+
 TEST(SmallestPng, ColourTypesDepthsAndRoundTrips) {
   struct Case {
     RgbaImage image;
