@@ -41,6 +41,17 @@ void CheckRoundTrip(const RgbaImage& image) {
   }
 }
 
+// Inverting pixels written again into a bitmap entry read back at their places, in their
+// colours, the other pixels as before.
+void CheckInvertingKept(const EntryDecodeResult& decoded) {
+  constexpr std::size_t kMaxRewrittenPixels = 64 * 64;
+  if (decoded.inverting.empty() || decoded.image.PixelCount() > kMaxRewrittenPixels) return;
+  const EncodedEntry entry = EncodeSmallestEntry(decoded.image, false, {}, decoded.inverting);
+  EntryDecodeResult again;
+  Check(DecodeEntryImage(entry.bytes, again));
+  Check(again.image == AsStored(decoded.image) && again.inverting == decoded.inverting);
+}
+
 void CheckDecoded(std::span<const std::uint8_t> entry) {
   EntryHeader header;
   EntryDecodeResult decoded;
@@ -48,7 +59,12 @@ void CheckDecoded(std::span<const std::uint8_t> entry) {
   Check(ReadEntryHeader(entry, header));
   Check(decoded.image.width == header.width && decoded.image.height == header.height);
   Check(IsWellFormed(decoded.image));
+  Check(decoded.inverting.size() ==
+        (decoded.image.width <= kMaxEntryEdge && decoded.image.height <= kMaxEntryEdge
+             ? static_cast<std::size_t>(decoded.inverting_pixels)
+             : 0));
   CheckRoundTrip(decoded.image);
+  CheckInvertingKept(decoded);
 }
 
 }  // namespace
@@ -60,6 +76,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   IconContainer container;
   if (ReadIconContainer(bytes, container)) {
     std::vector<ContainerPicture> pictures;
+    std::size_t first_decoded = 0;  // the entry pictures[0] was decoded from
     for (std::size_t k = 0; k < container.entries.size() && k < 64; ++k) {
       const ContainerEntry& entry = container.entries[k];
       const auto entry_bytes = ContainerEntryBytes(bytes, entry);
@@ -67,8 +84,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             entry.stored_bytes <= entry.bytes_in_resource);
       CheckDecoded(entry_bytes);
       EntryDecodeResult decoded;
-      if (DecodeEntryImage(entry_bytes, decoded) && decoded.image.PixelCount() <= 32 * 32)
+      if (DecodeEntryImage(entry_bytes, decoded) && decoded.image.PixelCount() <= 32 * 32) {
+        if (pictures.empty()) first_decoded = k;
         pictures.push_back({decoded.image, entry.hot_spot_x, entry.hot_spot_y});
+      }
     }
     // The decoded pictures as one container again: every one is read back.
     std::vector<std::uint8_t> written;
@@ -77,6 +96,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       IconContainer again;
       Check(ReadIconContainer(written, again));
       Check(again.entries.size() == pictures.size() && again.type == container.type);
+      // The first picture written back into the input, first: the directory reads again,
+      // as long as the input's.
+      if (BuildContainerWithPictureFirst(bytes, first_decoded, pictures[0], false, written)) {
+        Check(ReadIconContainer(written, again));
+        Check(again.entries.size() == container.entries.size() && again.type == container.type);
+      }
     }
   }
 

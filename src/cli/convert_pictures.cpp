@@ -1,21 +1,42 @@
 #include "cli/convert_pictures.h"
 
 #include "cli/tool_pictures.h"
+#include "files/icon_reader.h"
 
 namespace brindlex {
 
 namespace {
 
-// An icon image the editor's open and cursor export take byte for byte: 16, 32 or 48 pixels
-// square with alpha only 0 or 255. Its cursor keeps inverting pixels that way. An image with
-// partly transparent pixels goes through the RGBA pictures instead, which also keep the colour
-// stored under an alpha of 0 (the editor's planes drop it).
-bool EditorTakesWhole(const ImageInput& input, std::span<const std::uint8_t> bytes) {
+// What decides an icon image's way through convert: whether the editor opens it at its size
+// (16, 32 or 48 pixels square), and whether it has partly transparent pixels. An image that
+// cannot be read counts as one the editor opens, whose open then says what is wrong.
+struct IconImageShape {
+  bool editor_size = true;
+  bool soft = false;
+};
+
+IconImageShape ShapeOf(const ImageInput& input, std::span<const std::uint8_t> bytes) {
   FilePicture picture;
-  if (ReadFilePicture(bytes, input.index, picture).status != PictureReadStatus::kOk) return true;
+  if (ReadFilePicture(bytes, input.index, picture).status != PictureReadStatus::kOk) return {};
   const int edge = picture.image.width;
-  return edge == picture.image.height && (edge == 16 || edge == 32 || edge == 48) &&
-         AlphaOnlyZeroOrFull(picture.image);
+  return {edge == picture.image.height && (edge == 16 || edge == 32 || edge == 48),
+          HasPartialAlpha(picture.image)};
+}
+
+// The images in the icon or cursor file of `bytes`; 1 for a PNG picture.
+int ImageCount(std::span<const std::uint8_t> bytes) {
+  return SniffImageKind(bytes) == ImageKind::kPng ? 1 : GetIconImageCount(bytes);
+}
+
+// Writes the picture back into the icon or cursor file `bytes` it came from, as its image
+// `index` moved first, every other image kept as stored.
+int WriteIntoSource(std::span<const std::uint8_t> bytes, int index, const ContainerPicture& entry,
+                    bool png, const std::string& output, std::ostream& err) {
+  std::vector<std::uint8_t> written;
+  if (!BuildContainerWithPictureFirst(bytes, static_cast<std::size_t>(index), entry, png, written))
+    return Failure(err, output,
+                   "the file to write the image back into is damaged: an image lies outside it");
+  return WriteOutputFile(output, written, err);
 }
 
 }  // namespace
@@ -26,11 +47,18 @@ bool ConvertsAsPicture(ImageKind kind, const ImageInput& input, std::span<const 
     case ImageKind::kPng:
     case ImageKind::kCursor:
       return true;
-    case ImageKind::kIcon:
-      return png || HasExtension(output, ".png") ||
-             (HasExtension(output, ".cur") && !EditorTakesWhole(input, bytes));
+    case ImageKind::kIcon: {
+      // The editor's open and save, and its cursor export, keep every pixel of an image it
+      // opens at its size, inverting ones too; its cursor export takes no partly transparent
+      // pixel, which the RGBA pictures keep with the colour stored under an alpha of 0. The
+      // bitmap export is the editor's alone.
+      if (png || HasExtension(output, ".png")) return true;
+      if (HasExtension(output, ".bmp")) return false;
+      const IconImageShape shape = ShapeOf(input, bytes);
+      return !shape.editor_size || (HasExtension(output, ".cur") && shape.soft);
+    }
     default:
-      return HasExtension(input.path, ".png");
+      return false;
   }
 }
 
@@ -47,24 +75,32 @@ int ConvertPicture(const ImageInput& input, std::span<const std::uint8_t> bytes,
 
   FilePicture picture;
   if (const int status = ReadPictureInput(input, bytes, picture, err)) return status;
+  // The file the image comes from, holding others: the image is written back into it.
+  const int count = ImageCount(bytes);
+  const bool into_source = count > 1 && IsSameFile(input.path, output);
   const RgbaImage& image = picture.image;
-  int status;
   if (HasExtension(output, ".png")) {
-    status = WritePngFile(output, picture, err);
-  } else {
-    if (const int refused = CheckEntrySize(input.path, image, err)) return refused;
-    ContainerPicture entry{image, 0, 0, picture.png_source};
-    if (cursor) {
-      entry.hot_spot_x = hot_spot ? hot_x : picture.hot_spot_x;
-      entry.hot_spot_y = hot_spot ? hot_y : picture.hot_spot_y;
-      if (hot_spot)
-        if (const int refused =
-                CheckHotSpot(*hot_spot, hot_x, hot_y, image.width, image.height, err))
-          return refused;
-    }
-    status = WriteContainerFile(output, cursor, {entry}, png, err);
+    // One PNG picture over the file would throw away the file's other images.
+    if (into_source)
+      return Failure(err, output,
+                     "is the file the image comes from, which holds " + std::to_string(count) +
+                         " images; name another output file");
+    const int status = WritePngFile(output, picture, err);
+    if (status == kToolSuccess)
+      InvertingWarning(err, output, picture.inverting_pixels, InvertingLoss::kPng);
+    return status;
   }
-  if (status == kToolSuccess) InvertingWarning(err, output, picture.inverting_pixels);
+  if (const int refused = CheckEntrySize(input.path, image, err)) return refused;
+  // A cursor's hot spot stays with its image; an icon output takes none.
+  ContainerPicture entry{image, hot_spot ? hot_x : picture.hot_spot_x,
+                         hot_spot ? hot_y : picture.hot_spot_y, picture.png_source};
+  entry.inverting = picture.inverting;
+  if (hot_spot)
+    if (const int refused = CheckHotSpot(*hot_spot, hot_x, hot_y, image.width, image.height, err))
+      return refused;
+  const int status = into_source ? WriteIntoSource(bytes, input.index, entry, png, output, err)
+                                 : WriteContainerFile(output, cursor, {entry}, png, err);
+  if (status == kToolSuccess) EntryInvertingWarning(err, output, entry, png);
   return status;
 }
 

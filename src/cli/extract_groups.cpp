@@ -109,8 +109,9 @@ int ExtractAllCommand(const std::vector<std::string>& files, const std::string& 
       status = kToolFailure;
       continue;
     }
-    const int count = library.IconCount();
-    if (count == 0) status = Failure(err, input, "the file holds no icons");
+    // A file of a kind that carries no icons (a text, a photograph), and one without icons,
+    // is passed over without a word: a folder of programs holds many such.
+    const int count = library.Kind() == IconLibraryKind::kNone ? 0 : library.IconCount();
     for (int i = 0; i < count; ++i) {
       IconGroupFile file;
       if (!ReadGroupReporting(library, input, i, file, err)) {

@@ -7,6 +7,10 @@
 #include "cli/tool_lines.h"
 #include "cli/tool_support.h"
 
+#ifndef BRINDLEX_VERSION
+#error "BRINDLEX_VERSION is given by the build (CMakeLists.txt)"
+#endif
+
 namespace brindlex {
 namespace {
 
@@ -30,6 +34,9 @@ constexpr const char* kUsage =
     "a larger one is reduced, a smaller one enlarged by a whole factor, pixel "
     "for pixel.\n"
     "INPUT may be a file:// URI.\n"
+    "\n"
+    "Options: -s SIZE (or --size SIZE, --size=SIZE); -h, --help: this help; --version:\n"
+    "the version.\n"
     "\n"
     "Exit status: 0 when the picture was written; 1 when the file holds no "
     "icon, cannot be\n"
@@ -124,6 +131,8 @@ bool ParseThumbnailArguments(const std::vector<std::string>& args, ThumbnailRequ
       options_ended = true;
     } else if (arg == "-h" || arg == "--help") {
       help = true;
+    } else if (arg == "--version") {
+      request.version = true;
     } else if (arg == "-s" || arg == "--size") {
       if (i + 1 == args.size()) return refuse(arg + " needs its value");
       if (!take_size(args[++i])) return false;
@@ -133,7 +142,7 @@ bool ParseThumbnailArguments(const std::vector<std::string>& args, ThumbnailRequ
       return refuse("unknown option '" + arg + "'");
     }
   }
-  if (help) return true;
+  if (help || request.version) return true;
   if (words.size() != 2) return refuse("an input file and an output file are needed");
   request.input = words[0];
   request.output = words[1];
@@ -146,6 +155,10 @@ int RunThumbnailer(const std::vector<std::string>& args, std::ostream& out, std:
   if (!ParseThumbnailArguments(args, request, help, err)) return kToolUsageError;
   if (help) {
     out << kUsage;
+    return kToolSuccess;
+  }
+  if (request.version) {
+    out << "brindlex-thumbnailer " BRINDLEX_VERSION "\n";
     return kToolSuccess;
   }
   std::string path;

@@ -17,12 +17,14 @@ struct ThumbnailRequest {
   int size = 128;  // -s SIZE; 128, the file managers' normal size, when left out
   std::string input;
   std::string output;
+  bool version = false;  // --version: print the version and draw nothing
 };
 
 // Reads "[-s SIZE | --size SIZE | --size=SIZE] INPUT OUTPUT" (the option
 // anywhere; "--" ends the options). SIZE is a whole number from 1. INPUT is a
 // path or a file:// URI. False, with the usage error on `err`, for anything
-// else; `help` is set for -h or --help.
+// else; `help` is set for -h or --help, `request.version` for --version (no files needed
+// with either).
 bool ParseThumbnailArguments(const std::vector<std::string>& args, ThumbnailRequest& request,
                              bool& help, std::ostream& err);
 

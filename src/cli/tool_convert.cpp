@@ -20,7 +20,10 @@ int ConvertCommand(const std::string& input, const std::string& output,
   // The kind of the input is told by its content: a PNG picture or a cursor under any name.
   std::vector<std::uint8_t> bytes;
   if (!ReadInput(source.path, InputLimit(source.path), bytes, err)) return kToolFailure;
-  if (ConvertsAsPicture(SniffImageKind(bytes), source, bytes, output, png))
+  const ImageKind kind = SniffImageKind(bytes);
+  if (kind != ImageKind::kIcon && kind != ImageKind::kCursor && kind != ImageKind::kPng)
+    return Failure(err, source.path, kNotAPicture);
+  if (ConvertsAsPicture(kind, source, bytes, output, png))
     return ConvertPicture(source, bytes, output, hot_spot, png, err);
 
   // The editor's open of an icon image, then its bitmap or cursor export, or its save.

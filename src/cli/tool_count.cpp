@@ -13,6 +13,10 @@ int CountCommand(const std::vector<std::string>& files, std::ostream& out, std::
       status = kToolFailure;
       continue;
     }
+    if (library.Kind() == IconLibraryKind::kNone) {
+      status = Failure(err, path, kNotAnIconHolder);
+      continue;
+    }
     const int count = library.IconCount();
     if (files.size() > 1) out << path << ": ";
     out << count << '\n';

@@ -12,14 +12,14 @@
 namespace brindlex {
 namespace {
 
-// Reads "16,32,256": sizes from 1 to 256 in the order given, a repeated one kept once (the
-// first time). False for anything else.
+// Reads "16,32,256" (blanks around the numbers allowed, " 16, 32"): sizes from 1 to 256 in the
+// order given, a repeated one kept once (the first time). False for anything else.
 bool ParseSizes(const std::string& text, std::vector<int>& sizes) {
   sizes.clear();
   std::size_t start = 0;
   while (start <= text.size()) {
     const std::size_t comma = std::min(text.find(',', start), text.size());
-    const std::string item = text.substr(start, comma - start);
+    const std::string item = Trimmed(text.substr(start, comma - start));
     if (!IsWholeNumber(item)) return false;
     const int size = WholeNumberValue(item);
     if (size < 1 || size > kMaxEntryEdge) return false;
@@ -111,7 +111,6 @@ int CreateCommand(const std::string& output, const std::vector<std::string>& inp
     FilePicture picture;
     if (const int status = ReadPictureInput(source, picture, err)) return status;
     const RgbaImage& image = picture.image;
-    InvertingWarning(err, output, picture.inverting_pixels);
     if (!options.sizes)
       if (const int refused = CheckEntrySize(source.path, image, err)) return refused;
     const bool repeated = std::any_of(read.begin(), read.end(), [&image](const FilePicture& p) {
@@ -146,11 +145,19 @@ int CreateCommand(const std::string& output, const std::vector<std::string>& inp
   if (options.sizes) {
     pictures = ScaledToSquares(read.front(), sizes, options.png);
   } else {
-    for (FilePicture& picture : read)
+    for (FilePicture& picture : read) {
       pictures.push_back({std::move(picture.image), picture.hot_spot_x, picture.hot_spot_y,
                           std::move(picture.png_source)});
+      pictures.back().inverting = std::move(picture.inverting);
+    }
   }
-  return WriteContainerFile(output, cursor, pictures, options.png, err);
+  const int status = WriteContainerFile(output, cursor, pictures, options.png, err);
+  if (status != kToolSuccess) return status;
+  if (options.sizes)
+    InvertingWarning(err, output, read.front().inverting_pixels, InvertingLoss::kScaled);
+  for (const ContainerPicture& picture : pictures)
+    EntryInvertingWarning(err, output, picture, options.png);
+  return status;
 }
 
 }  // namespace brindlex

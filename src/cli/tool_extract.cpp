@@ -8,7 +8,6 @@
 #include "cli/tool_commands.h"
 #include "cli/tool_support.h"
 #include "extraction/icon_extraction.h"
-#include "files/normalize_loaded_planes.h"
 
 namespace brindlex {
 
@@ -28,6 +27,7 @@ int ExtractCommand(const std::string& input, const std::string& index_text,
 
   IconLibrary library;
   if (!OpenIconLibrary(library, input, err)) return kToolFailure;
+  if (library.Kind() == IconLibraryKind::kNone) return Failure(err, input, kNotAnIconHolder);
   const int count = library.IconCount();
   if (count == 0) return Failure(err, input, "the file holds no icons");
   if (index >= count)
@@ -39,8 +39,6 @@ int ExtractCommand(const std::string& input, const std::string& index_text,
   Surface mask, color;
   if (!library.LoadIcon(index, mask, color))
     return Failure(err, input, "icon " + index_text + " cannot be decoded");
-  NormalizeLoadedPlanes(mask, color);
-
   return SaveIconFile(mask, color, output, err);
 }
 

@@ -40,9 +40,13 @@ std::string OneLine(const std::string& text) {
     while (i < text.size() && (line_break(text[i]) || blank(text[i]))) ++i;
     line += ' ';
   }
-  const auto first = line.find_first_not_of(" \t");
+  return Trimmed(line);
+}
+
+std::string Trimmed(const std::string& text) {
+  const auto first = text.find_first_not_of(" \t");
   if (first == std::string::npos) return {};
-  return line.substr(first, line.find_last_not_of(" \t") - first + 1);
+  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
 int LoadFailure(std::ostream& err, const std::string& file, const IconLoadResult& result) {

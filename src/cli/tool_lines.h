@@ -13,6 +13,15 @@
 
 namespace brindlex {
 
+// The one wording of an input of a kind a command does not take: "not a" and the kinds it
+// takes. list, convert and create read pictures; count and extract read whatever holds icons.
+constexpr const char* kNotAPicture = "not an icon, cursor or PNG file";
+constexpr const char* kNotAnIconHolder =
+    "not a program, library, icon library, animated cursor, icon or cursor file";
+// An icon or cursor file whose header or directory cannot be read.
+constexpr const char* kDamagedImageList =
+    "the image list cannot be read (damaged directory or header)";
+
 // Exit statuses of the tool.
 constexpr int kToolSuccess = 0;
 constexpr int kToolFailure = 1;
@@ -31,6 +40,8 @@ int TooLarge(std::ostream& err, const std::string& file, std::size_t limit);
 // The text on one line: every run of CR and LF characters, together with the blanks and
 // tabs around it, becomes a single blank; blanks at either end are dropped.
 std::string OneLine(const std::string& text);
+// The text without the blanks and tabs at either end.
+std::string Trimmed(const std::string& text);
 
 // The failure of an image that did not load: its size when it is not one the editor opens,
 // or that it is damaged. Returns kToolFailure.

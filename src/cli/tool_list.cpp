@@ -40,12 +40,12 @@ bool FileLines(const std::string& path, IconFileBytes bytes, std::vector<std::st
     return true;
   }
   if (kind != ImageKind::kIcon && kind != ImageKind::kCursor) {
-    Failure(err, path, "not an icon file");
+    Failure(err, path, kNotAPicture);
     return false;
   }
   IconContainer container;
   if (!ReadIconContainer(bytes, container)) {
-    Failure(err, path, "the image list cannot be read (damaged directory or header)");
+    Failure(err, path, kDamagedImageList);
     return false;
   }
   for (const ContainerEntry& entry : container.entries) {

@@ -28,7 +28,6 @@ bool ParseHotSpot(const std::string& text, int& x, int& y) {
 int ReadPictureInput(const ImageInput& input, std::span<const std::uint8_t> bytes,
                      FilePicture& picture, std::ostream& err) {
   const std::string& path = input.path;
-  const bool named_png = HasExtension(path, ".png");
   if (SniffImageKind(bytes) == ImageKind::kPng && input.indexed)
     return UsageError(err, "a PNG picture is one image; it takes no image number: " + path + ":" +
                                input.index_text);
@@ -38,8 +37,7 @@ int ReadPictureInput(const ImageInput& input, std::span<const std::uint8_t> byte
     case PictureReadStatus::kOk:
       return kToolSuccess;
     case PictureReadStatus::kUnknownKind:
-      return Failure(err, path,
-                     named_png ? "not a PNG picture" : "not an icon, cursor or PNG file");
+      return Failure(err, path, kNotAPicture);
     case PictureReadStatus::kNoSuchImage:
       return Failure(err, path,
                      "there is no image " + input.index_text + " (the file holds " +
@@ -94,15 +92,22 @@ int WritePngFile(const std::string& output, const FilePicture& picture, std::ost
   return WriteOutputFile(output, bytes, err);
 }
 
-void InvertingWarning(std::ostream& err, const std::string& output, int inverting) {
+void InvertingWarning(std::ostream& err, const std::string& output, int inverting,
+                      InvertingLoss loss) {
   if (inverting <= 0) return;
   const std::string pixels =
       std::to_string(inverting) + (inverting == 1 ? " inverting pixel" : " inverting pixels");
   Warning(err, output,
           pixels +
-              (HasExtension(output, ".png") ? " cannot be shown in a PNG picture"
-                                            : " cannot be kept in an RGBA picture") +
+              (loss == InvertingLoss::kPng ? " cannot be shown in a PNG picture"
+                                           : " cannot be kept in a scaled picture") +
               "; written transparent");
+}
+
+void EntryInvertingWarning(std::ostream& err, const std::string& output,
+                           const ContainerPicture& picture, bool png) {
+  if (StoresAsPng(picture.image, png))
+    InvertingWarning(err, output, static_cast<int>(picture.inverting.size()), InvertingLoss::kPng);
 }
 
 }  // namespace brindlex

@@ -47,8 +47,16 @@ int WriteContainerFile(const std::string& output, bool cursor,
 // Writes the picture as the smallest PNG stream (its own PNG source when that is smaller).
 int WritePngFile(const std::string& output, const FilePicture& picture, std::ostream& err);
 
-// The warning for `inverting` pixels of a source written transparent to `output` (a PNG
-// picture, or an icon or cursor entry made from an RGBA picture); nothing when there are none.
-void InvertingWarning(std::ostream& err, const std::string& output, int inverting);
+// Why inverting pixels of a source were written transparent: a PNG picture (a PNG output,
+// or an entry stored as PNG) cannot show them, and a scaled picture cannot keep them.
+enum class InvertingLoss { kPng, kScaled };
+// The warning for `inverting` pixels of a source written transparent to `output`; nothing
+// when there are none.
+void InvertingWarning(std::ostream& err, const std::string& output, int inverting,
+                      InvertingLoss loss);
+// The same for a picture written into an icon or cursor entry: a warning when the entry is
+// stored as PNG (StoresAsPng), which loses them; other entries keep them.
+void EntryInvertingWarning(std::ostream& err, const std::string& output,
+                           const ContainerPicture& picture, bool png);
 
 }  // namespace brindlex

@@ -17,7 +17,7 @@
 #include "files/icon_image_list.h"
 #include "files/icon_reader.h"
 #include "files/icon_writer.h"
-#include "files/normalize_loaded_planes.h"
+#include "files/image_kind.h"
 
 namespace brindlex {
 
@@ -91,7 +91,8 @@ bool ReadInput(const std::string& path, std::size_t max_bytes, std::vector<std::
 bool ReadIcon(const std::string& path, std::vector<std::uint8_t>& bytes, std::ostream& err) {
   if (!ReadInput(path, kMaxIconFileBytes, bytes, err)) return false;
   if (!IsValidIconFile(IconFileBytes(bytes))) {
-    Failure(err, path, "not an icon file");
+    Failure(err, path,
+            SniffImageKind(bytes) == ImageKind::kIcon ? kDamagedImageList : kNotAPicture);
     return false;
   }
   return true;
@@ -135,7 +136,7 @@ bool OpenIconImage(const ImageInput& input, OpenedImage& image, std::ostream& er
     // The pick is the row of the image list, as when the user picks a row.
     IconImageList list;
     if (!ListIconImages(file, count, list)) {
-      Failure(err, path, "the image list cannot be read (damaged directory or header)");
+      Failure(err, path, kDamagedImageList);
       return false;
     }
     RecordPick(image.state, input.index, list.rows[input.index]);
@@ -152,7 +153,6 @@ bool OpenIconImage(const ImageInput& input, OpenedImage& image, std::ostream& er
     return false;
   }
   SoftAlphaWarning(err, path, loaded);
-  NormalizeLoadedPlanes(image.mask, image.color);
   return true;
 }
 

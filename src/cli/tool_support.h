@@ -61,8 +61,9 @@ struct OpenedImage {
   MultiImageState state;
 };
 // Opens the image of the input as the editor opens it (the multi-image pick through the
-// choice dialog's handlers, then the loaded planes normalised). Reports failures on err and
-// returns false.
+// choice dialog's handlers), every pixel as stored: unlike the editor, which makes a white
+// inverting pixel opaque black, the tool keeps it, as it writes icons and cursors again.
+// Reports failures on err and returns false.
 bool OpenIconImage(const ImageInput& input, OpenedImage& image, std::ostream& err);
 
 // Writes the bytes to the output file, replacing it only once they are all written, without

@@ -88,7 +88,9 @@ bool DecodeBitmap(std::span<const std::uint8_t> entry, const EntryHeader& header
   const bool alpha_stored = bits == 32 && AnyAlpha(entry, layout, width, height);
   const bool masked = layout.has_mask && !alpha_stored;
   RgbaImage image(width, height);
-  int inverting = 0;
+  const bool keep_inverting = width <= kMaxEntryEdge && height <= kMaxEntryEdge;
+  int inverting_pixels = 0;
+  std::vector<InvertingPixel> inverting;
   for (int r = 0; r < height; ++r) {
     const int y = height - 1 - r;
     const std::uint8_t* crow = entry.data() + layout.color_at + layout.color_row * r;
@@ -116,7 +118,12 @@ bool DecodeBitmap(std::span<const std::uint8_t> entry, const EntryHeader& header
           break;
       }
       if (masked && RowBit(mrow, x)) {
-        if (p[0] != 0 || p[1] != 0 || p[2] != 0) ++inverting;
+        if (p[0] != 0 || p[1] != 0 || p[2] != 0) {
+          ++inverting_pixels;
+          if (keep_inverting)
+            inverting.push_back(
+                {static_cast<std::uint16_t>(x), static_cast<std::uint16_t>(y), p[0], p[1], p[2]});
+        }
         PutPixel(p, 0, 0, 0, 0);
       }
     }
@@ -124,7 +131,11 @@ bool DecodeBitmap(std::span<const std::uint8_t> entry, const EntryHeader& header
   result.image = std::move(image);
   result.is_png = false;
   result.bit_count = bits;
-  result.inverting_pixels = inverting;
+  // Rows are read bottom first; the list runs from the top.
+  std::stable_sort(inverting.begin(), inverting.end(),
+                   [](const InvertingPixel& a, const InvertingPixel& b) { return a.y < b.y; });
+  result.inverting_pixels = inverting_pixels;
+  result.inverting = std::move(inverting);
   return true;
 }
 
@@ -150,6 +161,7 @@ bool DecodePng(std::span<const std::uint8_t> entry, const EntryHeader& header,
   result.is_png = true;
   result.bit_count = 32;
   result.inverting_pixels = 0;
+  result.inverting.clear();
   return true;
 }
 

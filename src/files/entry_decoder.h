@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <span>
+#include <vector>
 
 #include "files/rgba_image.h"
 
@@ -33,6 +34,9 @@ struct EntryDecodeResult {
   // Pixels whose mask bit is set over a colour other than black: on screen they invert what
   // lies behind them, which an RGBA picture cannot hold; they are decoded transparent.
   int inverting_pixels = 0;
+  // Their places and colours, rows from the top, for a picture that an entry can store again
+  // (at most kMaxEntryEdge a side); empty for a larger one, which only scaling takes.
+  std::vector<InvertingPixel> inverting;
 };
 
 // Decodes the entry. Bitmaps:

@@ -4,6 +4,7 @@
 #include "files/entry_decoder.h"
 #include "files/icon_format.h"
 #include "files/icon_writer.h"
+#include "files/own_palette_entry.h"
 #include "files/png_entry_encoder.h"
 #include "files/png_import.h"
 
@@ -13,6 +14,23 @@ namespace {
 
 bool EncodableSize(const RgbaImage& image) {
   return IsWellFormed(image) && image.width <= kMaxEntryEdge && image.height <= kMaxEntryEdge;
+}
+
+// The bitmap entry of the planes at the smaller of the editor's fixed palettes and the
+// planes' own palette; the fixed ones when they take no more bits.
+EncodedEntry EncodeSmallestBitmap(const Surface& mask, const Surface& color) {
+  const int color_count = ChooseColorDepth(color, true);
+  const int fixed_bits = BitCountForColorCount(color_count);
+  const std::vector<Color> own = OwnPaletteColors(color);
+  const int own_bits = OwnPaletteBitCount(own.size());
+  EncodedEntry entry{{}, false, fixed_bits};
+  if (own_bits != 0 && own_bits < fixed_bits) {
+    entry.bit_count = own_bits;
+    if (!AppendOwnPaletteResource(mask, color, own, entry.bytes)) return {};
+  } else if (!AppendIconResource(mask, color, color_count, 0, entry.bytes)) {
+    return {};
+  }
+  return entry;
 }
 
 }  // namespace
@@ -50,18 +68,23 @@ std::vector<std::uint8_t> EncodeBgra32Entry(const RgbaImage& image) {
   return out;
 }
 
+bool StoresAsPng(const RgbaImage& image, bool png) {
+  return png || image.width == kMaxEntryEdge || image.height == kMaxEntryEdge;
+}
+
 EncodedEntry EncodeSmallestEntry(const RgbaImage& image, bool png,
-                                 std::span<const std::uint8_t> png_source) {
+                                 std::span<const std::uint8_t> png_source,
+                                 std::span<const InvertingPixel> inverting) {
   if (!EncodableSize(image)) return {};
-  if (png || image.width == kMaxEntryEdge || image.height == kMaxEntryEdge)
-    return {EncodeSmallestPng(image, png_source), true, 32};
+  if (StoresAsPng(image, png)) return {EncodeSmallestPng(image, png_source), true, 32};
   if (HasPartialAlpha(image)) return {EncodeBgra32Entry(image), false, 32};
   Surface mask, color;
   PlanesFromRgba(image.width, image.height, image.pixels, mask, color);
-  const int color_count = ChooseColorDepth(color, true);
-  EncodedEntry entry{{}, false, BitCountForColorCount(color_count)};
-  if (!AppendIconResource(mask, color, color_count, 0, entry.bytes)) return {};
-  return entry;
+  for (const InvertingPixel& p : inverting) {  // SetPixel leaves out places outside
+    mask.SetPixel(p.x, p.y, kWhite);
+    color.SetPixel(p.x, p.y, Color{p.red} | Color{p.green} << 8 | Color{p.blue} << 16);
+  }
+  return EncodeSmallestBitmap(mask, color);
 }
 
 }  // namespace brindlex

@@ -18,15 +18,6 @@ void PadRow(std::vector<std::uint8_t>& out, std::size_t row_start, std::size_t r
   out.resize(row_start + row_bytes, 0);
 }
 
-void AppendPalette(std::span<const Color> palette, std::vector<std::uint8_t>& out) {
-  for (const Color c : palette) {
-    out.push_back(static_cast<std::uint8_t>(c >> 16));  // blue
-    out.push_back(static_cast<std::uint8_t>(c >> 8));   // green
-    out.push_back(static_cast<std::uint8_t>(c));        // red
-    out.push_back(0);
-  }
-}
-
 bool PlanesFit(const Surface& mask, const Surface& color) {
   return color.Width() > 0 && color.Height() > 0 && color.Width() <= kMaxEntryEdge &&
          color.Height() <= kMaxEntryEdge && mask.Width() == color.Width() &&
@@ -53,6 +44,28 @@ void PutHeader(std::uint8_t* header, std::uint16_t type, std::uint16_t count) {
 }
 
 }  // namespace
+
+void AppendPalette(std::span<const Color> palette, std::vector<std::uint8_t>& out) {
+  for (const Color c : palette) {
+    out.push_back(static_cast<std::uint8_t>(c >> 16));  // blue
+    out.push_back(static_cast<std::uint8_t>(c >> 8));   // green
+    out.push_back(static_cast<std::uint8_t>(c));        // red
+    out.push_back(0);
+  }
+}
+
+void AppendResourceHeader(int width, int height, int bit_count, std::uint32_t image_size_field,
+                          std::vector<std::uint8_t>& out) {
+  const std::size_t start = out.size();
+  out.resize(start + kBitmapInfoHeaderBytes, 0);
+  std::uint8_t* header = out.data() + start;
+  WriteU32(header + kBmpSize, kBitmapInfoHeaderBytes);
+  WriteU32(header + kBmpWidth, static_cast<std::uint32_t>(width));
+  WriteU32(header + kBmpHeight, static_cast<std::uint32_t>(2 * height));
+  WriteU16(header + kBmpPlanes, 1);
+  WriteU16(header + kBmpBitCount, static_cast<std::uint16_t>(bit_count));
+  WriteU32(header + kBmpImageSize, image_size_field);
+}
 
 void EncodeMonoBits(const Surface& plane, std::vector<std::uint8_t>& out) {
   const int width = plane.Width();
@@ -153,14 +166,7 @@ bool AppendIconResource(const Surface& mask, const Surface& color, int color_cou
   const std::size_t start = out.size();
   out.reserve(start + BytesInResource(color_count, width, height));
 
-  out.resize(start + kBitmapInfoHeaderBytes, 0);
-  std::uint8_t* header = out.data() + start;
-  WriteU32(header + kBmpSize, kBitmapInfoHeaderBytes);
-  WriteU32(header + kBmpWidth, static_cast<std::uint32_t>(width));
-  WriteU32(header + kBmpHeight, static_cast<std::uint32_t>(2 * height));
-  WriteU16(header + kBmpPlanes, 1);
-  WriteU16(header + kBmpBitCount, static_cast<std::uint16_t>(bit_count));
-  WriteU32(header + kBmpImageSize, image_size_field);
+  AppendResourceHeader(width, height, bit_count, image_size_field, out);
 
   bool fits = true;
   switch (bit_count) {

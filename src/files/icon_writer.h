@@ -6,6 +6,7 @@
 // WriteFileAtomically, so a failed save never damages the file that was there.
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,14 @@ bool Encode256ColorBits(const Surface& plane, const ColorTable256& palette,
                         std::vector<std::uint8_t>& out);
 // Three bytes per pixel: blue, green, red.
 void EncodeTrueColorBits(const Surface& plane, std::vector<std::uint8_t>& out);
+
+// Appends the palette entries: blue, green, red and a zero byte each.
+void AppendPalette(std::span<const Color> palette, std::vector<std::uint8_t>& out);
+// Appends the 40-byte bitmap information header of a width x height image resource: height
+// twice the image's (colour and mask rows), one plane, `bit_count`, and `image_size_field` as
+// the image size; every other field 0.
+void AppendResourceHeader(int width, int height, int bit_count, std::uint32_t image_size_field,
+                          std::vector<std::uint8_t>& out);
 
 // Size of a width x height image resource at a colour count (2, 16, 256, kAlphaColorCount =
 // 32 bits, other = 24 bits): bitmap header, palette, colour rows and mask rows. 176, 296, 1384 and

@@ -35,6 +35,7 @@ void DecodeInto(std::span<const std::uint8_t> bytes, PictureReadResult& result,
   picture.is_png = decoded.is_png;
   picture.bit_count = decoded.bit_count;
   picture.inverting_pixels = decoded.inverting_pixels;
+  picture.inverting = std::move(decoded.inverting);
   if (decoded.is_png) picture.png_source.assign(bytes.begin(), bytes.end());
   result.status = PictureReadStatus::kOk;
 }

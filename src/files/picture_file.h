@@ -21,8 +21,9 @@ struct FilePicture {
   bool is_png = false;
   int bit_count = 0;  // of an icon or cursor entry; 32 for PNG
   int hot_spot_x = 0, hot_spot_y = 0;
-  int inverting_pixels = 0;
-  std::vector<std::uint8_t> png_source;  // the PNG stream read, for a PNG picture or entry
+  int inverting_pixels = 0;               // see EntryDecodeResult
+  std::vector<InvertingPixel> inverting;  // see EntryDecodeResult
+  std::vector<std::uint8_t> png_source;   // the PNG stream read, for a PNG picture or entry
 };
 
 enum class PictureReadStatus {

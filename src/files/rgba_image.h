@@ -36,6 +36,16 @@ struct RgbaImage {
   }
 };
 
+// A pixel whose mask bit is set over a colour other than black: on screen it shows the inverse
+// of what lies behind it. An RGBA picture holds it as 0, 0, 0, 0; the colour is kept here, for
+// the icon and cursor entries that can store it again.
+struct InvertingPixel {
+  std::uint16_t x = 0, y = 0;
+  std::uint8_t red = 0, green = 0, blue = 0;
+
+  bool operator==(const InvertingPixel&) const = default;
+};
+
 // Whether any pixel has an alpha other than 0 and 255 (a partly transparent pixel).
 bool HasPartialAlpha(const RgbaImage& image);
 // Whether every alpha is 0 or 255: the picture fits a colour bitmap with a 1-bit mask.

@@ -113,7 +113,7 @@ TEST_F(ConvertPngTest, WrongSizesDamageAndBadNamesAreClearErrors) {
   EXPECT_EQ(run.err, FileLine(File("cut.png"), "the PNG picture is damaged and cannot be decoded"));
   testing::WriteBytes(File("text.png"), Bytes{'h', 'i'});
   EXPECT_EQ(Convert(File("text.png"), File("out.ico")).err,
-            FileLine(File("text.png"), "not a PNG picture"));
+            FileLine(File("text.png"), "not an icon, cursor or PNG file"));
   EXPECT_EQ(Convert(File("none.png"), File("out.ico")).err,
             FileLine(File("none.png"), "cannot read: No such file or directory"));
   EXPECT_FALSE(std::filesystem::exists(File("out.ico")));

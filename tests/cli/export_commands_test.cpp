@@ -136,10 +136,21 @@ TEST_F(ExportCommandsTest, BuildOfTenWorksAndAnEleventhOrABadInputWritesNothing)
   EXPECT_EQ(run.err, FileLine(inputs[10], "a maximum of ten icons has been reached"));
   EXPECT_FALSE(std::filesystem::exists(out));
 
+  // A 32-bit input and a PNG picture: the refusal names the command that takes them.
   const std::string alpha = Icon("alfa.ico", 32, 32);
   run = Tool({"build", out, inputs[0], alpha, inputs[1]});
   EXPECT_EQ(run.status, 1);
-  EXPECT_NE(run.err.find(alpha + ": unable to load icon"), std::string::npos) << run.err;
+  EXPECT_EQ(run.err, FileLine(alpha,
+                              "unable to load icon (only square 16, 32 and 48-pixel images at 1, "
+                              "4, 8 or 24 bits, stored whole in the file, can be loaded); "
+                              "'brindlex-tool create OUT.ico IN...' takes 32-bit images, PNG "
+                              "pictures and every size to 256"));
+  const std::string png = folder.File("dibujo.png");
+  testing::WriteBytes(png, testing::PngRgba(16, 16, Bytes(16 * 16 * 4, 0xFF)));
+  EXPECT_EQ(Tool({"build", out, inputs[0], png}).err,
+            FileLine(png,
+                     "a PNG picture, not an icon file; 'brindlex-tool create OUT.ico IN...' takes "
+                     "PNG pictures"));
   run = Tool({"build", out, inputs[0], folder.Path()});
   EXPECT_EQ(run.err, FileLine(folder.Path(), "cannot read: Is a directory"));
   testing::WriteBytes(folder.File("texto.ico"), {'h', 'i'});

@@ -72,11 +72,16 @@ TEST_F(ExtractGroupsTest, GroupWritesOneIconAsTheFileStoresIt) {
   run = Tool({"extract", dll, "2", written, "--group"});
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.err, FileLine(dll, "there is no icon 2 (the file holds 2 icons)"));
-  EXPECT_EQ(Tool({"extract", text, "0", written, "--group"}).err,
-            FileLine(text, "the file holds no icons"));
+  EXPECT_EQ(
+      Tool({"extract", text, "0", written, "--group"}).err,
+      FileLine(text, "not a program, library, icon library, animated cursor, icon or cursor file"));
   EXPECT_EQ(Tool({"list", icon, "--group"}).status, 2);
   EXPECT_EQ(Tool({"count", icon, "--all", out}).status, 2);
-  EXPECT_EQ(Tool({"extract", dll, "--all", out, "--group"}).status, 2);
+  const ToolRun both = Tool({"extract", dll, "--all", out, "--group"});
+  EXPECT_EQ(both.status, 2);
+  EXPECT_EQ(both.err,
+            "brindlex-tool: --all writes every icon as the file stores it, as --group does; leave "
+            "out --group\nTry 'brindlex-tool --help' for more information.\n");
   EXPECT_EQ(Tool({"extract", dll, "0", "--group"}).status, 2);
   const std::string help = Tool({"--help"}).out;
   EXPECT_NE(help.find("  extract FILE INDEX OUT --group\n"), std::string::npos);
@@ -98,12 +103,15 @@ TEST_F(ExtractGroupsTest, AGroupLackingAnImageIsWrittenWithoutItAndAWarning) {
 }
 
 TEST_F(ExtractGroupsTest, AllWritesEveryIconOfEveryFileAndGoesOnPastFailures) {
+  // A library without icons and a text are passed over without a word; a file that cannot be
+  // read is reported.
+  const std::string bare = folder.File("bare.dll");
+  testing::WriteBytes(bare, testing::PeLibrary({}, true).bytes);
   const ToolRun run =
-      Tool({"extract", "--all", out, dll, ani, text, other_dll, icon, folder.File("none")});
+      Tool({"extract", "--all", out, dll, ani, text, bare, other_dll, icon, folder.File("none")});
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.out, "");
-  EXPECT_EQ(run.err, FileLine(text, "the file holds no icons") +
-                         FileLine(folder.File("none"), "cannot read: No such file or directory"));
+  EXPECT_EQ(run.err, FileLine(folder.File("none"), "cannot read: No such file or directory"));
   EXPECT_EQ(testing::TempFolder::EntriesOf(out),
             (std::vector<std::string>{"app.ico-0.ico", "lib.dll-0.ico", "lib.dll-1.ico",
                                       "lib.dll_2-0.ico", "walk.ani-0.cur", "walk.ani-1.ico"}));
@@ -111,10 +119,12 @@ TEST_F(ExtractGroupsTest, AllWritesEveryIconOfEveryFileAndGoesOnPastFailures) {
   EXPECT_EQ(testing::ReadBytes(out + "/lib.dll_2-0.ico"), testing::IconFile({kMiddle}));
   EXPECT_EQ(testing::ReadBytes(out + "/walk.ani-0.cur"), cursor);
 
-  // Options after the files; a good run ends with 0.
+  // Options after the files; a good run ends with 0, files without icons or all.
   std::filesystem::remove_all(out);
   std::filesystem::create_directory(out);
-  EXPECT_EQ(Tool({"extract", dll, "--all=" + out}).status, 0);
+  const ToolRun good = Tool({"extract", dll, text, bare, "--all=" + out});
+  EXPECT_EQ(good.status, 0);
+  EXPECT_EQ(good.out + good.err, "");
   EXPECT_EQ(testing::TempFolder::EntriesOf(out),
             (std::vector<std::string>{"lib.dll-0.ico", "lib.dll-1.ico"}));
   // A second run over the folder's own files never replaces one of them.

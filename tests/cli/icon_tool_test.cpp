@@ -10,6 +10,7 @@
 #include "cli/tool_run.h"
 #include "cli/tool_support.h"
 #include "files/color_depth.h"
+#include "files/icon_container.h"
 #include "files/icon_test_files.h"
 #include "files/icon_writer.h"
 #include "files/picture_file.h"
@@ -59,22 +60,33 @@ TEST_F(IconToolTest, ListOfSeveralFilesNamesEachAndFailsForNonIcons) {
   EXPECT_EQ(
       run.out.substr(0, run.out.find('\n')),
       folder_.File("multi.ico") + ": 16 x 16 ... Monochrome, 1-bit, colour count 0, 176 bytes");
-  EXPECT_EQ(run.err, FileLine(folder_.File("text.txt"), "not an icon file"));
+  EXPECT_EQ(run.err, FileLine(folder_.File("text.txt"), "not an icon, cursor or PNG file"));
   const ToolRun missing = Tool({"list", folder_.File("none.ico")});
   EXPECT_EQ(missing.status, 1);
   EXPECT_EQ(missing.err,
             FileLine(folder_.File("none.ico"), "cannot read: No such file or directory"));
 }
 
-TEST_F(IconToolTest, ConvertOpensLikeTheEditorAndSavesAtTheSmallestDepth) {
+// The planes of image 1 of multi.ico: opaque black, red at (1, 0) and white on white, an
+// inverting pixel, at (0, 0).
+void SecondImagePlanes(Surface& mask, Surface& color) {
+  mask = Surface(32, 32, kBlack);
+  color = Surface(32, 32, kBlack);
+  mask.SetPixel(0, 0, kWhite);
+  color.SetPixel(0, 0, kWhite);
+  color.SetPixel(1, 0, 0x0000FF);
+}
+
+TEST_F(IconToolTest, ConvertKeepsEveryPixelAsStoredAtTheSmallestDepth) {
   const std::string out = folder_.File("out.ico");
   const ToolRun run = Tool({"convert", folder_.File("multi.ico") + ":1", out});
   ASSERT_EQ(run.status, 0) << run.err;
-  // White on white became opaque black; red stays; everything else is opaque black.
-  Surface color(32, 32, kBlack);
-  color.SetPixel(1, 0, 0x0000FF);
+  EXPECT_EQ(run.err, "");
+  // The inverting white pixel stays inverting (the editor's open makes it opaque black).
+  Surface mask, color;
+  SecondImagePlanes(mask, color);
   Bytes expected;
-  ASSERT_TRUE(BuildIconFileBytes(Surface(32, 32, kBlack), color, 16, expected));
+  ASSERT_TRUE(BuildIconFileBytes(mask, color, 16, expected));
   EXPECT_EQ(testing::ReadBytes(out), expected);
 
   ASSERT_EQ(Tool({"convert", folder_.File("multi.ico"), out}).status, 0);
@@ -82,15 +94,16 @@ TEST_F(IconToolTest, ConvertOpensLikeTheEditorAndSavesAtTheSmallestDepth) {
 }
 
 TEST_F(IconToolTest, ConvertIntoTheFileItCameFromKeepsEveryImage) {
-  // What the editor's Save writes after opening image 1: the image first, then the others.
+  // What the editor's Save writes after opening image 1: the image first, then the others;
+  // its inverting pixel kept.
   const Bytes source = testing::ReadBytes(folder_.File("multi.ico"));
-  Surface color(32, 32, kBlack);
-  color.SetPixel(1, 0, 0x0000FF);
+  Surface mask, color;
+  SecondImagePlanes(mask, color);
   MultiImageState state;
   state.SourceIndex = 1;
   state.SourceWidth = state.SourceHeight = 32;
   Bytes expected;
-  ASSERT_EQ(BuildReplacedIconFileBytes(source, Surface(32, 32, kBlack), color, 16, state, expected),
+  ASSERT_EQ(BuildReplacedIconFileBytes(source, mask, color, 16, state, expected),
             ReplaceError::kNone);
 
   // The same file under its own name, through a symbolic link and through another hard link.
@@ -126,14 +139,55 @@ TEST_F(IconToolTest, ConvertIntoTheFileItCameFromKeepsEveryImage) {
   EXPECT_EQ(testing::ReadBytes(copy), damaged);
 }
 
-TEST_F(IconToolTest, ConvertReportsImagesItCannotOpen) {
-  const std::string out = folder_.File("out.ico");
-  ToolRun run = Tool({"convert", folder_.File("multi.ico") + ":2", out});
-  EXPECT_EQ(run.status, 1);
+TEST_F(IconToolTest, ConvertTakesImagesOfEverySizeAndReportsThoseThatAreNotThere) {
+  const std::string multi = folder_.File("multi.ico"), out = folder_.File("out.ico");
+  // A 64 x 64 image the editor does not open converts whole, at its smallest entry.
+  ToolRun run = Tool({"convert", multi + ":2", out});
+  ASSERT_EQ(run.status, 0) << run.err;
+  FilePicture source, written;
+  ASSERT_EQ(ReadFilePicture(testing::ReadBytes(multi), 2, source).status, PictureReadStatus::kOk);
+  ASSERT_EQ(ReadFilePicture(testing::ReadBytes(out), 0, written).status, PictureReadStatus::kOk);
+  EXPECT_EQ(written.image, source.image);
+  EXPECT_EQ(Tool({"list", out}).out, "64 x 64 ... Monochrome, 1-bit, colour count 0, 1072 bytes\n");
+  // Back into the file it comes from: the image first at its smallest entry, the others
+  // behind it byte for byte. A PNG picture over that file is refused.
+  const Bytes before = testing::ReadBytes(multi);
+  run = Tool({"convert", multi + ":2", multi + ".png"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  std::filesystem::rename(multi + ".png", folder_.File("picture.ico"));
+  run = Tool({"convert", folder_.File("picture.ico"), folder_.File("picture.ico")});
+  EXPECT_EQ(run.status, 0) << "one image over itself";
+  run = Tool({"convert", multi + ":2", multi});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(Tool({"list", multi}).out,
+            "64 x 64 ... Monochrome, 1-bit, colour count 0, 1072 bytes\n"
+            "16 x 16 ... Monochrome, 1-bit, colour count 0, 176 bytes\n"
+            "32 x 32 ... 16 Color, 4-bit, colour count 0, 744 bytes\n");
+  const Bytes after = testing::ReadBytes(multi);
+  IconContainer old_images, new_images;
+  ASSERT_TRUE(ReadIconContainer(before, old_images));
+  ASSERT_TRUE(ReadIconContainer(after, new_images));
+  for (int i = 0; i < 2; ++i) {
+    const auto kept = ContainerEntryBytes(before, old_images.entries[i]);
+    const auto moved = ContainerEntryBytes(after, new_images.entries[i + 1]);
+    EXPECT_TRUE(std::equal(kept.begin(), kept.end(), moved.begin(), moved.end())) << i;
+  }
+  ASSERT_EQ(ReadFilePicture(after, 0, written).status, PictureReadStatus::kOk);
+  EXPECT_EQ(written.image, source.image);
+  testing::WriteBytes(multi, before);
+  run = Tool({"convert", multi + ":2", multi, "--png"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  const std::string copy = folder_.File("copy.png");
+  std::filesystem::copy_file(multi, copy);
+  EXPECT_EQ(Tool({"convert", copy + ":1", copy}).err,
+            FileLine(copy,
+                     "is the file the image comes from, which holds 3 images; name another "
+                     "output file"));
+  testing::WriteBytes(multi, before);
+  std::filesystem::remove(copy);
+  std::filesystem::remove(folder_.File("picture.ico"));
+
   // One line: the program, the file, the reason; no window title, no line breaks.
-  EXPECT_EQ(run.err, FileLine(folder_.File("multi.ico"),
-                              "the image is 64 x 64 pixels; only 16 x 16, 32 x 32 and 48 x 48 "
-                              "images can be opened"));
   run = Tool({"convert", folder_.File("multi.ico") + ":3", out});
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.err,
@@ -142,8 +196,10 @@ TEST_F(IconToolTest, ConvertReportsImagesItCannotOpen) {
   run = Tool({"convert", folder_.File("multi.ico") + ":123456789012345678901", out});
   EXPECT_EQ(run.err, FileLine(folder_.File("multi.ico"),
                               "there is no image 123456789012345678901 (the file holds 3 images)"));
+  std::filesystem::remove(out);
   run = Tool({"convert", folder_.File("text.txt"), out});
   EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, FileLine(folder_.File("text.txt"), "not an icon, cursor or PNG file"));
   EXPECT_EQ(folder_.Entries(), (std::vector<std::string>{"multi.ico", "text.txt"}));
 }
 
@@ -160,7 +216,7 @@ TEST_F(IconToolTest, UsageErrorsAndHelp) {
   EXPECT_EQ(help.out.rfind("Usage: brindlex-tool", 0), 0u);
 }
 
-TEST_F(IconToolTest, A256PixelImageIsListedAndRefusedWithTheSizeReason) {
+TEST_F(IconToolTest, A256PixelImageIsListedAndConvertedAndOneWithoutASizeIsRefused) {
   testing::StoredImage png;
   png.resource = testing::PngRgba(256, 256, Bytes(256 * 256 * 4, 0xFF));
   png.width = png.height = 0;  // 0 stands for 256
@@ -172,11 +228,12 @@ TEST_F(IconToolTest, A256PixelImageIsListedAndRefusedWithTheSizeReason) {
                           std::to_string(png.resource.size()) + " bytes\n");
   EXPECT_EQ(list.err, "");
   const ToolRun convert = Tool({"convert", big, folder_.File("out.ico")});
-  EXPECT_EQ(convert.status, 1);
-  EXPECT_EQ(convert.err, FileLine(big,
-                                  "the image is 256 x 256 pixels; only 16 x 16, 32 x 32 and 48 x "
-                                  "48 images can be opened"));
-  EXPECT_FALSE(FileExists(folder_.File("out.ico")));
+  EXPECT_EQ(convert.status, 0);
+  FilePicture written;
+  ASSERT_EQ(ReadFilePicture(testing::ReadBytes(folder_.File("out.ico")), 0, written).status,
+            PictureReadStatus::kOk);
+  EXPECT_TRUE(written.is_png);
+  EXPECT_EQ(written.image.pixels, Bytes(256 * 256 * 4, 0xFF));
 
   // An image whose header gives no size is read at its directory size, as the editor does.
   const std::string mixed = folder_.File("mixto.ico");

@@ -35,14 +35,23 @@ class LibraryToolTest : public ::testing::Test {
                     ani_named_bin = folder.File("walk.bin"), text = folder.File("text.txt");
 };
 
-TEST_F(LibraryToolTest, CountPrintsWhatTheDialogShows) {
+TEST_F(LibraryToolTest, CountPrintsWhatTheDialogShowsAndRefusesOtherKinds) {
   EXPECT_EQ(Tool({"count", dll}).out, "12\n");
-  const ToolRun several = Tool({"count", dll, ani, text, folder.Path()});
-  EXPECT_EQ(several.status, 1);  // the folder cannot be read
-  EXPECT_EQ(several.out, dll + ": 12\n" + ani + ": 2\n" + text + ": 0\n");
-  // An animated cursor counts its frames (not its three steps), whatever its name.
+  // A library without icons counts 0; a text is no kind that holds icons. An animated cursor
+  // counts its frames (not its three steps), whatever its name.
+  const std::string bare = folder.File("bare.dll");
+  testing::WriteBytes(bare, testing::NumberedPeLibrary(0, [](int) { return kBlack; }));
+  const ToolRun several = Tool({"count", dll, ani, text, bare, folder.Path()});
+  EXPECT_EQ(several.status, 1);
+  EXPECT_EQ(several.out, dll + ": 12\n" + ani + ": 2\n" + bare + ": 0\n");
+  EXPECT_EQ(
+      several.err,
+      FileLine(text, "not a program, library, icon library, animated cursor, icon or cursor file") +
+          FileLine(folder.Path(), "cannot read: Is a directory"));
   EXPECT_EQ(Tool({"count", ani_named_bin}).out, "2\n");
-  EXPECT_EQ(several.err, FileLine(folder.Path(), "cannot read: Is a directory"));
+  const ToolRun none = Tool({"count", bare});
+  EXPECT_EQ(none.status, 0);
+  EXPECT_EQ(none.out + none.err, "0\n");
   EXPECT_EQ(Tool({"count"}).status, 2);
 }
 
@@ -68,6 +77,20 @@ TEST_F(LibraryToolTest, ExtractSavesTheIconAsTheEditorWould) {
   }
 }
 
+TEST_F(LibraryToolTest, ExtractKeepsInvertingPixels) {
+  // A 32 x 32 icon of opaque blue with a white inverting pixel: the editor's open would make
+  // it opaque black; the extracted file keeps it.
+  Surface mask(32, 32, kBlack), color(32, 32, 0xFF0000);
+  mask.SetPixel(4, 7, kWhite), color.SetPixel(4, 7, kWhite);
+  Bytes icon;
+  ASSERT_TRUE(BuildIconFileBytes(mask, color, k16ColorCount, icon));
+  const std::string source = folder.File("source.ico"), out = folder.File("out.ico");
+  testing::WriteBytes(source, icon);
+  const ToolRun run = Tool({"extract", source, "0", out});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(testing::ReadBytes(out), icon);
+}
+
 TEST_F(LibraryToolTest, ExtractRefusesMissingIconsClearly) {
   const std::string out = folder.File("out.ico");
   ToolRun run = Tool({"extract", dll, "12", out});
@@ -78,7 +101,9 @@ TEST_F(LibraryToolTest, ExtractRefusesMissingIconsClearly) {
   EXPECT_EQ(run.err, FileLine(ani, "there is no icon 2 (the file holds 2 icons)"));
   run = Tool({"extract", text, "0", out});
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err, FileLine(text, "the file holds no icons"));
+  EXPECT_EQ(run.err, FileLine(text,
+                              "not a program, library, icon library, animated cursor, icon or "
+                              "cursor file"));
   run = Tool({"extract", folder.File("none.dll"), "0", out});
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.err, FileLine(folder.File("none.dll"), "cannot read: No such file or directory"));

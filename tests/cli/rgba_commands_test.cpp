@@ -5,9 +5,11 @@
 #include <cstdlib>
 
 #include "cli/tool_run.h"
+#include "files/color_depth.h"
 #include "files/container_writer.h"
 #include "files/entry_decoder.h"
 #include "files/icon_container.h"
+#include "files/icon_writer.h"
 #include "files/picture_file.h"
 #include "files/png_test_files.h"
 
@@ -91,6 +93,51 @@ TEST_F(RgbaCommandsTest, ConvertKeepsAlphaBetweenPngIconAndCursorEveryWay) {
   Run({"convert", png, File("small.ico"), "--png"});
   for (const char* name : {"big.ico", "small.ico"}) EXPECT_TRUE(Read(name).is_png) << name;
   EXPECT_EQ(Read("big.ico").image, Ramp(256, 256));
+}
+
+TEST_F(RgbaCommandsTest, InvertingPixelsAreKeptInEveryBitmapEntryAndReportedWhereLost) {
+  // 20 x 20 opaque red at 24 bits with two inverting pixels, white at (0, 0), green at (5, 19).
+  Surface mask(20, 20, kBlack), color(20, 20, 0x0000FF);
+  mask.SetPixel(0, 0, kWhite), color.SetPixel(0, 0, kWhite);
+  mask.SetPixel(5, 19, kWhite), color.SetPixel(5, 19, 0x00FF00);
+  Bytes icon;
+  ASSERT_TRUE(BuildIconFileBytes(mask, color, kTrueColorCount, icon));
+  testing::WriteBytes(File("in.ico"), icon);
+  const std::vector<InvertingPixel> inverting = {{0, 0, 255, 255, 255}, {5, 19, 0, 255, 0}};
+  ASSERT_EQ(Read("in.ico").inverting, inverting);
+
+  Run({"convert", File("in.ico"), File("a.cur"), "--hotspot", "2,3"});
+  Run({"convert", File("a.cur"), File("b.ico")});
+  Run({"create", File("c.ico"), File("b.ico")});
+  for (const char* name : {"a.cur", "b.ico", "c.ico"}) {
+    EXPECT_EQ(Read(name).inverting, inverting) << name;
+    EXPECT_EQ(Read(name).image, Read("in.ico").image) << name;
+  }
+  // Red, white and green are standard colours: the editor's 4-bit bytes of the same planes.
+  Bytes editor;
+  ASSERT_TRUE(BuildIconFileBytes(mask, color, k16ColorCount, editor));
+  EXPECT_EQ(testing::ReadBytes(File("b.ico")), editor);
+
+  const std::string lost = ": 2 inverting pixels cannot ";
+  EXPECT_EQ(Tool({"create", File("d.ico"), File("in.ico"), "--png"}).err,
+            "brindlex-tool: warning: " + File("d.ico") + lost +
+                "be shown in a PNG picture; written transparent\n");
+  EXPECT_EQ(Tool({"create", File("e.ico"), File("in.ico"), "--sizes", "16"}).err,
+            "brindlex-tool: warning: " + File("e.ico") + lost +
+                "be kept in a scaled picture; written transparent\n");
+  EXPECT_TRUE(Read("d.ico").inverting.empty());
+}
+
+TEST_F(RgbaCommandsTest, ACursorImageWrittenBackIntoItsFileGoesFirst) {
+  Bytes cursor;
+  ASSERT_TRUE(BuildContainerFileBytes(kCursorType, {{Ramp(32, 32), 9, 8}, {Ramp(16, 16), 1, 2}},
+                                      false, cursor));
+  testing::WriteBytes(File("two.cur"), cursor);
+  Run({"convert", File("two.cur") + ":1", File("two.cur"), "--hotspot", "3,4"});
+  EXPECT_EQ(Tool({"list", File("two.cur")}).out,
+            "16 x 16 ... True Color, 32-bit, colour count 0, 1128 bytes, hot spot 3,4\n"
+            "32 x 32 ... True Color, 32-bit, colour count 0, 4264 bytes, hot spot 9,8\n");
+  EXPECT_EQ(Read("two.cur", 1).image, Ramp(32, 32));
 }
 
 TEST_F(RgbaCommandsTest, CreateSortsEntriesAndScalesSizesAndHotSpots) {
@@ -187,6 +234,69 @@ TEST_F(RgbaCommandsTest, CreateRefusesBadInputsClearly) {
   }
   Run({"create", File("o.ico"), big, "--sizes", "24"});
   EXPECT_EQ(Read("o.ico").image.width, 24);
+  // Blanks around the sizes, as a shell line may give them.
+  Run({"create", File("o.ico"), big, "--sizes", " 16, 32 ,48 "});
+  EXPECT_EQ(Read("o.ico", 2).image.width, 16);
+}
+
+// An edge x edge picture of `colours` colours, none of them black, white or a standard one,
+// pixel i of colour i % colours; with `holes`, every pixel whose x + y is a multiple of 5 is
+// transparent.
+RgbaImage FewColours(int edge, int colours, bool holes) {
+  RgbaImage image(edge, edge);
+  for (int y = 0; y < edge; ++y)
+    for (int x = 0; x < edge; ++x) {
+      if (holes && (x + y) % 5 == 0) continue;
+      const int c = (y * edge + x) % colours;
+      std::uint8_t* p = image.At(x, y);
+      p[0] = static_cast<std::uint8_t>((c * 37 + 11) % 251 + 2);
+      p[1] = static_cast<std::uint8_t>((c * 91 + 7) % 249 + 3);
+      p[2] = static_cast<std::uint8_t>((c / 7 * 13 + 5) % 247 + 4);
+      p[3] = 255;
+    }
+  return image;
+}
+
+TEST_F(RgbaCommandsTest, CreateIsAsSmallAsIcotoolForPicturesOfFewColours) {
+  // The bytes of the one-image file, as icotool -c makes it too: 1, 4 and 8 bits with a
+  // palette of the picture's own colours (black counted when a pixel is transparent), else
+  // 24 bits.
+  struct Case {
+    int colours;
+    std::size_t bytes_32, bytes_32_holes, bytes_48, bytes_48_holes;
+  };
+  const std::vector<Case> cases = {{1, 326, 326, 838, 838},      {2, 326, 766, 838, 1662},
+                                   {3, 766, 766, 1662, 1662},    {16, 766, 2238, 1662, 3774},
+                                   {17, 2238, 2238, 3774, 3774}, {256, 2238, 3262, 3774, 7358},
+                                   {257, 3262, 3262, 7358, 7358}};
+  const bool icotool = std::system("command -v icotool >/dev/null 2>&1") == 0;
+  for (const Case& c : cases)
+    for (const int edge : {32, 48, 100, 256})
+      for (const bool holes : {false, true}) {
+        const std::string name =
+            std::to_string(edge) + "-" + std::to_string(c.colours) + (holes ? "-holes" : "");
+        const RgbaImage picture = FewColours(edge, c.colours, holes);
+        const std::string png = WritePng(name + ".png", picture);
+        Run({"create", File(name + ".ico"), png});
+        const std::size_t bytes = testing::ReadBytes(File(name + ".ico")).size();
+        if (edge == 32) {
+          EXPECT_EQ(bytes, holes ? c.bytes_32_holes : c.bytes_32) << name;
+        } else if (edge == 48) {
+          EXPECT_EQ(bytes, holes ? c.bytes_48_holes : c.bytes_48) << name;
+        }
+        EXPECT_EQ(Read(name + ".ico").image, picture) << name;
+        if (!icotool) continue;
+        const std::string made = File(name + "-icotool.ico");
+        const std::string command = "icotool -c -o '" + made + "' '" + png + "' 2>/dev/null";
+        ASSERT_EQ(std::system(command.c_str()), 0) << name;
+        // The same bitmap bytes below 256 pixels; a smaller PNG entry at 256.
+        const std::size_t theirs = testing::ReadBytes(made).size();
+        if (edge < 256) {
+          EXPECT_EQ(bytes, theirs) << name;
+        } else {
+          EXPECT_LT(bytes, theirs) << name;
+        }
+      }
 }
 
 // Other programs read what create writes without a complaint (when icoutils is installed).

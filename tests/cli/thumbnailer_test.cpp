@@ -138,6 +138,9 @@ TEST(ThumbnailArguments, TheSizeAnywhereOnceAndTwoFiles) {
   const ThumbnailerRun usage = Thumbnailer({"--help"});
   EXPECT_EQ(usage.status, 0);
   EXPECT_EQ(usage.out.rfind("Usage: brindlex-thumbnailer [-s SIZE] INPUT OUTPUT.png\n", 0), 0u);
+  const ThumbnailerRun version = Thumbnailer({"--version"});
+  EXPECT_EQ(version.status, 0);
+  EXPECT_EQ(version.out + version.err, "brindlex-thumbnailer " BRINDLEX_VERSION "\n");
 }
 
 class ThumbnailerFiles : public ::testing::Test {

@@ -52,6 +52,7 @@ TEST(RgbaEntryDecoder, PalettedEntriesHonourColorsUsedMaskAndPadding) {
   EXPECT_EQ(result.bit_count, 4);
   EXPECT_FALSE(result.is_png);
   EXPECT_EQ(result.inverting_pixels, 1);
+  EXPECT_EQ(result.inverting, (std::vector<InvertingPixel>{{0, 1, 255, 0, 0}}));
   EXPECT_EQ(result.image,
             Picture(3, 2, {0, 0, 255, 255, 0, 0, 0,   0,   255, 0, 0, 255,     // top
                            0, 0, 0,   0,   0, 0, 255, 255, 0,   0, 0, 255}));  // bottom
@@ -67,7 +68,7 @@ TEST(RgbaEntryDecoder, PalettedEntriesHonourColorsUsedMaskAndPadding) {
   const Bytes true_color =
       BitmapEntry(3, 1, 24, {}, {1, 2, 3, 4, 5, 6, 7, 8, 9, 0xEE, 0xEE, 0xEE}, {0x20, 0, 0, 0});
   EXPECT_EQ(Decoded(true_color).image, Picture(3, 1, {3, 2, 1, 255, 6, 5, 4, 255, 0, 0, 0, 0}));
-  EXPECT_EQ(Decoded(true_color).inverting_pixels, 1);
+  EXPECT_EQ(Decoded(true_color).inverting, (std::vector<InvertingPixel>{{2, 0, 9, 8, 7}}));
 }
 
 TEST(RgbaEntryDecoder, ThirtyTwoBitAlphaAsStoredOrMaskWhenAllZero) {
@@ -80,7 +81,7 @@ TEST(RgbaEntryDecoder, ThirtyTwoBitAlphaAsStoredOrMaskWhenAllZero) {
   const Bytes no_alpha = {10, 20, 30, 0, 40, 50, 60, 0};
   const EntryDecodeResult masked = Decoded(BitmapEntry(2, 1, 32, {}, no_alpha, mask_first));
   EXPECT_EQ(masked.image, Picture(2, 1, {0, 0, 0, 0, 60, 50, 40, 255}));
-  EXPECT_EQ(masked.inverting_pixels, 1);
+  EXPECT_EQ(masked.inverting, (std::vector<InvertingPixel>{{0, 0, 30, 20, 10}}));
   EXPECT_EQ(Decoded(BitmapEntry(2, 1, 32, {}, no_alpha, {})).image,
             Picture(2, 1, {30, 20, 10, 255, 60, 50, 40, 255}));
 }

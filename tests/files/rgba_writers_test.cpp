@@ -11,6 +11,7 @@
 #include "files/icon_writer.h"
 #include "files/picture_file.h"
 #include "files/png_entry_encoder.h"
+#include "files/png_import.h"
 #include "png_test_files.h"
 
 namespace brindlex {
@@ -99,9 +100,9 @@ TEST(SmallestEntry, DepthBySizeAlphaAndColoursAtAnySize) {
   const std::vector<Case> cases = {
       // 5 x 3, black and white and a hole: 1 bit, rows of 4 bytes.
       {Pattern(5, 3, {0xFF000000, 0xFFFFFFFF, 0}), false, false, 1, 40 + 8 + 12 + 12},
-      // 3 x 7 of 3 other colours: 8 bits, 256 palette entries.
-      {Pattern(3, 7, {0xFF123456, 0xFF654321, 0xFF000000, 0xFF010101}), false, false, 8,
-       40 + 1024 + 28 + 28},
+      // 3 x 7 of 4 colours, 3 of them none of the standard ones: 4 bits, a palette of its own.
+      {Pattern(3, 7, {0xFF123456, 0xFF654321, 0xFF000000, 0xFF010101}), false, false, 4,
+       40 + 64 + 28 + 28},
       {Pattern(17, 20, many), false, false, 24, 40 + 52 * 20 + 4 * 20},
       // A partly transparent pixel: 32 bits.
       {Pattern(9, 1, {0xFF0000FF, 0x80FF0000}), false, false, 32, 40 + 36 + 4},
@@ -121,6 +122,75 @@ TEST(SmallestEntry, DepthBySizeAlphaAndColoursAtAnySize) {
     EXPECT_EQ(decoded.image, c.image) << c.image.width;
   }
   EXPECT_TRUE(EncodeSmallestEntry(RgbaImage(257, 1), false).bytes.empty());
+}
+
+TEST(SmallestEntry, PicturesOfFewColoursTakeAPaletteOfTheirOwn) {
+  // 2 x 2: red, transparent / transparent, red. Red and the black under the mask: 1 bit.
+  const RgbaImage two = Pattern(2, 2, {0xFF0000FF, 0, 0, 0xFF0000FF});
+  Bytes expected = testing::BitmapHeader(2, 4, 1);
+  const Bytes rest = {0,    0, 0xFF, 0, 0,    0, 0, 0,   // palette: red, black
+                      0x80, 0, 0,    0, 0x40, 0, 0, 0,   // colour rows, bottom first
+                      0x80, 0, 0,    0, 0x40, 0, 0, 0};  // mask rows
+  expected.insert(expected.end(), rest.begin(), rest.end());
+  EncodedEntry entry = EncodeSmallestEntry(two, false);
+  EXPECT_EQ(entry.bit_count, 1);
+  EXPECT_EQ(entry.bytes, expected);
+
+  // 3 colours of 4 x 1: 4 bits, the palette filled up with black to 16 entries.
+  entry = EncodeSmallestEntry(Pattern(4, 1, {0xFF102030, 0xFF405060, 0xFF708090}), false);
+  Bytes four = testing::BitmapHeader(4, 2, 4);
+  Bytes palette = {0x10, 0x20, 0x30, 0, 0x40, 0x50, 0x60, 0, 0x70, 0x80, 0x90, 0};
+  palette.resize(64, 0);
+  four.insert(four.end(), palette.begin(), palette.end());
+  four.insert(four.end(), {0x01, 0x20, 0, 0, /*mask*/ 0, 0, 0, 0});
+  EXPECT_EQ(entry.bytes, four);
+
+  // 17 colours fit the editor's 8-bit palette, taken as it needs no more bits; 256 colours
+  // without black or white still take 8 bits, where the editor's palette, which keeps two of
+  // its entries for black and white, needs 24.
+  std::vector<std::uint32_t> colours;
+  for (std::uint32_t i = 0; i < 256; ++i) colours.push_back(0xFF000000 | (i * 0x010203 + 0x20));
+  const RgbaImage seventeen =
+      Pattern(16, 16, std::vector<std::uint32_t>(colours.begin(), colours.begin() + 17));
+  Surface mask, color;
+  PlanesFromRgba(16, 16, seventeen.pixels, mask, color);
+  Bytes editor;
+  ASSERT_TRUE(AppendIconResource(mask, color, k256ColorCount, 0, editor));
+  EXPECT_EQ(EncodeSmallestEntry(seventeen, false).bytes, editor);
+  const RgbaImage all = Pattern(16, 16, colours);
+  entry = EncodeSmallestEntry(all, false);
+  EXPECT_EQ(entry.bit_count, 8);
+  ASSERT_EQ(entry.bytes.size(), 40u + 1024 + 256 + 64);
+  EXPECT_EQ(Bytes(entry.bytes.begin() + 40 + 4 * 255, entry.bytes.begin() + 44 + 4 * 255),
+            (Bytes{0x01, 0x01, 0x1D, 0}))
+      << "the last colour in the last entry";
+  EntryDecodeResult decoded;
+  ASSERT_TRUE(DecodeEntryImage(entry.bytes, decoded));
+  EXPECT_EQ(decoded.image, all);
+}
+
+TEST(SmallestEntry, InvertingPixelsAreStoredUnderTheMaskWhereABitmapHoldsThem) {
+  // 16 x 16 opaque blue with two inverting pixels, white and green, read from an entry.
+  Surface mask(16, 16, kBlack), color(16, 16, 0xFF0000);
+  mask.SetPixel(3, 1, kWhite), color.SetPixel(3, 1, kWhite);
+  mask.SetPixel(0, 15, kWhite), color.SetPixel(0, 15, 0x00FF00);
+  Bytes stored;
+  ASSERT_TRUE(AppendIconResource(mask, color, kTrueColorCount, 0, stored));
+  EntryDecodeResult read;
+  ASSERT_TRUE(DecodeEntryImage(stored, read));
+  const std::vector<InvertingPixel> inverting = {{3, 1, 255, 255, 255}, {0, 15, 0, 255, 0}};
+  ASSERT_EQ(read.inverting, inverting);
+
+  // Blue, white and green fit the 16 standard colours: the editor's 4-bit entry of the planes.
+  Bytes editor;
+  ASSERT_TRUE(AppendIconResource(mask, color, k16ColorCount, 0, editor));
+  EXPECT_EQ(EncodeSmallestEntry(read.image, false, {}, read.inverting).bytes, editor);
+  // A PNG entry cannot hold them: they stay transparent.
+  EntryDecodeResult png;
+  ASSERT_TRUE(DecodeEntryImage(EncodeSmallestEntry(read.image, true, {}, inverting).bytes, png));
+  EXPECT_EQ(png.image, read.image);
+  EXPECT_TRUE(StoresAsPng(read.image, true));
+  EXPECT_FALSE(StoresAsPng(read.image, false));
 }
 
 TEST(ContainerWriter, LargestFirstWithHotSpotsAndReadBack) {
@@ -152,6 +222,32 @@ TEST(ContainerWriter, LargestFirstWithHotSpotsAndReadBack) {
   EXPECT_FALSE(BuildContainerFileBytes(kIconType, {}, false, file));
   EXPECT_FALSE(BuildContainerFileBytes(kIconType, {{small}, {RgbaImage(300, 1)}}, false, file));
   EXPECT_TRUE(file.empty());
+}
+
+TEST(ContainerWriter, APictureWrittenBackGoesFirstAndTheOthersStayAsStored) {
+  const RgbaImage big = Pattern(20, 20, {0x7F00FF00}), small = Pattern(8, 8, {0xFF0000FF, 0});
+  Bytes source;
+  ASSERT_TRUE(BuildContainerFileBytes(kCursorType, {{big, 3, 4}, {small, 5, 6}}, false, source));
+  const RgbaImage edited = Pattern(8, 8, {0xFFFF0000});
+  Bytes file;
+  ASSERT_TRUE(BuildContainerWithPictureFirst(source, 1, {edited, 7, 1}, false, file));
+  Bytes alone;
+  ASSERT_TRUE(BuildContainerFileBytes(kCursorType, {{edited, 7, 1}}, false, alone));
+  const Bytes edited_entry(alone.begin() + 22, alone.end());
+  const Bytes big_entry(source.begin() + 38, source.begin() + 38 + 20 * 20 * 4 + 40 + 4 * 20);
+  Bytes expected(source.begin(), source.begin() + 6);
+  expected.insert(expected.end(), alone.begin() + 6, alone.begin() + 18);  // the new entry
+  testing::PutU32(expected, 38);
+  expected.insert(expected.end(), source.begin() + 6, source.begin() + 18);  // the big one's
+  testing::PutU32(expected, static_cast<std::uint32_t>(38 + edited_entry.size()));
+  expected.insert(expected.end(), edited_entry.begin(), edited_entry.end());
+  expected.insert(expected.end(), big_entry.begin(), big_entry.end());
+  EXPECT_EQ(file, expected);
+  // An entry that runs past the end of the source, and an entry that is not there.
+  EXPECT_FALSE(BuildContainerWithPictureFirst(Bytes(source.begin(), source.end() - 1), 0, {edited},
+                                              false, file));
+  EXPECT_TRUE(file.empty());
+  EXPECT_FALSE(BuildContainerWithPictureFirst(source, 2, {edited}, false, file));
 }
 
 TEST(SmallestPng, ColourTypesDepthsAndRoundTrips) {
