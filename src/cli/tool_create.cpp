@@ -2,6 +2,7 @@
 // lossless entry, or of several sizes scaled from one picture.
 #include <algorithm>
 
+#include "cli/memory_failure.h"
 #include "cli/tool_commands.h"
 #include "cli/tool_pictures.h"
 #include "files/entry_decoder.h"
@@ -109,7 +110,9 @@ int CreateCommand(const std::string& output, const std::vector<std::string>& inp
   for (const std::string& input : inputs) {
     const ImageInput source = ParseInput(input);
     FilePicture picture;
-    if (const int status = ReadPictureInput(source, picture, err)) return status;
+    if (const int status =
+            ToolStepFor(source.path, err, [&] { return ReadPictureInput(source, picture, err); }))
+      return status;
     const RgbaImage& image = picture.image;
     InvertingWarning(err, output, picture.inverting_pixels);
     if (!options.sizes)
@@ -142,15 +145,20 @@ int CreateCommand(const std::string& output, const std::vector<std::string>& inp
     }
   }
 
-  std::vector<ContainerPicture> pictures;
-  if (options.sizes) {
-    pictures = ScaledToSquares(read.front(), sizes, options.png);
-  } else {
-    for (FilePicture& picture : read)
-      pictures.push_back({std::move(picture.image), picture.hot_spot_x, picture.hot_spot_y,
-                          std::move(picture.png_source)});
-  }
-  return WriteContainerFile(output, cursor, pictures, options.png, err);
+  // Memory that runs out from here on is the making of the output: of the one input's
+  // pictures, else of the output file.
+  const std::string made_from = inputs.size() == 1 ? ParseInput(inputs.front()).path : output;
+  return ToolStepFor(made_from, err, [&] {
+    std::vector<ContainerPicture> pictures;
+    if (options.sizes) {
+      pictures = ScaledToSquares(read.front(), sizes, options.png);
+    } else {
+      for (FilePicture& picture : read)
+        pictures.push_back({std::move(picture.image), picture.hot_spot_x, picture.hot_spot_y,
+                            std::move(picture.png_source)});
+    }
+    return WriteContainerFile(output, cursor, pictures, options.png, err);
+  });
 }
 
 }  // namespace brindlex
