@@ -4,6 +4,7 @@
 // capped (RLIMIT_AS) a given number of bytes above what the process holds already, so that an
 // allocation past that fails as it would on a machine short of memory.
 
+#include <malloc.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -42,13 +43,15 @@ inline bool CapAddressSpace(std::size_t bytes) {
   return ::setrlimit(RLIMIT_AS, &limit) == 0;
 }
 
-// Runs `work` in a child process whose address space may grow by `spare_bytes` at most.
+// Runs `work` in a child process whose address space may grow by `spare_bytes` at most. The
+// free memory the heap holds is handed back first, so that only the spare bytes are left.
 // Returns the child's exit code (the value `work` returned), 100 when the cap could not be
 // set, 101 when the child did not exit normally (killed by a signal, or ended by an uncaught
 // exception).
 inline int RunWithSpareMemory(std::size_t spare_bytes, const std::function<int()>& work) {
   const pid_t child = ::fork();
   if (child == 0) {
+    ::malloc_trim(0);
     if (!CapAddressSpace(AddressSpaceInUse() + spare_bytes)) ::_exit(100);
     ::_exit(work());
   }
