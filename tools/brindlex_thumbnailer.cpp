@@ -5,11 +5,21 @@
 #include <string>
 #include <vector>
 
+#include "cli/memory_failure.h"
 #include "cli/thumbnailer.h"
 #include "platform/short_run_memory.h"
 
 int main(int argc, char** argv) {
   brindlex::SetUpMemoryForShortRun();
-  const std::vector<std::string> args(argv + 1, argv + argc);
-  return brindlex::RunThumbnailer(args, std::cout, std::cerr);
+  // Memory that runs out in a command is reported with the file it was working on; this
+  // is for the little before and after.
+  return brindlex::UnlessMemoryRunsOut(
+      [&] {
+        const std::vector<std::string> args(argv + 1, argv + argc);
+        return brindlex::RunThumbnailer(args, std::cout, std::cerr);
+      },
+      [] {
+        std::cerr << "brindlex-thumbnailer: " << brindlex::kNotEnoughMemory << "\n";
+        return 1;
+      });
 }

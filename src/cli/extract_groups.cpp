@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "cli/memory_failure.h"
 #include "cli/standard_streams.h"
 #include "cli/tool_commands.h"
 #include "cli/tool_support.h"
@@ -69,6 +70,35 @@ std::string BaseName(const std::string& path) {
   return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
+// Writes every icon of the input into the folder as STEM-INDEX.ico (or .cur). A file of a kind
+// that carries no icons (a text, a photograph), and one without icons, is passed over without a
+// word: a folder of programs holds many such. Goes on past an icon that cannot be read or
+// written; kToolFailure when any failed.
+int ExtractEveryIcon(const std::string& input, const std::string& stem, const std::string& folder,
+                     const InputFiles& inputs, std::ostream& err) {
+  IconLibrary library;
+  if (!OpenIconLibrary(library, input, err)) return kToolFailure;
+  const int count = library.Kind() == IconLibraryKind::kNone ? 0 : library.IconCount();
+  int status = kToolSuccess;
+  for (int i = 0; i < count; ++i) {
+    IconGroupFile file;
+    if (!ReadGroupReporting(library, input, i, file, err)) {
+      status = kToolFailure;
+      continue;
+    }
+    const std::string output =
+        folder + "/" + stem + "-" + std::to_string(i) + (file.cursor ? ".cur" : ".ico");
+    // An earlier run into the folder of the inputs may have written files that are now
+    // inputs themselves, perhaps still to be read.
+    if (inputs.Contains(output)) {
+      status = Failure(err, output, "is one of the files given; not replaced");
+      continue;
+    }
+    if (WriteOutputFile(output, file.bytes, err) != kToolSuccess) status = kToolFailure;
+  }
+  return status;
+}
+
 }  // namespace
 
 int WriteIconGroup(IconLibrary& library, const std::string& input, int index,
@@ -103,31 +133,9 @@ int ExtractAllCommand(const std::vector<std::string>& files, const std::string& 
   const InputFiles inputs(files);
   int status = kToolSuccess;
   for (std::size_t f = 0; f < files.size(); ++f) {
-    const std::string& input = files[f];
-    IconLibrary library;
-    if (!OpenIconLibrary(library, input, err)) {
-      status = kToolFailure;
-      continue;
-    }
-    // A file of a kind that carries no icons (a text, a photograph), and one without icons,
-    // is passed over without a word: a folder of programs holds many such.
-    const int count = library.Kind() == IconLibraryKind::kNone ? 0 : library.IconCount();
-    for (int i = 0; i < count; ++i) {
-      IconGroupFile file;
-      if (!ReadGroupReporting(library, input, i, file, err)) {
-        status = kToolFailure;
-        continue;
-      }
-      const std::string output =
-          folder + "/" + stems[f] + "-" + std::to_string(i) + (file.cursor ? ".cur" : ".ico");
-      // An earlier run into the folder of the inputs may have written files that are now
-      // inputs themselves, perhaps still to be read.
-      if (inputs.Contains(output)) {
-        status = Failure(err, output, "is one of the files given; not replaced");
-        continue;
-      }
-      if (WriteOutputFile(output, file.bytes, err) != kToolSuccess) status = kToolFailure;
-    }
+    const int written = ToolStepFor(
+        files[f], err, [&] { return ExtractEveryIcon(files[f], stems[f], folder, inputs, err); });
+    if (written != kToolSuccess) status = kToolFailure;
   }
   return status;
 }

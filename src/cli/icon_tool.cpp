@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include "cli/export_commands.h"
+#include "cli/memory_failure.h"
 #include "cli/standard_streams.h"
 #include "cli/tool_arguments.h"
 #include "cli/tool_commands.h"
@@ -147,7 +148,9 @@ int RunExtract(const std::vector<std::string>& files, const ToolArguments& argum
   }
   if (files.size() != 3)
     return UsageError(err, "extract takes a file, an icon number and an output file");
-  return ExtractCommand(files[0], files[1], files[2], arguments.group, err);
+  return ToolStepFor(files[0], err, [&] {
+    return ExtractCommand(files[0], files[1], files[2], arguments.group, err);
+  });
 }
 
 // Runs the command of the words (the command first, then its files).
@@ -175,7 +178,9 @@ int RunCommand(const ToolArguments& arguments, std::ostream& out, std::ostream& 
   }
   if (command == "convert") {
     if (files.size() != 2) return UsageError(err, "convert takes an input and an output file");
-    return ConvertCommand(files[0], files[1], hot_spot, arguments.png, err);
+    return ToolStepFor(ParseInput(files[0]).path, err, [&] {
+      return ConvertCommand(files[0], files[1], hot_spot, arguments.png, err);
+    });
   }
   if (command == "create") {
     if (files.empty()) return UsageError(err, "create: no output file given");
@@ -183,7 +188,9 @@ int RunCommand(const ToolArguments& arguments, std::ostream& out, std::ostream& 
   }
   if (command == "build") {
     if (files.empty()) return UsageError(err, "build: no output file given");
-    return BuildCommand(files[0], {files.begin() + 1, files.end()}, err);
+    return ToolStepFor(files[0], err, [&] {
+      return BuildCommand(files[0], {files.begin() + 1, files.end()}, err);
+    });
   }
   if (command == "count") {
     if (files.empty()) return UsageError(err, "count: no file given");

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "cli/memory_failure.h"
 #include "cli/thumbnail_scale.h"
 #include "cli/tool_lines.h"
 #include "cli/tool_support.h"
@@ -166,8 +167,15 @@ int RunThumbnailer(const std::vector<std::string>& args, std::ostream& out, std:
     err << "brindlex-thumbnailer: " << request.input << ": not a local file\n";
     return kToolFailure;
   }
-  return ThumbnailCommand(path, request.input, std::min(request.size, kMaxThumbnailSize),
-                          request.output, err);
+  return UnlessMemoryRunsOut(
+      [&] {
+        return ThumbnailCommand(path, request.input, std::min(request.size, kMaxThumbnailSize),
+                                request.output, err);
+      },
+      [&] {
+        err << "brindlex-thumbnailer: " << request.input << ": " << kNotEnoughMemory << "\n";
+        return kToolFailure;
+      });
 }
 
 }  // namespace brindlex

@@ -19,7 +19,7 @@ int ConvertCommand(const std::string& input, const std::string& output,
   const ImageInput source = ParseInput(input);
   // The kind of the input is told by its content: a PNG picture or a cursor under any name.
   std::vector<std::uint8_t> bytes;
-  if (!ReadInput(source.path, InputLimit(source.path), bytes, err)) return kToolFailure;
+  if (!ReadPictureFile(source.path, bytes, err)) return kToolFailure;
   const ImageKind kind = SniffImageKind(bytes);
   if (kind != ImageKind::kIcon && kind != ImageKind::kCursor && kind != ImageKind::kPng)
     return Failure(err, source.path, kNotAPicture);

@@ -2,6 +2,7 @@
 // lossless entry, or of several sizes scaled from one picture.
 #include <algorithm>
 
+#include "cli/memory_failure.h"
 #include "cli/tool_commands.h"
 #include "cli/tool_pictures.h"
 #include "files/entry_decoder.h"
@@ -109,7 +110,9 @@ int CreateCommand(const std::string& output, const std::vector<std::string>& inp
   for (const std::string& input : inputs) {
     const ImageInput source = ParseInput(input);
     FilePicture picture;
-    if (const int status = ReadPictureInput(source, picture, err)) return status;
+    if (const int status =
+            ToolStepFor(source.path, err, [&] { return ReadPictureInput(source, picture, err); }))
+      return status;
     const RgbaImage& image = picture.image;
     if (!options.sizes)
       if (const int refused = CheckEntrySize(source.path, image, err)) return refused;
@@ -141,23 +144,28 @@ int CreateCommand(const std::string& output, const std::vector<std::string>& inp
     }
   }
 
-  std::vector<ContainerPicture> pictures;
-  if (options.sizes) {
-    pictures = ScaledToSquares(read.front(), sizes, options.png);
-  } else {
-    for (FilePicture& picture : read) {
-      pictures.push_back({std::move(picture.image), picture.hot_spot_x, picture.hot_spot_y,
-                          std::move(picture.png_source)});
-      pictures.back().inverting = std::move(picture.inverting);
+  // Memory that runs out from here on is the making of the output: of the one input's
+  // pictures, else of the output file.
+  const std::string made_from = inputs.size() == 1 ? ParseInput(inputs.front()).path : output;
+  return ToolStepFor(made_from, err, [&] {
+    std::vector<ContainerPicture> pictures;
+    if (options.sizes) {
+      pictures = ScaledToSquares(read.front(), sizes, options.png);
+    } else {
+      for (FilePicture& picture : read) {
+        pictures.push_back({std::move(picture.image), picture.hot_spot_x, picture.hot_spot_y,
+                            std::move(picture.png_source)});
+        pictures.back().inverting = std::move(picture.inverting);
+      }
     }
-  }
-  const int status = WriteContainerFile(output, cursor, pictures, options.png, err);
-  if (status != kToolSuccess) return status;
-  if (options.sizes)
-    InvertingWarning(err, output, read.front().inverting_pixels, InvertingLoss::kScaled);
-  for (const ContainerPicture& picture : pictures)
-    EntryInvertingWarning(err, output, picture, options.png);
-  return status;
+    const int status = WriteContainerFile(output, cursor, pictures, options.png, err);
+    if (status != kToolSuccess) return status;
+    if (options.sizes)
+      InvertingWarning(err, output, read.front().inverting_pixels, InvertingLoss::kScaled);
+    for (const ContainerPicture& picture : pictures)
+      EntryInvertingWarning(err, output, picture, options.png);
+    return status;
+  });
 }
 
 }  // namespace brindlex

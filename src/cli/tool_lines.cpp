@@ -23,8 +23,11 @@ void Warning(std::ostream& err, const std::string& file, const std::string& what
 }
 
 int TooLarge(std::ostream& err, const std::string& file, std::size_t limit) {
-  return Failure(err, file,
-                 "the file is too large (more than " + std::to_string(limit >> 20) + " MiB)");
+  return Failure(err, file, TooLargeReason(limit));
+}
+
+std::string TooLargeReason(std::size_t limit) {
+  return "the file is too large (more than " + std::to_string(limit >> 20) + " MiB)";
 }
 
 std::string OneLine(const std::string& text) {

@@ -36,6 +36,8 @@ void Warning(std::ostream& err, const std::string& file, const std::string& what
 // The failure of a file longer than `limit` bytes, the most the reader of such files takes:
 // "brindlex-tool: FILE: the file is too large (more than N MiB)". Returns kToolFailure.
 int TooLarge(std::ostream& err, const std::string& file, std::size_t limit);
+// Its reason: "the file is too large (more than N MiB)".
+std::string TooLargeReason(std::size_t limit);
 
 // The text on one line: every run of CR and LF characters, together with the blanks and
 // tabs around it, becomes a single blank; blanks at either end are dropped.

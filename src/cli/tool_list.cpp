@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "cli/memory_failure.h"
 #include "cli/tool_commands.h"
 #include "cli/tool_support.h"
 #include "files/file_bytes.h"
@@ -64,8 +65,13 @@ int ListCommand(const std::vector<std::string>& files, std::ostream& out, std::o
   std::vector<std::uint8_t> bytes;
   for (const std::string& path : files) {
     std::vector<std::string> lines;
-    if (!ReadInput(path, kMaxIconFileBytes, bytes, err) ||
-        !FileLines(path, IconFileBytes(bytes), lines, err)) {
+    const int read = ToolStepFor(path, err, [&] {
+      return ReadInput(path, kMaxIconFileBytes, bytes, err) &&
+                     FileLines(path, IconFileBytes(bytes), lines, err)
+                 ? kToolSuccess
+                 : kToolFailure;
+    });
+    if (read != kToolSuccess) {
       status = kToolFailure;
       continue;
     }

@@ -5,12 +5,16 @@
 #include "files/entry_decoder.h"
 #include "files/file_bytes.h"
 #include "files/png_entry_encoder.h"
-#include "files/png_import.h"
 
 namespace brindlex {
 
-std::size_t InputLimit(const std::string& path) {
-  return HasExtension(path, ".png") ? kMaxPngFileBytes : kMaxIconFileBytes;
+bool ReadPictureFile(const std::string& path, std::vector<std::uint8_t>& bytes, std::ostream& err) {
+  if (!HasExtension(path, ".png")) return ReadInput(path, kMaxIconFileBytes, bytes, err);
+  const std::string edge = std::to_string(kMaxPictureEdge);
+  return ReadInput(path, kMaxPictureFileBytes,
+                   "the file is too large for a picture of at most " + edge + " x " + edge +
+                       " pixels (more than " + std::to_string(kMaxPictureFileBytes >> 20) + " MiB)",
+                   bytes, err);
 }
 
 bool ParseHotSpot(const std::string& text, int& x, int& y) {
@@ -59,7 +63,7 @@ int ReadPictureInput(const ImageInput& input, std::span<const std::uint8_t> byte
 
 int ReadPictureInput(const ImageInput& input, FilePicture& picture, std::ostream& err) {
   std::vector<std::uint8_t> bytes;
-  if (!ReadInput(input.path, InputLimit(input.path), bytes, err)) return kToolFailure;
+  if (!ReadPictureFile(input.path, bytes, err)) return kToolFailure;
   return ReadPictureInput(input, bytes, picture, err);
 }
 

@@ -17,9 +17,10 @@
 
 namespace brindlex {
 
-// The most bytes read of an input file: a PNG picture's limit for a name ending in .png, else
-// an icon file's.
-std::size_t InputLimit(const std::string& path);
+// Reads the whole input file of a picture: of at most kMaxPictureFileBytes for a name ending
+// in .png (the refusal of a longer one names the largest picture), else of at most an icon
+// file's limit. Reports why when it cannot be read.
+bool ReadPictureFile(const std::string& path, std::vector<std::uint8_t>& bytes, std::ostream& err);
 
 // Reads "X,Y" (two decimal numbers, nothing else) into x and y.
 bool ParseHotSpot(const std::string& text, int& x, int& y);

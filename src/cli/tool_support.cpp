@@ -71,6 +71,11 @@ ImageInput ParseInput(const std::string& arg) {
 
 bool ReadInput(const std::string& path, std::size_t max_bytes, std::vector<std::uint8_t>& bytes,
                std::ostream& err) {
+  return ReadInput(path, max_bytes, TooLargeReason(max_bytes), bytes, err);
+}
+
+bool ReadInput(const std::string& path, std::size_t max_bytes, const std::string& too_large,
+               std::vector<std::uint8_t>& bytes, std::ostream& err) {
   std::string error;
   const FileReadResult result = IsStandardStream(path)
                                     ? ReadStandardInput(max_bytes, bytes, &error)
@@ -79,7 +84,7 @@ bool ReadInput(const std::string& path, std::size_t max_bytes, std::vector<std::
     case FileReadResult::kRead:
       return true;
     case FileReadResult::kTooLarge:
-      TooLarge(err, path, max_bytes);
+      Failure(err, path, too_large);
       return false;
     case FileReadResult::kFailed:
       break;

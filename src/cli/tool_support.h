@@ -47,6 +47,9 @@ ImageInput ParseInput(const std::string& arg);
 // returns false.
 bool ReadInput(const std::string& path, std::size_t max_bytes, std::vector<std::uint8_t>& bytes,
                std::ostream& err);
+// The same, giving `too_large` as the reason a file longer than `max_bytes` is refused.
+bool ReadInput(const std::string& path, std::size_t max_bytes, const std::string& too_large,
+               std::vector<std::uint8_t>& bytes, std::ostream& err);
 // Reads the file and checks that it is an icon, reporting why not.
 bool ReadIcon(const std::string& path, std::vector<std::uint8_t>& bytes, std::ostream& err);
 // Opens a program, library, animated cursor or icon file for the extraction's reading,

@@ -139,20 +139,9 @@ bool DecodeBitmap(std::span<const std::uint8_t> entry, const EntryHeader& header
   return true;
 }
 
-// Deflate gives at most 1032 bytes for one it is given: a PNG stream shorter than the
-// smallest image data of its size (1 bit a pixel and a filter byte a row) shrunk that much
-// cannot hold its pixels, and is refused before they are allocated.
-constexpr std::uint64_t kMaxDeflateRatio = 1032;
-
-bool PngCanHold(std::span<const std::uint8_t> entry, const EntryHeader& header) {
-  const std::uint64_t least_raw = static_cast<std::uint64_t>(header.height) *
-                                  ((static_cast<std::uint64_t>(header.width) + 7) / 8 + 1);
-  return entry.size() * kMaxDeflateRatio >= least_raw;
-}
-
 bool DecodePng(std::span<const std::uint8_t> entry, const EntryHeader& header,
                EntryDecodeResult& result) {
-  if (!PngCanHold(entry, header)) return false;
+  // A stream too short for its size is refused before the pixels are allocated.
   RgbaImage image;
   if (!DecodePngRgba(entry, header.width, header.height, image.pixels)) return false;
   image.width = header.width;

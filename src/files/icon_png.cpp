@@ -5,9 +5,11 @@
 #include <algorithm>
 #include <csetjmp>
 #include <cstring>
+#include <new>
 
 #include "files/icon_format.h"
 #include "files/plain_png_decoder.h"
+#include "files/png_memory.h"
 
 namespace brindlex {
 
@@ -83,8 +85,17 @@ bool ReadPngSize(std::span<const std::uint8_t> data, std::uint32_t& width, std::
   return true;
 }
 
+bool PngStreamCanHold(std::span<const std::uint8_t> data, std::int64_t width, std::int64_t height) {
+  constexpr std::uint64_t kMaxDeflateRatio = 1032;
+  if (width <= 0 || height <= 0) return false;
+  const std::uint64_t least_raw =
+      static_cast<std::uint64_t>(height) * ((static_cast<std::uint64_t>(width) + 7) / 8 + 1);
+  return data.size() * kMaxDeflateRatio >= least_raw;
+}
+
 bool DecodePngRgba(std::span<const std::uint8_t> data, int width, int height,
                    std::vector<std::uint8_t>& rgba) {
+  if (!PngStreamCanHold(data, width, height)) return false;
   return DecodePlainPng(data, width, height, rgba) ||
          DecodePngRgbaWithLibpng(data, width, height, rgba);
 }
@@ -97,18 +108,20 @@ bool DecodePngRgbaWithLibpng(std::span<const std::uint8_t> data, int width, int 
   for (int y = 0; y < height; ++y)
     rows[y] = pixels.data() + static_cast<std::size_t>(y) * width * 4;
 
-  png_structp png =
-      png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, RaiseError, IgnoreWarning);
-  if (!png) return false;
+  PngMemory memory;
+  png_structp png = png_create_read_struct_2(PNG_LIBPNG_VER_STRING, nullptr, RaiseError,
+                                             IgnoreWarning, &memory, AllocateForPng, FreeForPng);
+  if (!png) throw std::bad_alloc();
   png_infop info = png_create_info_struct(png);
   if (!info) {
     png_destroy_read_struct(&png, nullptr, nullptr);
-    return false;
+    throw std::bad_alloc();
   }
   MemoryStream stream{data.data(), data.size(), 0};
   png_set_read_fn(png, &stream, ReadFromMemory);
   const bool ok = ReadRgba(png, info, width, height, rows.data());
   png_destroy_read_struct(&png, &info, nullptr);
+  if (memory.ran_out) throw std::bad_alloc();
   if (ok) rgba = std::move(pixels);
   return ok;
 }

@@ -3,6 +3,7 @@
 // Reading one picture out of a file of any kind the RGBA engine takes, told by its content:
 // a PNG picture, or an entry of an icon or cursor container (with the cursor's hot spot).
 
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -15,6 +16,13 @@ namespace brindlex {
 // Largest side of a picture read from a file: far beyond any icon, so that a large source
 // picture can be scaled down, while a damaged header cannot claim unbounded memory.
 constexpr int kMaxPictureEdge = 4096;
+
+// Largest picture file read: what a PNG picture of kMaxPictureEdge pixels a side takes at
+// most, its rows of 16-bit red, green, blue and alpha samples stored uncompressed (128 MiB),
+// with 2 MiB to spare for the framing of its chunks and for text and colour-profile chunks.
+constexpr std::size_t kMaxPictureFileBytes = 130u << 20;
+static_assert(std::size_t{kMaxPictureEdge} * (1 + std::size_t{kMaxPictureEdge} * 8) <
+              kMaxPictureFileBytes - (1u << 20));
 
 struct FilePicture {
   RgbaImage image;

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <new>
 #include <string_view>
 
 #include "files/icon_format.h"
@@ -236,9 +237,9 @@ bool DecodePlainPng(std::span<const std::uint8_t> data, int width, int height,
   std::uint8_t* const raw = pixels.data() + pixels.size() - raw_size;
   const std::unique_ptr<libdeflate_decompressor, DecompressorDeleter> inflater(
       libdeflate_alloc_decompressor());
+  if (!inflater) throw std::bad_alloc();
   std::size_t produced = 0;
-  if (!inflater ||
-      libdeflate_zlib_decompress(inflater.get(), compressed.data(), compressed.size(), raw,
+  if (libdeflate_zlib_decompress(inflater.get(), compressed.data(), compressed.size(), raw,
                                  raw_size, &produced) != LIBDEFLATE_SUCCESS ||
       produced != raw_size)
     return false;

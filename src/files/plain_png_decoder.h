@@ -15,7 +15,8 @@ namespace brindlex {
 
 // Decodes `data` into width * height pixels of red, green, blue, alpha bytes (opaque where the
 // stream has no alpha). False, with `rgba` untouched, when the stream is not of that shape or
-// size, or is not wholly sound (a checksum, the compressed data, a filter type).
+// size, or is not wholly sound (a checksum, the compressed data, a filter type). Throws
+// std::bad_alloc when there is not enough memory for the pixels or the inflating.
 bool DecodePlainPng(std::span<const std::uint8_t> data, int width, int height,
                     std::vector<std::uint8_t>& rgba);
 

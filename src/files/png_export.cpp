@@ -3,6 +3,9 @@
 #include <png.h>
 
 #include <csetjmp>
+#include <new>
+
+#include "files/png_memory.h"
 
 namespace brindlex {
 
@@ -10,7 +13,12 @@ namespace {
 
 void AppendToVector(png_structp png, png_bytep data, png_size_t length) {
   auto* out = static_cast<std::vector<std::uint8_t>*>(png_get_io_ptr(png));
-  out->insert(out->end(), data, data + length);
+  // Nothing may be thrown through libpng's C frames: the failure goes through its error.
+  try {
+    out->insert(out->end(), data, data + length);
+  } catch (const std::bad_alloc&) {
+    StopPngForMemory(png);
+  }
 }
 
 void FlushNothing(png_structp) {}
@@ -70,17 +78,19 @@ bool EncodePngRgba(int width, int height, std::span<const std::uint8_t> rgba,
     rows[y] = const_cast<png_bytep>(rgba.data() + static_cast<std::size_t>(y) * width * 4);
 
   std::vector<std::uint8_t> bytes;
-  png_structp png =
-      png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, RaiseError, IgnoreWarning);
-  if (!png) return false;
+  PngMemory memory;
+  png_structp png = png_create_write_struct_2(PNG_LIBPNG_VER_STRING, nullptr, RaiseError,
+                                              IgnoreWarning, &memory, AllocateForPng, FreeForPng);
+  if (!png) throw std::bad_alloc();
   png_infop info = png_create_info_struct(png);
   if (!info) {
     png_destroy_write_struct(&png, nullptr);
-    return false;
+    throw std::bad_alloc();
   }
   png_set_write_fn(png, &bytes, AppendToVector, FlushNothing);
   const bool ok = WriteRows(png, info, width, height, rows.data(), compression);
   png_destroy_write_struct(&png, &info);
+  if (memory.ran_out) throw std::bad_alloc();
   if (ok) out = std::move(bytes);
   return ok;
 }

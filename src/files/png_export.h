@@ -24,7 +24,8 @@ enum class PngCompression { kDefault, kFast };
 
 // Encodes width x height pixels of red, green, blue, alpha bytes as a PNG stream (no
 // interlacing, no ancillary chunks: the same pixels always give the same bytes). False when
-// the size is not positive or `rgba` does not hold exactly that many pixels.
+// the size is not positive or `rgba` does not hold exactly that many pixels. Throws
+// std::bad_alloc when there is not enough memory for the encoding.
 bool EncodePngRgba(int width, int height, std::span<const std::uint8_t> rgba,
                    std::vector<std::uint8_t>& out,
                    PngCompression compression = PngCompression::kDefault);

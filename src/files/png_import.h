@@ -13,11 +13,6 @@
 
 namespace brindlex {
 
-// Largest PNG file read as an icon image. A 48 x 48 picture needs a few kilobytes; the cap
-// leaves room for large text or colour-profile chunks while keeping a hostile file from
-// making the program read without bound.
-constexpr std::size_t kMaxPngFileBytes = 16u << 20;
-
 enum class PngImportStatus {
   kOk,
   kNotPng,           // the data does not start with a PNG signature and header chunk

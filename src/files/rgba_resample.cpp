@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <new>
 
 #include "platform/side_by_side.h"
 
@@ -28,20 +29,29 @@ struct Area {
 
 bool Visible(const RgbaImage& image, int x, int y) { return image.At(x, y)[kAlphaChannel] != 0; }
 
+bool RowVisible(const RgbaImage& image, int y) {
+  for (int x = 0; x < image.width; ++x)
+    if (Visible(image, x, y)) return true;
+  return false;
+}
+
+// The transparent rows above and below are read whole, once each; the rows between only as
+// far in from either side as the area reaches so far.
 Area VisibleArea(const RgbaImage& image) {
-  Area area{image.width, image.height, 0, 0};
-  for (int y = 0; y < image.height; ++y) {
+  int top = 0;
+  while (top < image.height && !RowVisible(image, top)) ++top;
+  if (top == image.height) return {};
+  int bottom = image.height;
+  while (!RowVisible(image, bottom - 1)) --bottom;
+  Area area{image.width, top, 0, bottom};
+  for (int y = top; y < bottom; ++y) {
     int x = 0;
     while (x < area.left && !Visible(image, x, y)) ++x;
-    if (x == image.width) continue;  // a wholly transparent row
     area.left = std::min(area.left, x);
     int last = image.width - 1;
     while (last >= area.right && !Visible(image, last, y)) --last;
     area.right = std::max(area.right, last + 1);
-    area.top = std::min(area.top, y);
-    area.bottom = y + 1;
   }
-  if (area.right <= area.left) return {};
   return area;
 }
 
@@ -68,21 +78,22 @@ AxisSpan SpanFor(int visible_first, int visible_end, int in_size, int out_size) 
 
 // Output rows [first, end) of the spans' work, written into `out` at their place. The source
 // and output rectangles are placed by offsets, so the pixels come out exactly as from one
-// pass over the whole picture.
-bool ResampleRows(const RgbaImage& source, const AxisSpan& x, const AxisSpan& y, int first,
-                  int end, RgbaImage& out) {
+// pass over the whole picture. The sizes are checked by the caller: the resizer fails only
+// when it cannot get its working memory, and that throws std::bad_alloc.
+void ResampleRows(const RgbaImage& source, const AxisSpan& x, const AxisSpan& y, int first, int end,
+                  RgbaImage& out) {
   const float x_scale = static_cast<float>(out.width) / static_cast<float>(source.width);
   const float y_scale = static_cast<float>(out.height) / static_cast<float>(source.height);
   // With the alpha channel named (and no premultiplied flag) the resizer multiplies colour by
   // alpha before filtering and divides it out after, in linear light.
-  return stbir_resize_subpixel(
-             source.At(x.in_first, y.in_first), x.in_end - x.in_first, y.in_end - y.in_first,
-             source.width * kChannels, out.At(x.out_first, first), x.out_end - x.out_first,
-             end - first, out.width * kChannels, STBIR_TYPE_UINT8, kChannels, kAlphaChannel, 0,
-             STBIR_EDGE_CLAMP, STBIR_EDGE_CLAMP, STBIR_FILTER_DEFAULT, STBIR_FILTER_DEFAULT,
-             STBIR_COLORSPACE_SRGB, nullptr, x_scale, y_scale,
-             static_cast<float>(x.out_first) - static_cast<float>(x.in_first) * x_scale,
-             static_cast<float>(first) - static_cast<float>(y.in_first) * y_scale) != 0;
+  const int done = stbir_resize_subpixel(
+      source.At(x.in_first, y.in_first), x.in_end - x.in_first, y.in_end - y.in_first,
+      source.width * kChannels, out.At(x.out_first, first), x.out_end - x.out_first, end - first,
+      out.width * kChannels, STBIR_TYPE_UINT8, kChannels, kAlphaChannel, 0, STBIR_EDGE_CLAMP,
+      STBIR_EDGE_CLAMP, STBIR_FILTER_DEFAULT, STBIR_FILTER_DEFAULT, STBIR_COLORSPACE_SRGB, nullptr,
+      x_scale, y_scale, static_cast<float>(x.out_first) - static_cast<float>(x.in_first) * x_scale,
+      static_cast<float>(first) - static_cast<float>(y.in_first) * y_scale);
+  if (!done) throw std::bad_alloc();
 }
 
 }  // namespace
@@ -99,18 +110,14 @@ RgbaImage ResampleRgba(const RgbaImage& source, int width, int height) {
   const AxisSpan y = SpanFor(visible.top, visible.bottom, source.height, height);
   const auto work = static_cast<std::size_t>(x.in_end - x.in_first) *
                     static_cast<std::size_t>(y.in_end - y.in_first);
-  bool ok = true;
   if (work < kSplitSourcePixels || y.out_end - y.out_first < 2) {
-    ok = ResampleRows(source, x, y, y.out_first, y.out_end, out);
+    ResampleRows(source, x, y, y.out_first, y.out_end, out);
   } else {
     // Much work: the upper and lower halves of the output on two processors.
     const int half = y.out_first + (y.out_end - y.out_first) / 2;
-    bool lower_ok = true;
-    RunSideBySide([&] { ok = ResampleRows(source, x, y, y.out_first, half, out); },
-                  [&] { lower_ok = ResampleRows(source, x, y, half, y.out_end, out); });
-    ok = ok && lower_ok;
+    RunSideBySide([&] { ResampleRows(source, x, y, y.out_first, half, out); },
+                  [&] { ResampleRows(source, x, y, half, y.out_end, out); });
   }
-  if (!ok) return {};
   return out;
 }
 

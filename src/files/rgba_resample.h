@@ -10,6 +10,7 @@ namespace brindlex {
 
 // The picture resampled to width x height (each side 1..4096). A picture of that size already
 // is returned as it is. Empty (0 x 0) when the source is malformed or a size out of range.
+// Throws std::bad_alloc when there is not enough memory for the work.
 RgbaImage ResampleRgba(const RgbaImage& source, int width, int height);
 
 }  // namespace brindlex

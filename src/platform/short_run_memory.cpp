@@ -17,7 +17,9 @@ std::atomic<bool> set_up_for_short_run{false};
 
 void SetUpMemoryForShortRun() {
   mallopt(M_ARENA_MAX, 1);
-  mallopt(M_MMAP_THRESHOLD, 32 * 1024 * 1024);  // glibc's largest
+  // No block gets a mapping of its own, however large: glibc would hand a freed one back at
+  // once (above 32 MiB, its largest threshold), and the next would come fresh again.
+  mallopt(M_MMAP_MAX, 0);
   mallopt(M_TRIM_THRESHOLD, 128 * 1024 * 1024);
   set_up_for_short_run = true;
 }

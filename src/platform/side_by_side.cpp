@@ -3,6 +3,8 @@
 #include <pthread.h>
 #include <sched.h>
 
+#include <utility>
+
 namespace brindlex {
 
 namespace {
@@ -41,24 +43,32 @@ void RunKeepingFailure(const std::function<void()>& task, std::exception_ptr& fa
 }  // namespace
 
 BesideThread::BesideThread(std::function<void()> task) : state_(std::make_shared<State>()) {
+  state_->task = std::move(task);
   ++helpers_running;
-  thread_ = std::jthread([task = std::move(task), state = state_] {
-    // Held until placed: a thread started on its creator's processor would otherwise run
-    // there, and its creator, waiting for that processor back to move it, would lose a
-    // scheduler time slice (milliseconds).
-    state->placed.wait(false);
-    RunKeepingFailure(task, state->failure);
+  try {
+    thread_ = std::jthread([state = state_] {
+      // Held until placed: a thread started on its creator's processor would otherwise run
+      // there, and its creator, waiting for that processor back to move it, would lose a
+      // scheduler time slice (milliseconds).
+      state->placed.wait(false);
+      RunKeepingFailure(state->task, state->failure);
+      --helpers_running;
+    });
+  } catch (const std::exception&) {
+    // No thread could start (no memory for its stack, too many threads): the task runs here,
+    // now, and its failure waits for Join as a thread's would.
     --helpers_running;
-  });
+    RunKeepingFailure(state_->task, state_->failure);
+    return;
+  }
   PlaceBeside(thread_);
   state_->placed = true;
   state_->placed.notify_one();
 }
 
 void BesideThread::Join() {
-  if (!thread_.joinable()) return;
-  thread_.join();
-  if (state_->failure) std::rethrow_exception(state_->failure);
+  if (thread_.joinable()) thread_.join();
+  if (state_ && state_->failure) std::rethrow_exception(std::exchange(state_->failure, nullptr));
 }
 
 void RunSideBySide(const std::function<void()>& here, const std::function<void()>& beside) {

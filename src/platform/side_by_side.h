@@ -15,17 +15,20 @@ namespace brindlex {
 // the scheduler queues a new thread on its creator's processor and moves it away only at its
 // next balancing, milliseconds later: longer than the work handed over here, which would then
 // run after the creator's instead of beside it. With a single processor the thread simply
-// shares it. Destroying a BesideThread waits for its task.
+// shares it. When no thread can be started (no memory for its stack, too many threads), the
+// task runs on the calling thread, in the constructor. Destroying a BesideThread waits for
+// its task.
 class BesideThread {
  public:
   BesideThread() = default;
   explicit BesideThread(std::function<void()> task);
 
-  // Waits for the task; throws what it threw.
+  // Waits for the task; throws what it threw (once).
   void Join();
 
  private:
   struct State {
+    std::function<void()> task;
     std::atomic<bool> placed{false};  // the thread is kept where it belongs; it may start
     std::exception_ptr failure;       // what the task threw, read once it has finished
   };

@@ -11,6 +11,7 @@
 #include "files/icon_container.h"
 #include "files/icon_writer.h"
 #include "files/picture_file.h"
+#include "files/png_export.h"
 #include "files/png_test_files.h"
 
 namespace brindlex {
@@ -297,6 +298,29 @@ TEST_F(RgbaCommandsTest, CreateIsAsSmallAsIcotoolForPicturesOfFewColours) {
           EXPECT_LT(bytes, theirs) << name;
         }
       }
+}
+
+TEST_F(RgbaCommandsTest, APictureIsLimitedByItsPixelsNotItsBytes) {
+  // 2100 x 2100 pixels of noise: a PNG file of 17 MB, which deflate cannot shrink.
+  RgbaImage noise(2100, 2100);
+  std::uint32_t state = 1;
+  for (std::uint8_t& byte : noise.pixels)
+    byte = static_cast<std::uint8_t>((state *= 1664525u) >> 24);
+  Bytes png;
+  ASSERT_TRUE(EncodePngRgba(noise.width, noise.height, noise.pixels, png, PngCompression::kFast));
+  ASSERT_GT(png.size(), 17'000'000u);
+  testing::WriteBytes(File("noise.png"), png);
+  Run({"create", File("o.ico"), File("noise.png"), "--sizes", "32"});
+  EXPECT_EQ(Read("o.ico").image.width, 32);
+
+  // Past 4096 pixels a side, the refusal names the limit.
+  const std::string wide = WritePng("wide.png", Ramp(4097, 1));
+  const ToolRun run = Tool({"create", File("w.ico"), wide, "--sizes", "32"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, FileLine(wide,
+                              "the picture is 4097 x 1 pixels; pictures of 1 to 4096 pixels on a "
+                              "side can be read"));
+  EXPECT_FALSE(std::filesystem::exists(File("w.ico")));
 }
 
 // Other programs read what create writes without a complaint (when icoutils is installed).

@@ -13,7 +13,7 @@
 #include "cli/tool_run.h"
 #include "files/file_bytes.h"
 #include "files/icon_test_files.h"
-#include "files/png_import.h"
+#include "files/picture_file.h"
 
 namespace brindlex {
 namespace {
@@ -80,10 +80,13 @@ TEST_F(ToolInputsTest, AFileOverTheReadLimitIsTooLargeForEveryCommand) {
   }
   const std::string png = folder.File("big.png");
   testing::WriteBytes(png, {});
-  std::filesystem::resize_file(png, kMaxPngFileBytes + 1);
+  std::filesystem::resize_file(png, kMaxPictureFileBytes + 1);
   for (const auto& args : std::vector<std::vector<std::string>>{
            {"convert", png, folder.File("out.ico")}, {"create", folder.File("out.ico"), png}})
-    EXPECT_EQ(Tool(args).err, FileLine(png, "the file is too large (more than 16 MiB)"));
+    EXPECT_EQ(Tool(args).err,
+              FileLine(png,
+                       "the file is too large for a picture of at most 4096 x 4096 pixels (more "
+                       "than 130 MiB)"));
   EXPECT_FALSE(std::filesystem::exists(folder.File("out.ico")));
 }
 

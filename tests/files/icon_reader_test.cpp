@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include "address_space_limit.h"
 #include "files/icon_decoder.h"
 #include "icon_test_files.h"
 #include "picture.h"
+#include "png_test_files.h"
 
 namespace brindlex {
 namespace {
@@ -281,6 +283,20 @@ TEST(DecodeTest, PngImagesUseTheAlphaRule) {
   Bytes damaged = IconFile({image});
   damaged[damaged.size() - 20] ^= 0xFF;  // inside the image data or its checksum
   EXPECT_EQ(LoadSingleIcon(IconFileBytes(damaged), mask, color).status, IconLoadStatus::kDamaged);
+}
+
+TEST(DecodeTest, APngEntryTooShortForItsSizeIsRefusedBeforeItsPixelsAreAllocated) {
+  if (!testing::kAddressSpaceCanBeCapped) GTEST_SKIP() << "the sanitizer needs the address space";
+  // 55 bytes claiming 2048 x 2048 pixels: 16 MiB of pixels, and as much again for each plane.
+  testing::StoredImage image;
+  image.resource = testing::PngHeaderOnly(2048, 2048);
+  const Bytes file = IconFile({image});
+  ASSERT_EQ(file.size(), 55u);
+  const int refused = testing::RunWithSpareMemory(8 << 20, [&file] {
+    Surface mask, color;
+    return DecodeIconEntry(IconFileBytes(file), 0, 2048, 2048, mask, color) ? 1 : 0;
+  });
+  EXPECT_EQ(refused, 0);
 }
 
 TEST(ListIconImagesTest, SixRowsInDirectoryOrder) {

@@ -7,6 +7,7 @@
 #define STB_IMAGE_RESIZE_STATIC
 #include <stb/stb_image_resize.h>
 
+#include "address_space_limit.h"
 #include "files/entry_decoder.h"
 #include "files/entry_encoder.h"
 #include "files/icon_container.h"
@@ -210,6 +211,21 @@ TEST(RgbaResample, KeepsFlatColoursAndDoesNotBleedTransparentColour) {
   EXPECT_EQ(ResampleRgba(image, 8, 8), image);
   EXPECT_EQ(ResampleRgba(image, 0, 4), RgbaImage());
   EXPECT_EQ(ResampleRgba(RgbaImage(), 4, 4), RgbaImage());
+}
+
+TEST(RgbaResample, WithoutMemoryForTheWorkItThrowsInsteadOfReturningNothing) {
+  if (!testing::kAddressSpaceCanBeCapped) GTEST_SKIP() << "the sanitizer needs the address space";
+  RgbaImage picture(2048, 2048);
+  for (std::size_t i = 3; i < picture.pixels.size(); i += 4) picture.pixels[i] = 0xFF;
+  // 64 KiB to spare: room for the 16 x 16 result, not for the resizer's tables and buffers.
+  const int outcome = testing::RunWithSpareMemory(64 * 1024, [&picture] {
+    try {
+      return ResampleRgba(picture, 16, 16).width == 16 ? 0 : 1;
+    } catch (const std::bad_alloc&) {
+      return 2;
+    }
+  });
+  EXPECT_EQ(outcome, 2);
 }
 
 TEST(RgbaResample, TransparentMarginsAreLeftOutWithoutChangingAVisiblePixel) {
