@@ -52,6 +52,11 @@ wait_for() {
   return 1
 }
 
+# XWayland's socket goes into the X11 socket folder, which a new machine's boot makes but a
+# fresh root or container may lack; X servers make it when missing, weston does not.
+[ -d /tmp/.X11-unix ] || mkdir -m 1777 /tmp/.X11-unix 2> /dev/null ||
+  fail "/tmp/.X11-unix is missing and cannot be made"
+
 socket=brindlex-test
 weston --backend=headless-backend.so --use-pixman --xwayland --idle-time=0 \
   --socket=$socket --log="$scratch/weston.log" &
