@@ -77,18 +77,25 @@ TEST(MainWindow, FrameOffersMinimizeAndCloseButNoMaximize) {
   EXPECT_EQ(window.minimumSize(), window.maximumSize());
 }
 
-TEST(MainWindow, UndoShortcutRefreshesItsEnablingBeforeActing) {
+// An active main window whose icon has one edit: a red pixel at (0, 0), recorded.
+class MainWindowWithOneEdit : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    window.Start();
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    form.Document.PicMask.SetPixel(0, 0, kBlack);
+    form.Document.PicImage.SetPixel(0, 0, 0x0000FF);
+    form.Document.DisplayResults();
+    form.History.RecordSnapshot(form.Document);
+  }
   QtUi ui;
   testing::FixedScreen screen;
-  MainWindow window(ui, screen, StartupPaths{});
-  window.Start();
-  QApplication::setActiveWindow(&window);
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  MainWindow window{ui, screen, StartupPaths{}};
   FrmBrindlex& form = window.Form();
-  form.Document.PicMask.SetPixel(0, 0, kBlack);
-  form.Document.PicImage.SetPixel(0, 0, 0x0000FF);
-  form.Document.DisplayResults();
-  form.History.RecordSnapshot(form.Document);
+};
+
+TEST_F(MainWindowWithOneEdit, UndoShortcutRefreshesItsEnablingBeforeActing) {
   // The Edit menu has not been opened since the edit: the shortcut still works.
   QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
   EXPECT_EQ(form.Document.PicMask.GetPixel(0, 0), kWhite);
@@ -99,18 +106,7 @@ TEST(MainWindow, UndoShortcutRefreshesItsEnablingBeforeActing) {
   EXPECT_TRUE(window.ActionOf("MnuEditAction", 1)->isEnabled());
 }
 
-TEST(MainWindow, RedoAnswersCtrlYAndCtrlShiftZAndEscDropsTheSelection) {
-  QtUi ui;
-  testing::FixedScreen screen;
-  MainWindow window(ui, screen, StartupPaths{});
-  window.Start();
-  QApplication::setActiveWindow(&window);
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-  FrmBrindlex& form = window.Form();
-  form.Document.PicMask.SetPixel(0, 0, kBlack);
-  form.Document.PicImage.SetPixel(0, 0, 0x0000FF);
-  form.Document.DisplayResults();
-  form.History.RecordSnapshot(form.Document);
+TEST_F(MainWindowWithOneEdit, RedoAnswersCtrlYAndCtrlShiftZAndEscDropsTheSelection) {
   for (const QKeySequence& redo :
        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}) {
     QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
